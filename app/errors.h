@@ -1,0 +1,40 @@
+#pragma once
+// Errors raised by the rule code. They carry their data; the window code turns them into the
+// Japanese messages the user sees (app/error_messages.h), so rule code never holds UI text.
+#include <stdexcept>
+#include <string>
+
+struct RibemoError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// A file that exists could not be opened or read.
+struct FileOpenError : RibemoError {
+    explicit FileOpenError(std::string p) : RibemoError("cannot open " + p), path(std::move(p)) {}
+    std::string path;
+};
+
+// A keyword tree or watched-auction file could not be written.
+struct FileCreateError : RibemoError {
+    explicit FileCreateError(std::string p) : RibemoError("cannot create " + p), path(std::move(p)) {}
+    std::string path;
+};
+
+// The settings file could not be written.
+struct ProfileWriteError : RibemoError {
+    explicit ProfileWriteError(std::string p) : RibemoError("cannot write " + p), path(std::move(p)) {}
+    std::string path;
+};
+
+// A keyword tree line lies more than one level below the node before it.
+struct TreeDepthError : RibemoError {
+    TreeDepthError(int d, std::string t) : RibemoError("bad tree depth"), depth(d), text(std::move(t)) {}
+    int depth;
+    std::string text;  // Shift-JIS bytes of the line without its leading blanks
+};
+
+// A list entry was asked for a field it does not have.
+struct ListIndexError : RibemoError {
+    explicit ListIndexError(int i) : RibemoError("list index out of bounds"), index(i) {}
+    int index;
+};
