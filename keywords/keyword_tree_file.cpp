@@ -1,0 +1,61 @@
+#include "keywords/keyword_tree_file.h"
+
+#include "app/text_lines.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+size_t leadingBlankCount(std::string_view line)
+{
+    size_t count = 0;
+    while (count < line.size() && (line[count] == '\t' || line[count] == ' '))
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+KeywordTreeReadResult readKeywordTree(std::string_view fileBytes)
+{
+    const std::vector<std::string_view> lines = splitLines(fileBytes);
+    KeywordTreeReadResult result;
+    result.nodes.reserve(lines.size());
+
+    // Whatever its depth, a line one level or less below the previous node lands at exactly the
+    // depth of its blanks (as sibling, child, or sibling of an ancestor); so the flat form only
+    // needs the count, checked against the previous node's real depth.
+    for (const std::string_view line : lines) {
+        const size_t blanks = leadingBlankCount(line);
+        std::string text(line.substr(blanks));
+        if (result.nodes.empty()) {
+            result.nodes.push_back({0, std::move(text)});
+            continue;
+        }
+        const size_t previousDepth = static_cast<size_t>(result.nodes.back().depth);
+        if (blanks > previousDepth + 1) {
+            const int shownDepth = static_cast<int>(std::min<size_t>(blanks, INT_MAX));
+            result.error.emplace(shownDepth, std::move(text));
+            break;
+        }
+        result.nodes.push_back({static_cast<int>(blanks), std::move(text)});
+    }
+    return result;
+}
+
+std::string writeKeywordTree(const KeywordForest& nodes)
+{
+    size_t total = 0;
+    for (const KeywordLine& node : nodes)
+        total += static_cast<size_t>(std::max(node.depth, 0)) + node.text.size() + 2;
+
+    std::string out;
+    out.reserve(total);
+    for (const KeywordLine& node : nodes) {
+        out.append(static_cast<size_t>(std::max(node.depth, 0)), '\t');
+        out.append(node.text);
+        out.append("\r\n");
+    }
+    return out;
+}
