@@ -1,1 +1,52 @@
-int main() { return 0; }
+// Program entry: the application with its title, the four windows, the message loop.
+#include "app/companion_paths.h"
+#include "app/dialogs.h"
+#include "app/error_box.h"
+#include "app/launcher.h"
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "browser/web_engine_browser.h"
+#include "options/option_dlg.h"
+#include "search/about_box.h"
+#include "watched/fav_auc_dlg.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <unistd.h>
+
+TForm1* Form1 = nullptr;
+TAboutBox* AboutBox = nullptr;
+TOptionDlg* OptionDlg = nullptr;
+TFavAucDlg* FavAucDlg = nullptr;
+
+int main(int argc, char** argv)
+{
+    // Chromium cannot start its sandbox as root (build machines run so); a normal user keeps it.
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ribemo"));
+    setUpApplication(app);
+
+    MessageBoxDialogs dialogs;
+    DesktopLauncher launcher;
+    try {
+        auto* browser = new WebEngineBrowser(persistentBrowserProfile());
+        const std::string exePath = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+        ProgramServices services{browser, &dialogs, &launcher, exePath};
+        ProgramWindows windows = createProgramWindows(services);
+        Form1 = windows.form.get();
+        AboutBox = windows.aboutBox;
+        OptionDlg = windows.optionDlg;
+        FavAucDlg = windows.favAucDlg;
+        // The pane has no browser home of its own: home is the program's own help page.
+        browser->setHomeAddress(QFile::decodeName(QByteArray::fromStdString(helpPagePath(exePath))));
+        Form1->show();
+        app.exec();
+    } catch (...) {
+        showCurrentError(dialogs, nullptr);
+    }
+    return 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// A small animation control: plays the frames of a clip from the program's resources. While
+// active it shows frames 1 to 4 over and over; made inactive it shows frame 1.
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <vector>
+
+class Animate : public QWidget {
+    Q_OBJECT
+public:
+    explicit Animate(QWidget* parent = nullptr);
+
+    // Loads the named clip ("navi1"): a strip of frames side by side, each as high as the strip.
+    bool Open(const QString& clipName, int frameWidth, int frameIntervalMs);
+    void setActive(bool active);
+    bool active() const { return timer_.isActive(); }
+    // 1-based number of the frame on show; 0 while no clip is loaded.
+    int currentFrame() const { return frames_.empty() ? 0 : frame_ + 1; }
+    int frameCount() const { return static_cast<int>(frames_.size()); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<QImage> frames_;
+    size_t frame_ = 0;
+    QTimer timer_;
+};

@@ -1,0 +1,17 @@
+#include "app/dialogs.h"
+
+QMessageBox::StandardButton MessageBoxDialogs::ask(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
+                                                   const QString& text, QMessageBox::StandardButtons buttons,
+                                                   QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, caption, text, buttons, owner);
+    box.setDefaultButton(defaultButton);
+    const int result = box.exec();
+    return static_cast<QMessageBox::StandardButton>(result);
+}
+
+void MessageBoxDialogs::inform(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
+    box.exec();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Message boxes behind one small interface, so that window tests script the answers instead of
+// blocking on a modal box.
+#include <QMessageBox>
+#include <QString>
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal question; returns the button chosen (a box closed without choosing returns the
+    // escape button: No or Cancel).
+    virtual QMessageBox::StandardButton ask(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
+                                            const QString& text, QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton) = 0;
+    // A modal message with an OK button only.
+    virtual void inform(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text) = 0;
+};
+
+// The real boxes.
+class MessageBoxDialogs : public Dialogs {
+public:
+    QMessageBox::StandardButton ask(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
+                                    const QString& text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton) override;
+    void inform(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text) override;
+};

@@ -1,0 +1,34 @@
+#pragma once
+// The application's error box and the guard every handler runs through: whatever escapes a
+// handler is shown (error icon, OK, the application title) and the program goes on.
+#include <QString>
+
+#include <exception>
+#include <utility>
+
+class Dialogs;
+class QWidget;
+
+// The text the user sees for an error, with the full stop the error box adds.
+QString errorBoxText(const QString& message);
+
+// The message of a caught error: the program's own errors in Japanese, anything else as it says.
+QString errorMessage(const std::exception& error);
+
+void showErrorBox(Dialogs& dialogs, QWidget* owner, const QString& message);
+
+// Runs the current exception through the error box. Call only inside a catch block.
+void showCurrentError(Dialogs& dialogs, QWidget* owner);
+
+// Runs handler; an error that escapes it is shown and swallowed. Returns false when one escaped.
+template <class Handler>
+bool runGuarded(Dialogs& dialogs, QWidget* owner, Handler&& handler)
+{
+    try {
+        std::forward<Handler>(handler)();
+        return true;
+    } catch (...) {
+        showCurrentError(dialogs, owner);
+        return false;
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Starting programs and handing addresses to the user's default handler, behind an interface so
+// tests record the launches instead of making them.
+#include <QString>
+
+class Launcher {
+public:
+    virtual ~Launcher() = default;
+    // Starts the program at its full path with no arguments; the result is not looked at.
+    virtual void startProgram(const QString& executablePath) = 0;
+    // Opens a document or address with the user's default program.
+    virtual void openWithDefaultHandler(const QString& address) = 0;
+};
+
+class DesktopLauncher : public Launcher {
+public:
+    void startProgram(const QString& executablePath) override;
+    void openWithDefaultHandler(const QString& address) override;
+};

@@ -1,0 +1,254 @@
+#pragma once
+// TForm1: the main window. The class is declared here once; its handlers are defined in the folder
+// of the subsystem they belong to (search/, keywords/, watched/, options/), so a reader opens a
+// folder and finds the whole of that subsystem.
+#include "app/program_services.h"
+#include "app/settings_record.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <string>
+
+class Animate;
+class AuctionListView;
+class CoolBar;
+class KeywordTreeView;
+class StatusBar;
+class TabControl;
+class TAboutBox;
+class TCppWebBrowser;
+class TFavAucDlg;
+class TOptionDlg;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QSplitter;
+class QToolBar;
+class QToolButton;
+class QTreeWidgetItem;
+class QWidget;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(const ProgramServices& services);
+    ~TForm1() override;
+
+    // The dialogs are created after the main window and handed over once (the program entry).
+    void attachDialogs(TAboutBox* aboutBox, TOptionDlg* optionDlg, TFavAucDlg* favAucDlg);
+
+    // ---- Lifecycle (app/main_window.cpp)
+    void FormCreate();
+    void FormActivate();
+    // Runs the close steps; an error stops at its step and propagates (the window stays open).
+    void FormClose();
+    void X1Click();
+    void N2Click();
+    void StatusBar1Resize();
+
+    // ---- Settings store (app/settings_load.cpp, app/settings_save.cpp)
+    void LoadSettings();
+    void SaveSettings();
+
+    // ---- Search commands and site bars (search/search_commands.cpp)
+    void Button1Click();
+    void TabControl1Change();
+    void ComboBox1KeyDown(int key);
+    void ToolButton5Click();
+    void ToolButton6Click();
+    void ToolButton8Click();
+    void ToolButton9Click();
+    void ToolButton10Click();
+    void ToolButton11Click();
+    void ToolButton12Click();
+    void ToolButton13Click();
+    void Yahoo1Click();
+    void Bidders1Click();
+    // The address of the template with its first "$KEY$" replaced by the keyword box's text.
+    std::string ExpandKeyword(const std::string& addressTemplate) const;
+
+    // ---- Browser pane and navigation (search/navigation.cpp)
+    void ToolButton1Click();
+    void ToolButton2Click();
+    void ToolButton7Click();
+    void ToolButton3Click();
+    void ToolButton4Click();
+    void Button2Click();
+    void ComboBox2KeyDown(int key);
+    void CppWebBrowser1BeforeNavigate2(const QString& url);
+    void CppWebBrowser1DownloadBegin();
+    void CppWebBrowser1ProgressChange(int progress, int progressMax);
+    void CppWebBrowser1DownloadComplete();
+
+    // ---- Outside launches, help and about box (search/launches.cpp)
+    void N12Click();
+    void N13Click();
+    void H2Click();
+    void N18Click();
+    void V1Click();
+
+    // ---- Keyword tree files (keywords/keyword_tabs.cpp)
+    void LoadFirstKeywordTab();
+    void SaveShownKeywordTree();
+    void TabControl2Change();
+    void N24Click();
+    void N25Click();
+
+    // ---- Keyword tree editing (keywords/keyword_tree_editing.cpp)
+    void TreeView1MouseDown(Qt::MouseButton button, const QPoint& pos);
+    void N6Click();
+    void N7Click();
+    void N8Click();
+    void N10Click();
+    void TreeView1DblClick();
+    bool TreeView1DragOver(const QPoint& pos, bool fromTreeView1);
+    void TreeView1DragDrop(const QPoint& pos, bool fromTreeView1);
+
+    // ---- Watched-auction list (watched/watched_list.cpp)
+    void LoadWatchedList();
+    void SaveWatchedList();
+    void A1Click();
+    void Fauc1Click();
+    void Fauc2Click();
+    void Fauc3Click();
+    void Fauc4Click();
+    void Fauc5Click();
+    void Fauc6Click();
+    void Fauc7Click();
+    void Fauc8Click();
+    void Fauc9Click();
+    void Fauc10Click();
+    void FavAucListDblClick();
+    void FavAucListResize();
+    void RefreshWatchedMenuCaptions();
+
+    // ---- Organize dialog (watched/organize_dialog.cpp)
+    void C1Click();
+
+    // ---- Options dialog (options/options_command.cpp)
+    void N5Click();
+
+    // ---- State
+    SettingsRecord Settings;
+    int CurrentKeyTab = 0;
+    bool SettingsReset = false;
+
+    // ---- Controls, named as the layout names them (also their objectNames)
+    QMenu* F1;
+    QAction *N12, *N13, *N14, *X1;
+    QMenu* N1;
+    QAction *N2, *N3, *N4, *N16, *N17, *N21, *N20, *N22;
+    QMenu* L1;
+    QAction *A1, *C1, *N19;
+    std::array<QAction*, 10> Fauc;  // Fauc1..Fauc10
+    QMenu* T1;
+    QAction *N24, *N25, *N23, *N5;
+    QMenu* H1;
+    QAction *H2, *N18, *N11, *V1;
+    QMenu* PopupMenu1;
+    QAction *N6, *N7, *N8, *N9, *N10, *N15, *Yahoo1, *Bidders1;
+
+    CoolBar* CoolBar1;
+    QToolBar *ToolBar1, *ToolBar2, *ToolBar3, *ToolBar4, *ToolBar5, *ToolBar6;
+    QLabel* Label1;
+    QComboBox* ComboBox1;
+    QPushButton* Button1;
+    QToolButton *ToolButton5, *ToolButton6;
+    std::array<QToolButton*, 6> SiteButtons;  // ToolButton8..ToolButton13
+    Animate* Animate1;
+    QToolButton *ToolButton1, *ToolButton2, *ToolButton7, *ToolButton3, *ToolButton4;
+    QLabel* Label2;
+    QComboBox* ComboBox2;
+    QPushButton* Button2;
+
+    QSplitter* Splitter1;  // between the keyword pane and Panel1
+    TabControl* TabControl2;
+    KeywordTreeView* TreeView1;
+    QWidget* Panel1;
+    QSplitter* Splitter2;  // between the browser and the watched-auction strip
+    TabControl* TabControl1;
+    TCppWebBrowser* CppWebBrowser1;
+    QWidget* Panel2;
+    AuctionListView* FavAucList;
+    QWidget* Panel3;
+    QPushButton *Button3, *Button4;
+    StatusBar* StatusBar1;
+    QProgressBar* ProgressBar1 = nullptr;
+
+    QList<QIcon> ImageList1, ImageList2, ImageList3;
+
+    TAboutBox* AboutBox = nullptr;
+    TOptionDlg* OptionDlg = nullptr;
+    TFavAucDlg* FavAucDlg = nullptr;
+
+    const ProgramServices& services() const { return services_; }
+    Dialogs& dialogs() const { return *services_.dialogs; }
+    const std::string& executablePath() const { return services_.executablePath; }
+
+    // Runs a handler through the error guard: what escapes it is shown in the error box.
+    template <class Handler>
+    bool guarded(Handler&& handler);
+
+    // Connects a signal to a handler of this window through the guard.
+    template <class Sender, class Signal>
+    void connectHandler(Sender* sender, Signal signal, void (TForm1::*handler)());
+
+    // The keyword box's text as the program's Shift-JIS bytes, and the reverse.
+    std::string keywordText() const;
+    void setKeywordText(const std::string& keyword);
+    void navigateTo(const std::string& address);
+
+    // Width of the keyword pane and height of the watched-auction strip, as the settings see them.
+    int treeWidth() const;
+    void setTreeWidth(int width);
+    int favListHeight() const;
+    void setFavListHeight(int height);
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildLayout();
+    void buildMenus();
+    void buildBands();
+    void buildPanes();
+    void buildStatusBar();
+    void connectHandlers();
+    // Per-subsystem wiring the constructor runs after the layout is built (key filters, view
+    // hooks, column set-up); each is defined in its subsystem's folder.
+    void setUpSearchInput();   // search/search_input.cpp
+    void setUpKeywordTree();   // keywords/keyword_tree_editing.cpp
+    void setUpWatchedList();   // watched/watched_list.cpp
+    void OleInitialize() {}    // nothing to do on this platform; kept as the start-up step
+    void OleUninitialize() {}  // likewise for the close sequence
+
+    ProgramServices services_;
+    // ---- Subsystem state. Each block belongs to its folder; add members only inside your own.
+    // search/:
+    // keywords/:
+    // watched/:
+    // options/:
+
+    // The bytes last put into the keyword box, so a keyword that is not valid Shift-JIS (read
+    // from a file and never edited) is searched and registered with its own bytes.
+    std::string keywordBytes_;
+};
+
+#include "app/error_box.h"
+
+template <class Handler>
+bool TForm1::guarded(Handler&& handler)
+{
+    return runGuarded(*services_.dialogs, this, std::forward<Handler>(handler));
+}
+
+template <class Sender, class Signal>
+void TForm1::connectHandler(Sender* sender, Signal signal, void (TForm1::*handler)())
+{
+    connect(sender, signal, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+}

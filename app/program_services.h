@@ -1,0 +1,16 @@
+#pragma once
+// What the windows are given from outside instead of reaching for globals: the browser pane, the
+// message boxes, the launcher and the executable's own path.
+#include <string>
+
+class Dialogs;
+class Launcher;
+class TCppWebBrowser;
+
+struct ProgramServices {
+    TCppWebBrowser* browser = nullptr;  // the main window takes it over as its browser pane
+    Dialogs* dialogs = nullptr;
+    Launcher* launcher = nullptr;
+    // The executable's full path; every companion file is named after it, built afresh each time.
+    std::string executablePath;
+};

@@ -1,0 +1,44 @@
+#include "app/program_windows.h"
+
+#include "app/main_window.h"
+#include "options/option_dlg.h"
+#include "search/about_box.h"
+#include "watched/fav_auc_dlg.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+static void initProgramResources() { Q_INIT_RESOURCE(resources); }
+
+ProgramWindows createProgramWindows(const ProgramServices& services)
+{
+    ProgramWindows windows;
+    windows.form = std::make_unique<TForm1>(services);
+    windows.form->FormCreate();
+    windows.aboutBox = new TAboutBox(*windows.form);
+    windows.optionDlg = new TOptionDlg(*windows.form);
+    windows.optionDlg->FormCreate();
+    windows.favAucDlg = new TFavAucDlg(*windows.form);
+    windows.form->attachDialogs(windows.aboutBox, windows.optionDlg, windows.favAucDlg);
+    return windows;
+}
+
+void setUpApplication(QApplication& app)
+{
+    initProgramResources();
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    for (const char* name : {"qtbase_ja", "qt_ja"}) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QString::fromLatin1(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+    // The 12-pixel proportional Gothic the layout was drawn for, or the closest one installed.
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+}

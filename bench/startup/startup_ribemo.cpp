@@ -1,0 +1,30 @@
+// Start-up of Ribemo to its help page: the program's windows built as the program entry builds
+// them, in the folder of this executable; exits as soon as the help page has loaded.
+#include "app/dialogs.h"
+#include "app/launcher.h"
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "browser/web_engine_browser.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <unistd.h>
+
+int main(int argc, char** argv)
+{
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ribemo-startup-bench"));
+    setUpApplication(app);
+    MessageBoxDialogs dialogs;
+    DesktopLauncher launcher;
+    auto* browser = new WebEngineBrowser(persistentBrowserProfile());
+    QObject::connect(browser, &TCppWebBrowser::DownloadComplete, &app, &QApplication::quit, Qt::QueuedConnection);
+    const std::string exePath = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    ProgramWindows windows = createProgramWindows(ProgramServices{browser, &dialogs, &launcher, exePath});
+    windows.form->show();
+    return app.exec();
+}

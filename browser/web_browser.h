@@ -1,0 +1,30 @@
+#pragma once
+// The browser pane's contract: the navigation operations, the current address and title, and the
+// four events the main window listens to. The production binding drives Qt WebEngine
+// (WebEngineBrowser); window tests use a recording stand-in of the same contract.
+#include <QString>
+#include <QWidget>
+
+class TCppWebBrowser : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    // Starts loading the address. An absolute local path opens that file; any other text is
+    // taken as an address whose percent-escapes reach the server unchanged.
+    virtual void Navigate(const QString& address) = 0;
+    virtual void GoBack() = 0;
+    virtual void GoForward() = 0;
+    virtual void GoHome() = 0;
+    virtual void Refresh() = 0;
+    virtual void Stop() = 0;
+
+    virtual QString LocationURL() const = 0;
+    virtual QString LocationName() const = 0;
+
+signals:
+    void BeforeNavigate2(const QString& url);
+    void DownloadBegin();
+    void ProgressChange(int progress, int progressMax);
+    void DownloadComplete();
+};

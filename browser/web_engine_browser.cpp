@@ -1,0 +1,78 @@
+#include "browser/web_engine_browser.h"
+
+#include "browser/pane_page.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <QWebEngineHistory>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+namespace {
+
+QUrl addressToUrl(const QString& address)
+{
+    if (address.startsWith(u'/'))
+        return QUrl::fromLocalFile(address);
+    // fromEncoded keeps every %XX and "+" exactly as the address spells them; characters outside
+    // ASCII (typed by hand into the address bar) are sent as UTF-8 escapes.
+    QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode);
+    if (url.scheme().isEmpty() && !address.isEmpty())
+        url = QUrl::fromUserInput(address);
+    return url;
+}
+
+}  // namespace
+
+WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
+    : TCppWebBrowser(parent), view_(new QWebEngineView(this)), page_(new PanePage(profile, view_))
+{
+    view_->setPage(page_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+
+    connect(page_, &PanePage::navigationRequested, this,
+            [this](const QUrl& url) { emit BeforeNavigate2(url.toString(QUrl::FullyEncoded)); });
+    connect(page_, &QWebEnginePage::loadStarted, this, &TCppWebBrowser::DownloadBegin);
+    connect(page_, &QWebEnginePage::loadProgress, this, [this](int percent) { emit ProgressChange(percent, 100); });
+    connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) { emit DownloadComplete(); });
+}
+
+void WebEngineBrowser::Navigate(const QString& address)
+{
+    page_->load(addressToUrl(address));
+}
+
+void WebEngineBrowser::GoBack() { page_->triggerAction(QWebEnginePage::Back); }
+void WebEngineBrowser::GoForward() { page_->triggerAction(QWebEnginePage::Forward); }
+void WebEngineBrowser::Refresh() { page_->triggerAction(QWebEnginePage::Reload); }
+void WebEngineBrowser::Stop() { page_->triggerAction(QWebEnginePage::Stop); }
+
+void WebEngineBrowser::GoHome()
+{
+    if (!homeAddress_.isEmpty())
+        Navigate(homeAddress_);
+}
+
+QString WebEngineBrowser::LocationURL() const
+{
+    const QUrl url = page_->url();
+    if (url.isLocalFile())
+        return url.toString();
+    return url.toString(QUrl::FullyEncoded);
+}
+
+QString WebEngineBrowser::LocationName() const { return page_->title(); }
+
+QWebEngineProfile* persistentBrowserProfile()
+{
+    static QWebEngineProfile* profile = [] {
+        auto* p = new QWebEngineProfile(QStringLiteral("ribemo"));
+        p->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
+        p->setHttpAcceptLanguage(QStringLiteral("ja,en;q=0.5"));
+        return p;
+    }();
+    return profile;
+}

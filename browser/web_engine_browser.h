@@ -1,0 +1,35 @@
+#pragma once
+// TCppWebBrowser on a QWebEngineView.
+#include "browser/web_browser.h"
+
+class QWebEngineProfile;
+class QWebEngineView;
+class PanePage;
+
+class WebEngineBrowser : public TCppWebBrowser {
+    Q_OBJECT
+public:
+    // profile: the persistent profile in production, an off-the-record one in tests. Not owned.
+    WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent = nullptr);
+
+    void Navigate(const QString& address) override;
+    void GoBack() override;
+    void GoForward() override;
+    void GoHome() override;
+    void Refresh() override;
+    void Stop() override;
+    QString LocationURL() const override;
+    QString LocationName() const override;
+
+    // Where GoHome goes: the program has no home page of its own, so the owner names one.
+    void setHomeAddress(const QString& address) { homeAddress_ = address; }
+    QWebEngineView* view() const { return view_; }
+
+private:
+    QWebEngineView* view_;
+    PanePage* page_;
+    QString homeAddress_;
+};
+
+// The profile the pane keeps cookies and cache in between runs, in the per-user data folder.
+QWebEngineProfile* persistentBrowserProfile();

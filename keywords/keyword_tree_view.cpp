@@ -1,0 +1,323 @@
+#include "keywords/keyword_tree_view.h"
+
+#include "app/sjis_text.h"
+
+#include <QApplication>
+#include <QCollator>
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+#include <vector>
+
+namespace {
+
+constexpr int kPictureRole = Qt::UserRole + 1;
+const QString kDragFormat = QStringLiteral("application/x-ribemo-keyword-node");
+
+// A line end or NUL inside a node text would split the node when the file is read back.
+QString singleLine(QString text)
+{
+    for (QChar& c : text) {
+        if (c == u'\r' || c == u'\n' || c == u'\0')
+            c = u' ';
+    }
+    return text;
+}
+
+// Keywords sort by the user's own collation, upper and lower case told apart.
+const QCollator& keywordCollator()
+{
+    static const QCollator collator = [] {
+        QCollator c(QLocale::system());
+        c.setCaseSensitivity(Qt::CaseSensitive);
+        return c;
+    }();
+    return collator;
+}
+
+// A node of the keyword tree. Its shown text and its bytes stay in step: whoever sets the text
+// (the in-place editor included) replaces the bytes with the text's Shift-JIS form, unless the
+// text is the one the bytes already show, so bytes that are not valid Shift-JIS survive until
+// the user really changes the text.
+class KeywordNode : public QTreeWidgetItem {
+public:
+    KeywordNode() : QTreeWidgetItem(UserType) {}
+
+    void assign(const std::string& bytes)
+    {
+        QTreeWidgetItem::setData(0, KeywordTreeView::kBytesRole, QByteArray::fromStdString(bytes));
+        QTreeWidgetItem::setData(0, Qt::DisplayRole, fromSjis(bytes));
+    }
+
+    void setData(int column, int role, const QVariant& value) override
+    {
+        if (column != 0 || (role != Qt::DisplayRole && role != Qt::EditRole)) {
+            QTreeWidgetItem::setData(column, role, value);
+            return;
+        }
+        const QString shown = singleLine(value.toString());
+        if (shown != fromSjis(KeywordTreeView::itemBytes(this)))
+            QTreeWidgetItem::setData(0, KeywordTreeView::kBytesRole, QByteArray::fromStdString(toSjis(shown)));
+        QTreeWidgetItem::setData(0, Qt::DisplayRole, shown);
+    }
+
+    // The view's sort of a node's children calls this.
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        return keywordCollator().compare(text(0), other.text(0)) < 0;
+    }
+};
+
+// Tells the view when an in-place edit really changed a node's text.
+class NodeTextDelegate : public QStyledItemDelegate {
+public:
+    explicit NodeTextDelegate(KeywordTreeView* view) : QStyledItemDelegate(view), view_(view) {}
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        const QString before = index.data(Qt::DisplayRole).toString();
+        QStyledItemDelegate::setModelData(editor, model, index);
+        if (index.data(Qt::DisplayRole).toString() != before && view_->onTextEdited)
+            view_->onTextEdited();
+    }
+
+private:
+    KeywordTreeView* view_;
+};
+
+}  // namespace
+
+KeywordTreeView::KeywordTreeView(QWidget* parent) : QTreeWidget(parent)
+{
+    setHeaderHidden(true);
+    setIndentation(19);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    // The drop always makes the dragged node the target's last child, so the view's "between
+    // rows" indicator would mislead; the target row is highlighted instead (paintEvent).
+    setDropIndicatorShown(false);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    // A drag scrolls by whole rows near the edges (the main window's drag-over handler).
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setItemDelegate(new NodeTextDelegate(this));
+    // The selected keyword stays marked while the focus is elsewhere (the keyword box).
+    QPalette shades = palette();
+    shades.setColor(QPalette::Inactive, QPalette::Highlight, shades.color(QPalette::Active, QPalette::Highlight));
+    shades.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                    shades.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(shades);
+}
+
+std::string KeywordTreeView::itemBytes(const QTreeWidgetItem* item)
+{
+    return item->data(0, kBytesRole).toByteArray().toStdString();
+}
+
+void KeywordTreeView::setItemBytes(QTreeWidgetItem* item, const std::string& bytes)
+{
+    item->setData(0, kBytesRole, QByteArray::fromStdString(bytes));
+    item->setText(0, fromSjis(bytes));
+}
+
+int KeywordTreeView::itemPicture(const QTreeWidgetItem* item) { return item->data(0, kPictureRole).toInt(); }
+
+void KeywordTreeView::setItemPicture(QTreeWidgetItem* item, int picture) const
+{
+    item->setData(0, kPictureRole, picture);
+    if (picture >= 0 && picture < pictures_.size())
+        item->setIcon(0, pictures_.at(picture));
+}
+
+QTreeWidgetItem* KeywordTreeView::newNode(const std::string& bytes, int picture) const
+{
+    auto* node = new KeywordNode;
+    node->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled |
+                   Qt::ItemIsEnabled);
+    node->assign(bytes);
+    setItemPicture(node, picture);
+    return node;
+}
+
+QTreeWidgetItem* KeywordTreeView::nodeInRow(int y) const
+{
+    // The view's own hit test only answers inside the column's span; asking at the column's
+    // left edge makes the whole row count, whatever the point's x.
+    return itemAt(QPoint(columnViewportPosition(0), y));
+}
+
+QTreeWidgetItem* KeywordTreeView::selectedNode() const
+{
+    QTreeWidgetItem* current = currentItem();
+    return current && current->isSelected() ? current : nullptr;
+}
+
+void KeywordTreeView::selectNode(QTreeWidgetItem* node)
+{
+    if (node)
+        setCurrentItem(node);
+    else
+        selectionModel()->clear();
+}
+
+void KeywordTreeView::expandSubtree(QTreeWidgetItem* node)
+{
+    // With a layout pending, expanding only records the mark; the one layout comes later.
+    scheduleDelayedItemsLayout();
+    std::vector<QTreeWidgetItem*> pending{node};
+    while (!pending.empty()) {
+        QTreeWidgetItem* item = pending.back();
+        pending.pop_back();
+        const int children = item->childCount();
+        if (children == 0)
+            continue;
+        expand(indexFromItem(item));
+        for (int i = 0; i < children; ++i)
+            pending.push_back(item->child(i));
+    }
+}
+
+void KeywordTreeView::expandEverything()
+{
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        expandSubtree(topLevelItem(i));
+}
+
+void KeywordTreeView::scrollByLines(int lines)
+{
+    // The view scrolls per item (see the constructor), so one step of the bar is one row.
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->value() + lines);
+}
+
+QByteArray KeywordTreeView::dragMarker() const
+{
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+           QByteArray::number(reinterpret_cast<quintptr>(this), 16);
+}
+
+QMimeData* KeywordTreeView::nodeDragData() const
+{
+    auto* data = new QMimeData;
+    data->setData(kDragFormat, dragMarker());
+    return data;
+}
+
+bool KeywordTreeView::isOwnDrag(const QDropEvent* event) const
+{
+    if (event->source() == this)
+        return true;
+    const QMimeData* data = event->mimeData();
+    return data && data->hasFormat(kDragFormat) && data->data(kDragFormat) == dragMarker();
+}
+
+QTreeWidgetItem* KeywordTreeView::dropTarget() const
+{
+    return dropTarget_.isValid() ? itemFromIndex(dropTarget_) : nullptr;
+}
+
+void KeywordTreeView::setDropTarget(QTreeWidgetItem* node)
+{
+    const QModelIndex index = node ? indexFromItem(node) : QModelIndex();
+    if (index == dropTarget_)
+        return;
+    dropTarget_ = index;
+    viewport()->update();
+}
+
+void KeywordTreeView::mousePressEvent(QMouseEvent* event)
+{
+    // The view's own press first: it decides whether a click on the already selected node
+    // starts editing, which must be judged by the selection from before this press.
+    QTreeWidget::mousePressEvent(event);
+    if (onMouseDown)
+        onMouseDown(event->button(), event->position().toPoint());
+}
+
+void KeywordTreeView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTreeWidget::mouseDoubleClickEvent(event);
+    if (onDoubleClick)
+        onDoubleClick();
+}
+
+void KeywordTreeView::startDrag(Qt::DropActions)
+{
+    // The drop handler moves the nodes itself; what the drag reports back is of no interest, so
+    // the view never removes the dragged rows on a "move" result as it would by default.
+    QTreeWidgetItem* node = selectedNode();
+    if (!node)
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(nodeDragData());
+    const int side = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    const QIcon picture = node->icon(0);
+    if (!picture.isNull())
+        drag->setPixmap(picture.pixmap(side, side));
+    drag->exec(Qt::MoveAction);
+    setDropTarget(nullptr);
+}
+
+void KeywordTreeView::dragEnterEvent(QDragEnterEvent* event)
+{
+    const bool accept = onDragOver ? onDragOver(event->position().toPoint(), isOwnDrag(event)) : false;
+    setDropTarget(accept ? nodeInRow(event->position().toPoint().y()) : nullptr);
+    // The enter is taken whatever the answer, so that the moves that follow are reported too.
+    event->setDropAction(accept ? Qt::MoveAction : Qt::IgnoreAction);
+    event->accept();
+}
+
+void KeywordTreeView::dragMoveEvent(QDragMoveEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    const bool accept = onDragOver ? onDragOver(pos, isOwnDrag(event)) : false;
+    setDropTarget(accept ? nodeInRow(pos.y()) : nullptr);
+    if (accept) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void KeywordTreeView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    setDropTarget(nullptr);
+    QTreeWidget::dragLeaveEvent(event);
+}
+
+void KeywordTreeView::dropEvent(QDropEvent* event)
+{
+    const bool own = isOwnDrag(event);
+    setDropTarget(nullptr);
+    if (onDragDrop)
+        onDragDrop(event->position().toPoint(), own);
+    if (own) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void KeywordTreeView::paintEvent(QPaintEvent* event)
+{
+    QTreeWidget::paintEvent(event);
+    if (!dropTarget_.isValid())
+        return;
+    const QRect row = visualRect(dropTarget_);
+    QPainter painter(viewport());
+    QColor fill = palette().color(QPalette::Highlight);
+    painter.setPen(fill);
+    fill.setAlpha(80);
+    painter.setBrush(fill);
+    painter.drawRect(row.adjusted(0, 0, -1, -1));
+}

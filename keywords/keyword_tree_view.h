@@ -1,0 +1,103 @@
+#pragma once
+// The keyword tree's view. Each item keeps its text's original Shift-JIS bytes as item data, so a
+// text read from a file and never edited is written back byte for byte. Mouse presses and drag
+// reports are handed to the main window's handlers through the hooks; the view itself never
+// moves a node on a drop (the main window does), and draws its own drop-target highlight.
+#include <QByteArray>
+#include <QPersistentModelIndex>
+#include <QTreeWidget>
+
+#include <functional>
+#include <string>
+
+class QMimeData;
+
+class KeywordTreeView : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit KeywordTreeView(QWidget* parent = nullptr);
+
+    static constexpr int kBytesRole = Qt::UserRole;
+
+    // Item text bytes (Shift-JIS); setting them also sets the shown text.
+    static std::string itemBytes(const QTreeWidgetItem* item);
+    static void setItemBytes(QTreeWidgetItem* item, const std::string& bytes);
+    // Picture index into the tree's picture list (ImageList2), kept per item.
+    static int itemPicture(const QTreeWidgetItem* item);
+    void setItemPicture(QTreeWidgetItem* item, int picture) const;
+
+    void setPictures(const QList<QIcon>& pictures) { pictures_ = pictures; }
+
+    // A node that belongs to no tree yet: editable, sortable by the user's collation, with the
+    // given bytes and picture.
+    QTreeWidgetItem* newNode(const std::string& bytes, int picture) const;
+
+    // The node whose row lies at viewport height y, wherever across the row the point is
+    // (indent, expand button, picture, text, or right of the text); null below the last row.
+    QTreeWidgetItem* nodeInRow(int y) const;
+
+    // The one selected node (current and selected), or null.
+    QTreeWidgetItem* selectedNode() const;
+    // Makes node the selected node; null clears the selection.
+    void selectNode(QTreeWidgetItem* node);
+
+    // Expands node and every node below it. Only nodes with children are marked, and the
+    // view lays itself out once afterwards, so a large or very deep subtree costs no more than
+    // one layout pass.
+    void expandSubtree(QTreeWidgetItem* node);
+    void expandEverything();
+
+    // Scrolls by whole rows: negative up, positive down.
+    void scrollByLines(int lines);
+
+    // The payload a drag from this view carries; it names this view, so a drop can tell its
+    // own drags even where the platform does not report the drag's source.
+    QMimeData* nodeDragData() const;
+    bool isOwnDrag(const QDropEvent* event) const;
+
+    // The node drawn as the drop target while a drag hovers over the view, or null.
+    QTreeWidgetItem* dropTarget() const;
+
+    std::function<void(Qt::MouseButton, const QPoint&)> onMouseDown;
+    // Return whether a drop would be accepted at the point; the bool tells whether the drag
+    // comes from this view.
+    std::function<bool(const QPoint&, bool)> onDragOver;
+    std::function<void(const QPoint&, bool)> onDragDrop;
+    std::function<void()> onDoubleClick;
+    // An in-place edit was confirmed with a text other than the one the node had.
+    std::function<void()> onTextEdited;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void setDropTarget(QTreeWidgetItem* node);
+    QByteArray dragMarker() const;
+
+    QList<QIcon> pictures_;
+    QPersistentModelIndex dropTarget_;
+};
+
+// Suspends a widget's drawing for a scope and resumes it once at the end, also when the scope is
+// left by an error.
+class SuspendedDrawing {
+public:
+    explicit SuspendedDrawing(QWidget& widget) : widget_(widget), wasEnabled_(widget.updatesEnabled())
+    {
+        widget_.setUpdatesEnabled(false);
+    }
+    ~SuspendedDrawing() { widget_.setUpdatesEnabled(wasEnabled_); }
+    SuspendedDrawing(const SuspendedDrawing&) = delete;
+    SuspendedDrawing& operator=(const SuspendedDrawing&) = delete;
+
+private:
+    QWidget& widget_;
+    bool wasEnabled_;
+};

@@ -1,0 +1,109 @@
+#include "options/option_dlg.h"
+
+#include "app/main_window.h"
+#include "app/settings_reset.h"
+#include "app/sjis_text.h"
+#include "ui_option_dlg.h"
+
+namespace {
+
+std::string takenText(const QLineEdit& edit, const std::string& shownBytes)
+{
+    return edit.text() == fromSjis(shownBytes) ? shownBytes : toSjis(edit.text());
+}
+
+}  // namespace
+
+TOptionDlg::TOptionDlg(TForm1& owner) : QDialog(&owner), ui_(std::make_unique<Ui::TOptionDlg>()), owner_(owner)
+{
+    ui_->setupUi(this);
+    setFixedSize(420, 275);
+
+    PageControl1 = ui_->PageControl1;
+    LabeledEdit1 = ui_->LabeledEdit1;
+    LabeledEdit2 = ui_->LabeledEdit2;
+    LabeledEdit3 = ui_->LabeledEdit3;
+    LabeledEdit4 = ui_->LabeledEdit4;
+    LabeledEdit5 = ui_->LabeledEdit5;
+    LabeledEdit6 = ui_->LabeledEdit6;
+    LabeledEdit7 = ui_->LabeledEdit7;
+    LabeledEdit8 = ui_->LabeledEdit8;
+    CheckBox7 = ui_->CheckBox7;
+    CheckBox8 = ui_->CheckBox8;
+    SiteChecks = {ui_->CheckBox1, ui_->CheckBox2, ui_->CheckBox3, ui_->CheckBox4, ui_->CheckBox5, ui_->CheckBox6};
+    SiteImages = {ui_->Image1, ui_->Image2, ui_->Image3, ui_->Image4, ui_->Image5, ui_->Image6};
+    SiteNames = {ui_->SiteName1, ui_->SiteName2, ui_->SiteName3, ui_->SiteName4, ui_->SiteName5, ui_->SiteName6};
+    SiteUrls = {ui_->SiteUrl1, ui_->SiteUrl2, ui_->SiteUrl3, ui_->SiteUrl4, ui_->SiteUrl5, ui_->SiteUrl6};
+    Button1 = ui_->Button1;
+    OKBtn = ui_->OKBtn;
+    CancelBtn = ui_->CancelBtn;
+
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Button1, &QPushButton::clicked, this, [this] { owner_.guarded([this] { Button1Click(); }); });
+}
+
+TOptionDlg::~TOptionDlg() = default;
+
+void TOptionDlg::FormCreate()
+{
+    PageControl1->setCurrentIndex(0);
+    for (size_t k = 0; k < SiteImages.size(); ++k)
+        SiteImages[k]->setPixmap(owner_.ImageList3.at(static_cast<qsizetype>(k)).pixmap(16, 16, QIcon::Normal));
+}
+
+void TOptionDlg::Button1Click()
+{
+    if (runSettingsReset(owner_.dialogs(), this, owner_.executablePath()))
+        owner_.SettingsReset = true;
+}
+
+void TOptionDlg::showValues(const OptionValues& values)
+{
+    shown_ = values;
+    LabeledEdit1->setText(fromSjis(values.URL));
+    LabeledEdit2->setText(fromSjis(values.SoubaCheck));
+    LabeledEdit3->setText(fromSjis(values.KaisaiCheck));
+    LabeledEdit4->setText(fromSjis(values.YahooURL));
+    LabeledEdit5->setText(fromSjis(values.BiddersURL));
+    LabeledEdit6->setText(fromSjis(values.TabName[0]));
+    LabeledEdit7->setText(fromSjis(values.TabName[1]));
+    LabeledEdit8->setText(fromSjis(values.TabName[2]));
+    for (size_t k = 0; k < SiteChecks.size(); ++k) {
+        SiteChecks[k]->setChecked(values.SiteVisible[k]);
+        SiteNames[k]->setText(fromSjis(values.SiteName[k]));
+        SiteUrls[k]->setText(fromSjis(values.SiteURL[k]));
+    }
+    CheckBox7->setChecked(values.MsgKeyDel);
+    CheckBox8->setChecked(values.KeyTreeBackup);
+}
+
+OptionValues TOptionDlg::takenValues() const
+{
+    OptionValues v;
+    v.URL = takenText(*LabeledEdit1, shown_.URL);
+    v.SoubaCheck = takenText(*LabeledEdit2, shown_.SoubaCheck);
+    v.KaisaiCheck = takenText(*LabeledEdit3, shown_.KaisaiCheck);
+    v.YahooURL = takenText(*LabeledEdit4, shown_.YahooURL);
+    v.BiddersURL = takenText(*LabeledEdit5, shown_.BiddersURL);
+    v.TabName[0] = takenText(*LabeledEdit6, shown_.TabName[0]);
+    v.TabName[1] = takenText(*LabeledEdit7, shown_.TabName[1]);
+    v.TabName[2] = takenText(*LabeledEdit8, shown_.TabName[2]);
+    for (size_t k = 0; k < SiteChecks.size(); ++k) {
+        v.SiteVisible[k] = SiteChecks[k]->isChecked();
+        v.SiteName[k] = takenText(*SiteNames[k], shown_.SiteName[k]);
+        v.SiteURL[k] = takenText(*SiteUrls[k], shown_.SiteURL[k]);
+    }
+    v.MsgKeyDel = CheckBox7->isChecked();
+    v.KeyTreeBackup = CheckBox8->isChecked();
+    return v;
+}
+
+void TOptionDlg::showEvent(QShowEvent* event)
+{
+    // Centred on the main window at every opening, wherever it was last moved to.
+    QRect frame = frameGeometry();
+    frame.moveCenter(owner_.frameGeometry().center());
+    move(frame.topLeft());
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The options dialog: every address template, the site names and visibility, the tab captions
+// and the two keyword-tree switches; and the settings reset.
+#include "options/option_values.h"
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+
+class TForm1;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+namespace Ui {
+class TOptionDlg;
+}
+
+class TOptionDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TOptionDlg(TForm1& owner);
+    ~TOptionDlg() override;
+
+    // Once, at program start: the first page, and the site icons drawn from the main window.
+    void FormCreate();
+    // The settings reset; the dialog stays open and its controls keep what they show.
+    void Button1Click();
+
+    // Fills every control from values; they are also what takenValues() compares against.
+    void showValues(const OptionValues& values);
+    // The controls' contents as typed. An edit whose text is still the one shown gives back the
+    // bytes it was filled with, so text that is not valid Shift-JIS survives an OK untouched.
+    OptionValues takenValues() const;
+
+    // Controls, named as the layout names them (also their objectNames).
+    QTabWidget* PageControl1;
+    QLineEdit *LabeledEdit1, *LabeledEdit2, *LabeledEdit3;  // URL, SoubaCheck, KaisaiCheck
+    QLineEdit *LabeledEdit4, *LabeledEdit5;                 // YahooURL, BiddersURL
+    QLineEdit *LabeledEdit6, *LabeledEdit7, *LabeledEdit8;  // KEY#1..KEY#3
+    QCheckBox *CheckBox7, *CheckBox8;                       // MsgKeyDel, KeyTreeBackup
+    std::array<QCheckBox*, 6> SiteChecks;                   // CheckBox1..CheckBox6
+    std::array<QLabel*, 6> SiteImages;                      // Image1..Image6
+    std::array<QLineEdit*, 6> SiteNames;                    // SiteName1..SiteName6
+    std::array<QLineEdit*, 6> SiteUrls;                     // SiteUrl1..SiteUrl6
+    QPushButton *Button1, *OKBtn, *CancelBtn;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::TOptionDlg> ui_;
+    TForm1& owner_;
+    OptionValues shown_;
+};

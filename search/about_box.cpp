@@ -1,0 +1,49 @@
+#include "search/about_box.h"
+
+#include "app/launcher.h"
+#include "app/main_window.h"
+#include "app/picture_lists.h"
+#include "app/settings_values.h"
+#include "app/sjis_text.h"
+#include "ui_about_box.h"
+
+#include <QMouseEvent>
+
+TAboutBox::TAboutBox(TForm1& owner) : QDialog(&owner), ui_(std::make_unique<Ui::TAboutBox>()), owner_(owner)
+{
+    ui_->setupUi(this);
+    setFixedSize(313, 154);
+    ui_->ProgramIcon->setPixmap(programIcon().pixmap(64, 64));
+    Label1 = ui_->Label1;
+    OKButton = ui_->OKButton;
+    Label1->setText(statisticsSiteHome());
+    Label1->installEventFilter(this);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TAboutBox::~TAboutBox() = default;
+
+QString TAboutBox::statisticsSiteHome() { return fromSjis(settings_defaults::kURL); }
+
+void TAboutBox::Label1Click() { owner_.services().launcher->openWithDefaultHandler(statisticsSiteHome()); }
+
+bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // A click is a left-button release over the label, as for a button.
+    if (watched == Label1 && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && Label1->rect().contains(mouse->position().toPoint()))
+            owner_.guarded([this] { Label1Click(); });
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TAboutBox::showEvent(QShowEvent* event)
+{
+    // Centred on the main window at every opening.
+    QRect frame = frameGeometry();
+    frame.moveCenter(owner_.frameGeometry().center());
+    move(frame.topLeft());
+    QDialog::showEvent(event);
+}

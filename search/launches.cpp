@@ -1,0 +1,37 @@
+// Outside launches, help and the about box: the small commands of the File and Help menus.
+#include "app/companion_paths.h"
+#include "app/launcher.h"
+#include "app/main_window.h"
+#include "browser/web_browser.h"
+#include "search/about_box.h"
+
+#include <QFile>
+
+namespace {
+// The maker's home page, opened in the pane.
+const QString kMakerHomePage = QStringLiteral("http://ribemo.example/");
+}  // namespace
+
+void TForm1::N12Click()
+{
+    // A second, independent copy: it shares the companion files beside the executable.
+    services().launcher->startProgram(QFile::decodeName(QByteArray::fromStdString(executablePath())));
+}
+
+void TForm1::N13Click()
+{
+    // Whatever the pane reports now, also while a page is still loading. The launcher takes the
+    // address as Unicode, so no narrowing to Shift-JIS is needed (it would turn characters outside
+    // that set into "?").
+    services().launcher->openWithDefaultHandler(CppWebBrowser1->LocationURL());
+}
+
+void TForm1::H2Click()
+{
+    // Built from the executable's own place, never from the current folder.
+    CppWebBrowser1->Navigate(QFile::decodeName(QByteArray::fromStdString(helpPagePath(executablePath()))));
+}
+
+void TForm1::N18Click() { CppWebBrowser1->Navigate(kMakerHomePage); }
+
+void TForm1::V1Click() { AboutBox->exec(); }

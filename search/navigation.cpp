@@ -1,0 +1,77 @@
+// The browser pane's own controls and what the pane is doing: the navigation buttons, the address
+// bar with its history, and the status bar, progress bar and busy animation driven by the pane's
+// events.
+#include "app/animate.h"
+#include "app/main_window.h"
+#include "app/status_bar.h"
+#include "browser/web_browser.h"
+#include "search/dropdown_history.h"
+
+#include <QComboBox>
+#include <QProgressBar>
+
+#include <algorithm>
+
+namespace {
+
+const QString kBusyLabel = QStringLiteral("検索中... :");
+const QString kIdleLabel = QStringLiteral("現在のURL :");
+
+}  // namespace
+
+// The buttons are never disabled: back or forward without history is the pane's to ignore.
+void TForm1::ToolButton1Click() { CppWebBrowser1->GoBack(); }
+void TForm1::ToolButton2Click() { CppWebBrowser1->GoForward(); }
+void TForm1::ToolButton7Click() { CppWebBrowser1->Stop(); }
+void TForm1::ToolButton3Click() { CppWebBrowser1->Refresh(); }
+void TForm1::ToolButton4Click() { CppWebBrowser1->GoHome(); }
+
+void TForm1::Button2Click()
+{
+    // Exactly as typed: no placeholder expansion, no encoding, no trimming, no scheme added.
+    const QString address = ComboBox2->currentText();
+    CppWebBrowser1->Navigate(address);
+    rememberInHistory(*ComboBox2, address);
+}
+
+void TForm1::ComboBox2KeyDown(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        Button2Click();
+}
+
+void TForm1::CppWebBrowser1BeforeNavigate2(const QString& url)
+{
+    StatusBar1->setPanelText(0, kBusyLabel);
+    StatusBar1->setPanelText(1, url);
+}
+
+void TForm1::CppWebBrowser1DownloadBegin()
+{
+    StatusBar1->setPanelText(0, kBusyLabel);
+    if (ProgressBar1)
+        ProgressBar1->show();
+    Animate1->setActive(true);
+}
+
+void TForm1::CppWebBrowser1ProgressChange(int progress, int progressMax)
+{
+    if (!ProgressBar1)
+        return;
+    // The bar's minimum stays 0 (a negative maximum would drag it down). A position outside the
+    // range is shown at the nearer end: the bar itself would ignore it and keep the old position.
+    const int maximum = std::max(progressMax, 0);
+    ProgressBar1->setRange(0, maximum);
+    ProgressBar1->setValue(std::clamp(progress, 0, maximum));
+}
+
+void TForm1::CppWebBrowser1DownloadComplete()
+{
+    StatusBar1->setPanelText(0, kIdleLabel);
+    StatusBar1->setPanelText(1, CppWebBrowser1->LocationURL());
+    // The address bar shows the page now on show; its history only grows by what the user sends.
+    ComboBox2->setEditText(CppWebBrowser1->LocationURL());
+    if (ProgressBar1)
+        ProgressBar1->hide();
+    Animate1->setActive(false);
+}

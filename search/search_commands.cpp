@@ -1,0 +1,64 @@
+// The search commands: the statistics-site search (the 検索 button, Enter in the keyword box, a
+// change of result tab), the Yahoo!オークション / BIDDERS buttons, the six user site buttons and
+// the keyword tree popup's two site searches. Every address is built from the keyword box.
+#include "app/main_window.h"
+#include "app/tab_control.h"
+#include "keywords/keyword_tree_view.h"
+#include "search/dropdown_history.h"
+#include "search/keyword_expansion.h"
+
+#include <QComboBox>
+
+std::string TForm1::ExpandKeyword(const std::string& addressTemplate) const
+{
+    return ::ExpandKeyword(addressTemplate, keywordText());
+}
+
+void TForm1::Button1Click()
+{
+    // Base address and command are joined as they stand, so a "$KEY$" inside the base address
+    // would be the first one and the one replaced.
+    const std::string& command = TabControl1->TabIndex() != 0 ? Settings.KaisaiCheck : Settings.SoubaCheck;
+    navigateTo(ExpandKeyword(Settings.URL + command));
+    rememberInHistory(*ComboBox1, ComboBox1->currentText());
+}
+
+void TForm1::TabControl1Change() { Button1Click(); }
+
+void TForm1::ComboBox1KeyDown(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        Button1Click();
+}
+
+// The site buttons search the keyword box's text on their own complete templates: nothing is put
+// in front, the result tab does not matter and the history stays as it is.
+void TForm1::ToolButton5Click() { navigateTo(ExpandKeyword(Settings.YahooURL)); }
+void TForm1::ToolButton6Click() { navigateTo(ExpandKeyword(Settings.BiddersURL)); }
+void TForm1::ToolButton8Click() { navigateTo(ExpandKeyword(Settings.SiteURL[0])); }
+void TForm1::ToolButton9Click() { navigateTo(ExpandKeyword(Settings.SiteURL[1])); }
+void TForm1::ToolButton10Click() { navigateTo(ExpandKeyword(Settings.SiteURL[2])); }
+void TForm1::ToolButton11Click() { navigateTo(ExpandKeyword(Settings.SiteURL[3])); }
+void TForm1::ToolButton12Click() { navigateTo(ExpandKeyword(Settings.SiteURL[4])); }
+void TForm1::ToolButton13Click() { navigateTo(ExpandKeyword(Settings.SiteURL[5])); }
+
+// The popup searches take the chosen node's keyword into the keyword box (where it stays) and run
+// the site button. A tree with no chosen node offers no keyword: then nothing happens, and what
+// the user typed stays in the box.
+void TForm1::Yahoo1Click()
+{
+    const QTreeWidgetItem* node = TreeView1->currentItem();
+    if (!node)
+        return;
+    setKeywordText(KeywordTreeView::itemBytes(node));
+    ToolButton5Click();
+}
+
+void TForm1::Bidders1Click()
+{
+    const QTreeWidgetItem* node = TreeView1->currentItem();
+    if (!node)
+        return;
+    setKeywordText(KeywordTreeView::itemBytes(node));
+    ToolButton6Click();
+}

@@ -1,0 +1,150 @@
+#include "app/animate.h"
+#include "app/cool_bar.h"
+#include "app/error_box.h"
+#include "app/errors.h"
+#include "app/status_bar.h"
+#include "app/tab_control.h"
+#include "keywords/keyword_tree_view.h"
+#include "tests/support/form_fixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+
+using MainWindow = FormFixture;
+
+TEST_F(MainWindow, StartsWithTheDesignedLayout)
+{
+    start();
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Ribemo☆オークション相場チェック"));
+    EXPECT_EQ(form().findChild<QPushButton*>(QStringLiteral("Button1"))->text(), QStringLiteral("検索"));
+    EXPECT_EQ(form().Label1->text(), QStringLiteral("キーワード　"));
+    EXPECT_EQ(form().ToolButton4->toolTip(), QStringLiteral("普段使っているＩＥのホームへ移動"));
+    EXPECT_EQ(form().SiteButtons[5]->toolTip(), QStringLiteral("サイト #6"));
+    EXPECT_EQ(form().TabControl1->tabCaption(1), QStringLiteral("現在開催中のオークション"));
+    EXPECT_EQ(form().TabControl2->tabCaption(2), QStringLiteral("KEY #3"));
+    ASSERT_EQ(form().TreeView1->topLevelItemCount(), 1);
+    EXPECT_EQ(form().TreeView1->topLevelItem(0)->text(0), QStringLiteral("検索キーワード"));
+    EXPECT_EQ(KeywordTreeView::itemPicture(form().TreeView1->topLevelItem(0)), 1);
+    EXPECT_EQ(form().StatusBar1->panelText(0), QStringLiteral("現在のURL :"));
+    EXPECT_EQ(form().Fauc[9]->text(), QStringLiteral("10."));
+    EXPECT_EQ(form().N18->text(), QStringLiteral("Palvetホームページへ(&M)"));
+    EXPECT_EQ(form().PopupMenu1->actions().size(), 8);
+
+    // Two rows at design: search, site, site 2 and animation bars, then navigation and address.
+    CoolBar& bands = *form().CoolBar1;
+    ASSERT_EQ(bands.bandCount(), 6);
+    const bool designBreaks[6] = {true, false, false, false, true, false};
+    for (int position = 0; position < 6; ++position) {
+        EXPECT_EQ(bands.bandIdAt(position), position);
+        EXPECT_EQ(bands.breakAt(position), designBreaks[position]) << position;
+    }
+    EXPECT_EQ(bands.bandChild(4), form().ToolBar2);
+    EXPECT_EQ(bands.bandChild(5), form().ToolBar4);
+}
+
+TEST_F(MainWindow, StartUpCreatesTheHiddenProgressBarAndOpensTheHelpPage)
+{
+    start();
+    ASSERT_NE(form().ProgressBar1, nullptr);
+    EXPECT_EQ(form().ProgressBar1->parentWidget(), form().StatusBar1);
+    EXPECT_TRUE(form().ProgressBar1->isHidden());
+    ASSERT_FALSE(browser->navigations.isEmpty());
+    EXPECT_EQ(browser->navigations.front(), QString::fromStdString(folder.folder() + "/HELP/index.htm"));
+    EXPECT_EQ(form().CurrentKeyTab, 0);
+    EXPECT_FALSE(form().SettingsReset);
+    EXPECT_EQ(form().Animate1->frameCount(), 4);
+    EXPECT_EQ(form().Animate1->currentFrame(), 1);
+}
+
+TEST_F(MainWindow, EveryViewItemReappliesAllSevenVisibilities)
+{
+    start();
+    form().show();
+    TForm1& f = form();
+    QAction* items[7] = {f.N2, f.N3, f.N4, f.N16, f.N17, f.N21, f.N22};
+    QWidget* bars[7] = {f.ToolBar1, f.ToolBar2, f.ToolBar3, f.ToolBar4, f.ToolBar5, f.ToolBar6, f.Panel2};
+    for (QAction* item : items)
+        item->setChecked(false);
+    // Choosing one item toggles its own mark and applies every mark, not only its own.
+    f.N3->trigger();
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(bars[i]->isVisible(), i == 1) << i;
+    EXPECT_FALSE(f.Splitter2->handle(1)->isVisible());
+    EXPECT_EQ(f.CoolBar1->rowCount(), 1);
+    EXPECT_TRUE(f.CoolBar1->bandRect(1).isEmpty());
+
+    for (QAction* item : items)
+        item->setChecked(true);
+    f.N22->setChecked(false);
+    f.N22->trigger();
+    for (int i = 0; i < 7; ++i)
+        EXPECT_TRUE(bars[i]->isVisible()) << i;
+    EXPECT_TRUE(f.Splitter2->handle(1)->isVisible());
+    EXPECT_EQ(f.CoolBar1->rowCount(), 2);
+}
+
+TEST_F(MainWindow, ChecksMadeBeforeTheFirstActivationApplyOnlyThen)
+{
+    start();
+    form().N4->setChecked(false);
+    form().show();
+    EXPECT_TRUE(form().ToolBar3->isVisible());
+    form().FormActivate();
+    EXPECT_FALSE(form().ToolBar3->isVisible());
+}
+
+TEST_F(MainWindow, StatusBarResizePlacesTheProgressBarOverPanel2)
+{
+    start();
+    form().StatusBar1->resize(600, 19);
+    form().StatusBar1Resize();
+    EXPECT_EQ(form().StatusBar1->panelWidth(1), 403);
+    const QRect bar = form().ProgressBar1->geometry();
+    EXPECT_EQ(bar.left(), 470);
+    EXPECT_EQ(bar.width(), 98);
+    EXPECT_EQ(bar.top(), 2);
+    EXPECT_EQ(bar.height(), 17);
+}
+
+TEST_F(MainWindow, AnEscapedErrorIsShownAndTheProgramGoesOn)
+{
+    start();
+    int calls = 0;
+    EXPECT_FALSE(form().guarded([&] {
+        ++calls;
+        throw FileOpenError("/x/ribemo.fal");
+    }));
+    EXPECT_TRUE(form().guarded([&] { ++calls; }));
+    EXPECT_EQ(calls, 2);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("Ribemo☆オークション相場チェック"));
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("ファイル /x/ribemo.fal は開けません."));
+
+    form().guarded([] { throw 42; });  // not an error object: an empty message
+    EXPECT_EQ(dialogs.shown.back().text, QString());
+}
+
+TEST(ErrorBoxText, FullStopUnlessTheLastCharacterSortsAtOrBeforeIt)
+{
+    EXPECT_EQ(errorBoxText(QStringLiteral("abc")), QStringLiteral("abc."));
+    EXPECT_EQ(errorBoxText(QStringLiteral("abc.")), QStringLiteral("abc."));
+    EXPECT_EQ(errorBoxText(QStringLiteral("(1)")), QStringLiteral("(1)"));
+    EXPECT_EQ(errorBoxText(QStringLiteral("番号 (0)")), QStringLiteral("番号 (0)"));
+    EXPECT_EQ(errorBoxText(QStringLiteral("開けません")), QStringLiteral("開けません."));
+    EXPECT_EQ(errorBoxText(QString()), QString());
+}
+
+TEST_F(MainWindow, X1ClosesThroughTheCloseSequence)
+{
+    start();
+    form().show();
+    form().X1->trigger();
+    EXPECT_FALSE(form().isVisible());
+}

@@ -1,0 +1,126 @@
+#include "search/about_box.h"
+#include "tests/support/form_fixture.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using Launches = FormFixture;
+
+TEST_F(Launches, SecondCopyIsTheSameExecutableWithoutArguments)
+{
+    start();
+    form().N12->trigger();
+    ASSERT_EQ(launcher.startedPrograms.size(), 1);
+    EXPECT_EQ(launcher.startedPrograms[0], QString::fromStdString(folder.executablePath()));
+    EXPECT_TRUE(launcher.openedAddresses.isEmpty());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Launches, DefaultBrowserGetsTheAddressThePaneReportsAtThatMoment)
+{
+    start();
+    // Mid-load: the pane already reports the page it is fetching.
+    browser->raiseBeforeNavigate2(QStringLiteral("http://auction-stats.example/search?q=a"));
+    browser->raiseDownloadBegin();
+    browser->locationUrl = QStringLiteral("http://auction-stats.example/search?q=a");
+    form().N13->trigger();
+    browser->locationUrl = QStringLiteral("http://other.example/page");
+    form().N13->trigger();
+    browser->locationUrl.clear();
+    form().N13->trigger();
+    EXPECT_EQ(launcher.openedAddresses, (QStringList{QStringLiteral("http://auction-stats.example/search?q=a"),
+                                                     QStringLiteral("http://other.example/page"), QString()}));
+}
+
+TEST_F(Launches, HelpPageComesFromBesideTheExecutableWhateverTheCurrentFolder)
+{
+    start();
+    const QString before = QDir::currentPath();
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    form().H2->trigger();
+    QDir::setCurrent(before);
+    EXPECT_EQ(browser->lastNavigation(), QString::fromStdString(folder.folder() + "/HELP/index.htm"));
+    // The same page the pane opened at start.
+    EXPECT_EQ(browser->navigations.front(), browser->lastNavigation());
+}
+
+TEST_F(Launches, MakersPageOpensInThePane)
+{
+    start();
+    form().N18->trigger();
+    EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://ribemo.example/"));
+    EXPECT_TRUE(launcher.openedAddresses.isEmpty());
+}
+
+TEST_F(Launches, AboutBoxHasTheDesignedLayout)
+{
+    start();
+    TAboutBox& box = *windows().aboutBox;
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("バージョン情報"));
+    EXPECT_EQ(box.size(), QSize(313, 154));
+    EXPECT_EQ(box.minimumSize(), box.maximumSize());
+    auto* panel = box.findChild<QFrame*>(QStringLiteral("Panel1"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->geometry(), QRect(8, 8, 297, 113));
+    struct Label {
+        const char* name;
+        QString text;
+        QPoint at;
+    };
+    for (const Label& l : {Label{"ProductName", QStringLiteral("Ribemo ☆ オークション相場チェック"), {72, 16}},
+                           Label{"Version", QStringLiteral("Version 1.30"), {192, 32}},
+                           Label{"Comments", QStringLiteral("Powerd by オークション統計ページ（仮）"), {48, 72}},
+                           Label{"Label1", QStringLiteral("http://auction-stats.example/"), {80, 88}}}) {
+        SCOPED_TRACE(l.name);
+        auto* label = panel->findChild<QLabel*>(QString::fromLatin1(l.name));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), l.text);
+        EXPECT_EQ(label->pos(), l.at);
+        EXPECT_GE(label->width(), label->sizeHint().width()) << "clipped";
+    }
+    auto* icon = panel->findChild<QLabel*>(QStringLiteral("ProgramIcon"));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->geometry(), QRect(16, 16, 41, 41));
+    EXPECT_TRUE(icon->hasScaledContents());
+    EXPECT_FALSE(icon->pixmap().isNull());
+    auto* comments = panel->findChild<QLabel*>(QStringLiteral("Comments"));
+    EXPECT_EQ(comments->width(), 201);
+    EXPECT_TRUE(comments->wordWrap());
+    EXPECT_TRUE(box.Label1->font().underline());
+    EXPECT_EQ(box.Label1->cursor().shape(), Qt::PointingHandCursor);
+    box.Label1->ensurePolished();
+    EXPECT_EQ(box.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(box.OKButton->geometry(), QRect(96, 124, 129, 25));
+    EXPECT_TRUE(box.OKButton->isDefault());
+}
+
+TEST_F(Launches, AboutBoxIsModalAndItsLinkOpensTheStatisticsSiteWhileItStaysOpen)
+{
+    start();
+    TAboutBox& box = *windows().aboutBox;
+    bool ran = false;
+    QTimer::singleShot(0, &box, [&] {
+        ran = true;
+        EXPECT_TRUE(box.isVisible());
+        EXPECT_TRUE(box.isModal());
+        QTest::mouseClick(box.Label1, Qt::LeftButton);
+        EXPECT_TRUE(box.isVisible());
+        // A press that ends outside the label is no click.
+        QTest::mousePress(box.Label1, Qt::LeftButton);
+        QTest::mouseRelease(box.Label1, Qt::LeftButton, {}, QPoint(-5, -5));
+        QTest::mouseClick(box.OKButton, Qt::LeftButton);
+        if (box.isVisible())
+            box.reject();
+    });
+    form().V1->trigger();
+    ASSERT_TRUE(ran);
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(launcher.openedAddresses, QStringList{QStringLiteral("http://auction-stats.example/")});
+    EXPECT_EQ(box.result(), QDialog::Accepted);
+}

@@ -1,0 +1,243 @@
+// The browser pane's controls: the navigation buttons, the mouse side buttons over any window of
+// the program, the address bar with its history and completion, and the status display driven by
+// the pane's events.
+#include "app/animate.h"
+#include "app/status_bar.h"
+#include "keywords/keyword_tree_view.h"
+#include "tests/support/form_fixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Counts the presses that reach a widget past the application-wide filter.
+class PressProbe : public QObject {
+public:
+    explicit PressProbe(QWidget* widget) { widget->installEventFilter(this); }
+    int presses = 0;
+    int releases = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            ++presses;
+        if (event->type() == QEvent::MouseButtonRelease)
+            ++releases;
+        return false;
+    }
+};
+
+void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button)
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+class Navigation : public FormFixture {
+protected:
+    void startShown()
+    {
+        start();
+        form().show();
+        browser->navigations.clear();
+    }
+
+    QLineEdit* addressField() { return form().ComboBox2->lineEdit(); }
+
+    void typeAddress(const QString& text)
+    {
+        addressField()->clear();
+        QTest::keyClicks(addressField(), text);
+    }
+
+    QStringList addressHistory()
+    {
+        QStringList items;
+        for (int i = 0; i < form().ComboBox2->count(); ++i)
+            items.push_back(form().ComboBox2->itemText(i));
+        return items;
+    }
+};
+
+}  // namespace
+
+TEST_F(Navigation, EachButtonCallsItsOperationWhateverTheHistory)
+{
+    startShown();
+    const struct {
+        QToolButton* button;
+        const char* operation;
+    } buttons[] = {{form().ToolButton1, "GoBack"},  {form().ToolButton2, "GoForward"}, {form().ToolButton7, "Stop"},
+                   {form().ToolButton3, "Refresh"}, {form().ToolButton4, "GoHome"}};
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& b : buttons) {
+            browser->operations.clear();
+            EXPECT_TRUE(b.button->isEnabled()) << b.operation;
+            QTest::mouseClick(b.button, Qt::LeftButton);
+            EXPECT_EQ(browser->operations, QStringList{QString::fromLatin1(b.operation)});
+        }
+        browser->simulateLoad(QStringLiteral("http://a.example/"));  // with a history the same
+    }
+}
+
+TEST_F(Navigation, SideButtonPressesGoBackAndForwardAndAreConsumed)
+{
+    startShown();
+    QWidget* targets[] = {form().ComboBox1->lineEdit(), form().TreeView1->viewport(), static_cast<QWidget*>(form().CppWebBrowser1),
+                          form().StatusBar1};
+    for (QWidget* target : targets) {
+        PressProbe probe(target);
+        browser->operations.clear();
+        sendMouse(target, QEvent::MouseButtonPress, Qt::BackButton);
+        sendMouse(target, QEvent::MouseButtonRelease, Qt::BackButton);
+        sendMouse(target, QEvent::MouseButtonPress, Qt::ForwardButton);
+        sendMouse(target, QEvent::MouseButtonRelease, Qt::ForwardButton);
+        EXPECT_EQ(browser->operations, (QStringList{QStringLiteral("GoBack"), QStringLiteral("GoForward")}))
+            << target->objectName().toStdString();
+        EXPECT_EQ(probe.presses, 0) << "the widget saw the press too";
+        EXPECT_EQ(probe.releases, 2) << "releases pass untouched";
+    }
+
+    // Other buttons and double-clicks of the side buttons pass untouched.
+    QWidget* target = form().StatusBar1;
+    PressProbe probe(target);
+    browser->operations.clear();
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton, Qt::ExtraButton3})
+        sendMouse(target, QEvent::MouseButtonPress, button);
+    sendMouse(target, QEvent::MouseButtonDblClick, Qt::BackButton);
+    EXPECT_TRUE(browser->operations.isEmpty());
+    EXPECT_EQ(probe.presses, 4);
+}
+
+TEST_F(Navigation, SideButtonsWorkOverAModalDialogOfTheProgram)
+{
+    startShown();
+    QDialog dialog(&form());
+    auto* button = new QPushButton(QStringLiteral("OK"), &dialog);
+    (new QVBoxLayout(&dialog))->addWidget(button);
+    PressProbe probe(button);
+    QTimer::singleShot(0, &dialog, [&] {
+        sendMouse(button, QEvent::MouseButtonPress, Qt::BackButton);
+        // As the window system delivers it: to the dialog's top-level window first.
+        QTest::mousePress(dialog.windowHandle(), Qt::ForwardButton, {}, button->geometry().center());
+        QTest::mouseRelease(dialog.windowHandle(), Qt::ForwardButton, {}, button->geometry().center());
+        dialog.accept();
+    });
+    dialog.exec();
+    EXPECT_EQ(browser->operations, (QStringList{QStringLiteral("GoBack"), QStringLiteral("GoForward")}));
+    EXPECT_EQ(probe.presses, 0);
+}
+
+TEST_F(Navigation, TheAddressGoesAsTypedAndEntersTheHistoryOnceInAnyCase)
+{
+    startShown();
+    const QString typed = QStringLiteral(" http://a.example/s?q=$KEY$&x=%41 ");
+    typeAddress(typed);
+    QTest::keyClick(addressField(), Qt::Key_Return);
+    ASSERT_EQ(browser->navigations.size(), 1);
+    EXPECT_EQ(browser->lastNavigation(), typed);
+
+    typeAddress(QStringLiteral("HTTP://A.EXAMPLE/S?Q=$KEY$&X=%41 ").prepend(u' '));
+    QTest::keyClick(addressField(), Qt::Key_Return, Qt::ShiftModifier);
+    typeAddress(QStringLiteral("b.example"));
+    QTest::mouseClick(form().Button2, Qt::LeftButton);
+    EXPECT_EQ(browser->lastNavigation(), QStringLiteral("b.example"));  // no scheme added
+    EXPECT_EQ(browser->navigations.size(), 3);
+    EXPECT_EQ(addressHistory(), (QStringList{QStringLiteral("b.example"), typed}));
+
+    // The address bar is no search: the keyword box's history stays empty.
+    EXPECT_EQ(form().ComboBox1->count(), 0);
+}
+
+TEST_F(Navigation, TheAddressBarCompletesInlineFromItsHistory)
+{
+    startShown();
+    for (const char* address : {"http://other.example/", "http://auction-stats.example/search", "http://auction-two.example/"}) {
+        typeAddress(QString::fromLatin1(address));
+        QTest::keyClick(addressField(), Qt::Key_Return);
+    }
+    // Newest first: the first entry beginning with the typed text is the newest such address.
+    // What was typed stays as typed; the rest of the entry is appended and highlighted.
+    typeAddress(QStringLiteral("HTTP://AUCTION-"));
+    EXPECT_EQ(addressField()->text(), QStringLiteral("HTTP://AUCTION-two.example/"));
+    EXPECT_EQ(addressField()->selectedText(), QStringLiteral("two.example/"));
+
+    // Typing on replaces the highlighted rest and completes afresh.
+    QTest::keyClicks(addressField(), QStringLiteral("s"));
+    EXPECT_EQ(addressField()->text(), QStringLiteral("HTTP://AUCTION-stats.example/search"));
+    EXPECT_EQ(addressField()->selectedText(), QStringLiteral("tats.example/search"));
+    QTest::keyClick(addressField(), Qt::Key_Return);
+    EXPECT_EQ(browser->lastNavigation(), QStringLiteral("HTTP://AUCTION-stats.example/search"));
+    EXPECT_EQ(form().ComboBox2->count(), 3);
+
+    typeAddress(QStringLiteral("http://nothing"));
+    EXPECT_EQ(addressField()->text(), QStringLiteral("http://nothing"));
+    EXPECT_FALSE(addressField()->hasSelectedText());
+}
+
+TEST_F(Navigation, StatusBarProgressBarAndAnimationFollowThePanesEvents)
+{
+    startShown();
+    TForm1& f = form();
+    browser->raiseBeforeNavigate2(QStringLiteral("http://a.example/next"));
+    EXPECT_EQ(f.StatusBar1->panelText(0), QStringLiteral("検索中... :"));
+    EXPECT_EQ(f.StatusBar1->panelText(1), QStringLiteral("http://a.example/next"));
+    EXPECT_TRUE(f.ProgressBar1->isHidden()) << "only a download shows the bar";
+
+    browser->raiseDownloadBegin();
+    EXPECT_TRUE(f.ProgressBar1->isVisible());
+    EXPECT_TRUE(f.Animate1->active());
+    browser->raiseDownloadBegin();  // a second begin changes nothing
+    EXPECT_TRUE(f.Animate1->active());
+
+    const struct {
+        int progress, max, shownValue, shownMax;
+    } reports[] = {{50, 100, 50, 100}, {-1, 100, 0, 100}, {250, 100, 100, 100}, {100, 100, 100, 100},
+                   {7, 10, 7, 10},     {-1, 0, 0, 0},     {3, -5, 0, 0},         {10000, 20000, 10000, 20000}};
+    for (const auto& r : reports) {
+        browser->raiseProgressChange(r.progress, r.max);
+        EXPECT_EQ(f.ProgressBar1->value(), r.shownValue) << r.progress << "/" << r.max;
+        EXPECT_EQ(f.ProgressBar1->maximum(), r.shownMax) << r.progress << "/" << r.max;
+        EXPECT_EQ(f.ProgressBar1->minimum(), 0);
+    }
+    EXPECT_TRUE(dialogs.errors().empty());
+
+    // One completion makes the pane idle, however many downloads began.
+    addressField()->setText(QStringLiteral("typed by the user"));
+    const int historyBefore = f.ComboBox2->count();
+    browser->locationUrl = QStringLiteral("http://a.example/shown");
+    browser->raiseDownloadComplete();
+    EXPECT_EQ(f.StatusBar1->panelText(0), QStringLiteral("現在のURL :"));
+    EXPECT_EQ(f.StatusBar1->panelText(1), QStringLiteral("http://a.example/shown"));
+    EXPECT_EQ(addressField()->text(), QStringLiteral("http://a.example/shown"));
+    EXPECT_EQ(f.ComboBox2->count(), historyBefore);
+    EXPECT_TRUE(f.ProgressBar1->isHidden());
+    EXPECT_FALSE(f.Animate1->active());
+    EXPECT_EQ(f.Animate1->currentFrame(), 1);
+}
+
+TEST_F(Navigation, AddressesArrivingBySearchOrLinkNeverEnterTheAddressHistory)
+{
+    startShown();
+    form().Settings.URL = "http://auction-stats.example/";
+    form().Settings.SoubaCheck = "search?q=$KEY$";
+    QTest::keyClicks(form().ComboBox1->lineEdit(), QStringLiteral("watch"));
+    QTest::keyClick(form().ComboBox1->lineEdit(), Qt::Key_Return);
+    browser->simulateLoad(browser->lastNavigation());
+    browser->simulateLoad(QStringLiteral("http://auction-stats.example/link"));
+    EXPECT_EQ(addressField()->text(), QStringLiteral("http://auction-stats.example/link"));
+    EXPECT_EQ(form().ComboBox2->count(), 0);
+}

@@ -1,0 +1,282 @@
+// The search commands driven as the user drives them: typing into the keyword box, Enter, the
+// 検索 button, the result tabs, the site buttons and the keyword tree popup.
+#include "app/sjis_text.h"
+#include "app/tab_control.h"
+#include "keywords/keyword_tree_view.h"
+#include "tests/support/form_fixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+const QString kBase = QStringLiteral("http://auction-stats.example/");
+const std::string kTokeiSjis = "\x8E\x9E\x8C\x76";  // 時計
+const QString kTokeiEuc = QStringLiteral("%BB%FE%B7%D7");
+
+class SearchCommands : public FormFixture {
+protected:
+    void startWithTemplates()
+    {
+        start();
+        form().show();
+        SettingsRecord& s = form().Settings;
+        s.URL = kBase.toStdString();
+        s.SoubaCheck = "search?q=$KEY$&t=-1";
+        s.KaisaiCheck = "search2?q=$KEY$";
+        s.YahooURL = "http://yahoo-auction.example/search?p=$KEY$";
+        s.BiddersURL = "http://bidders.example/find?kw=$KEY$";
+        for (int k = 0; k < 6; ++k)
+            s.SiteURL[static_cast<size_t>(k)] = "http://site" + std::to_string(k + 1) + ".example/?q=$KEY$";
+        browser->navigations.clear();
+    }
+
+    QLineEdit* keywordField() { return form().ComboBox1->lineEdit(); }
+
+    void typeKeyword(const QString& text)
+    {
+        keywordField()->clear();
+        QTest::keyClicks(keywordField(), text);
+    }
+
+    QStringList history()
+    {
+        QStringList items;
+        for (int i = 0; i < form().ComboBox1->count(); ++i)
+            items.push_back(form().ComboBox1->itemText(i));
+        return items;
+    }
+
+    QTreeWidgetItem* addKeywordNode(const std::string& bytes)
+    {
+        auto* node = new QTreeWidgetItem(form().TreeView1->topLevelItem(0));
+        KeywordTreeView::setItemBytes(node, bytes);
+        form().TreeView1->expandAll();
+        return node;
+    }
+
+    void clickNode(QTreeWidgetItem* node)
+    {
+        KeywordTreeView* tree = form().TreeView1;
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
+        ASSERT_EQ(tree->currentItem(), node);
+    }
+};
+
+}  // namespace
+
+TEST_F(SearchCommands, EnterWithAnyModifierSearchesAndOtherKeysDoNot)
+{
+    startWithTemplates();
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } enters[] = {{Qt::Key_Return, Qt::NoModifier},      {Qt::Key_Return, Qt::ShiftModifier},
+                  {Qt::Key_Return, Qt::ControlModifier}, {Qt::Key_Return, Qt::AltModifier},
+                  {Qt::Key_Enter, Qt::KeypadModifier},   {Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier}};
+    typeKeyword(QStringLiteral("a b"));
+    EXPECT_TRUE(browser->navigations.isEmpty()) << "typing alone searched";
+    for (const auto& enter : enters) {
+        browser->navigations.clear();
+        QTest::keyClick(keywordField(), enter.key, enter.modifiers);
+        ASSERT_EQ(browser->navigations.size(), 1) << enter.key << " " << enter.modifiers.toInt();
+        EXPECT_EQ(browser->lastNavigation(), kBase + QStringLiteral("search?q=a+b&t=-1"));
+    }
+    // The key went on to the box: the text and the caret are where the user left them.
+    EXPECT_EQ(keywordField()->text(), QStringLiteral("a b"));
+
+    browser->navigations.clear();
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Escape, Qt::Key_Down, Qt::Key_F5, Qt::Key_Space})
+        QTest::keyClick(keywordField(), key);
+    EXPECT_TRUE(browser->navigations.isEmpty());
+}
+
+TEST_F(SearchCommands, TheEnterThatConfirmsAnInputMethodCompositionIsNotASearch)
+{
+    startWithTemplates();
+    keywordField()->setFocus();
+    QInputMethodEvent composing(QStringLiteral("とけい"), {});
+    QApplication::sendEvent(keywordField(), &composing);
+    // An input method that lets the confirming Enter through after all.
+    QTest::keyClick(keywordField(), Qt::Key_Return);
+    EXPECT_TRUE(browser->navigations.isEmpty());
+
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("時計"));
+    QApplication::sendEvent(keywordField(), &committed);
+    EXPECT_EQ(keywordField()->text(), QStringLiteral("時計"));
+    EXPECT_TRUE(browser->navigations.isEmpty());
+
+    QTest::keyClick(keywordField(), Qt::Key_Return);
+    ASSERT_EQ(browser->navigations.size(), 1);
+    EXPECT_EQ(browser->lastNavigation(), kBase + QStringLiteral("search?q=") + kTokeiEuc + QStringLiteral("&t=-1"));
+
+    // A composition given up (Escape in the input method) ends it as well.
+    QInputMethodEvent again(QStringLiteral("か"), {});
+    QApplication::sendEvent(keywordField(), &again);
+    QInputMethodEvent cancelled;
+    QApplication::sendEvent(keywordField(), &cancelled);
+    QTest::keyClick(keywordField(), Qt::Key_Return);
+    EXPECT_EQ(browser->navigations.size(), 2);
+}
+
+TEST_F(SearchCommands, HistoryKeepsTheFirstOfOneKeywordInAnyLetterCaseNewestFirst)
+{
+    startWithTemplates();
+    typeKeyword(QStringLiteral("Watch"));
+    QTest::keyClick(keywordField(), Qt::Key_Return);
+    typeKeyword(QStringLiteral("WATCH"));
+    QTest::keyClick(keywordField(), Qt::Key_Return);
+    typeKeyword(QStringLiteral("watch"));
+    QTest::mouseClick(form().Button1, Qt::LeftButton);
+    EXPECT_EQ(history(), QStringList{QStringLiteral("Watch")});
+    // The box keeps what was typed even though the list holds another spelling.
+    EXPECT_EQ(keywordField()->text(), QStringLiteral("watch"));
+
+    typeKeyword(QStringLiteral("clock"));
+    QTest::keyClick(keywordField(), Qt::Key_Return);
+    typeKeyword(QStringLiteral("ｗａｔｃｈ"));  // full-width letters also compare without case
+    QTest::keyClick(keywordField(), Qt::Key_Return);
+    typeKeyword(QStringLiteral("ＷＡＴＣＨ"));
+    QTest::keyClick(keywordField(), Qt::Key_Return);
+    EXPECT_EQ(history(), (QStringList{QStringLiteral("ｗａｔｃｈ"), QStringLiteral("clock"), QStringLiteral("Watch")}));
+    EXPECT_EQ(keywordField()->text(), QStringLiteral("ＷＡＴＣＨ"));
+    EXPECT_EQ(browser->navigations.size(), 6);
+}
+
+TEST_F(SearchCommands, TheKeywordBoxDoesNotComplete)
+{
+    startWithTemplates();
+    typeKeyword(QStringLiteral("watch"));
+    QTest::keyClick(keywordField(), Qt::Key_Return);
+    typeKeyword(QStringLiteral("wa"));
+    EXPECT_EQ(keywordField()->text(), QStringLiteral("wa"));
+    EXPECT_FALSE(keywordField()->hasSelectedText());
+}
+
+TEST_F(SearchCommands, TheSearchJoinsBaseAndTheTabsCommandAsTheyStand)
+{
+    startWithTemplates();
+    SettingsRecord& s = form().Settings;
+    const struct {
+        std::string url, souba, kaisai;
+        int tab;
+        std::string keyword;
+        QString expected;
+    } cases[] = {
+        {s.URL, s.SoubaCheck, s.KaisaiCheck, 0, kTokeiSjis, kBase + "search?q=" + kTokeiEuc + "&t=-1"},
+        {s.URL, s.SoubaCheck, s.KaisaiCheck, 1, kTokeiSjis, kBase + "search2?q=" + kTokeiEuc},
+        // No separator is added between the two.
+        {"http://x.example", "q=$KEY$", "", 0, "ab", QStringLiteral("http://x.exampleq=ab")},
+        // The first "$KEY$" of the joined text is the one replaced, even inside the base address.
+        {"http://x.example/$KEY$/", "?q=$KEY$", "", 0, "ab", QStringLiteral("http://x.example/ab/?q=$KEY$")},
+        // A template without the placeholder opens the same address whatever the keyword.
+        {"http://x.example/", "fixed", "", 0, "ab", QStringLiteral("http://x.example/fixed")},
+        // An empty keyword removes the placeholder; an empty template is an empty address.
+        {"http://x.example/", "s?q=$KEY$&t=1", "", 0, "", QStringLiteral("http://x.example/s?q=&t=1")},
+        {"", "", "", 0, "ab", QString()},
+    };
+    for (const auto& c : cases) {
+        s.URL = c.url;
+        s.SoubaCheck = c.souba;
+        s.KaisaiCheck = c.kaisai;
+        {
+            const QSignalBlocker quiet(form().TabControl1->tabBar());
+            form().TabControl1->setTabIndex(c.tab);
+        }
+        form().setKeywordText(c.keyword);
+        browser->navigations.clear();
+        form().Button1Click();
+        ASSERT_EQ(browser->navigations.size(), 1);
+        EXPECT_EQ(browser->lastNavigation(), c.expected) << c.url << c.souba;
+    }
+    // The empty text enters the history like any other.
+    EXPECT_TRUE(history().contains(QString()));
+}
+
+TEST_F(SearchCommands, SwitchingTheResultTabRepeatsTheSearchOnTheOtherCommand)
+{
+    startWithTemplates();
+    typeKeyword(QStringLiteral("never searched"));
+    QTabBar* tabs = form().TabControl1->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    ASSERT_EQ(form().TabControl1->TabIndex(), 1);
+    ASSERT_EQ(browser->navigations.size(), 1);
+    EXPECT_EQ(browser->lastNavigation(), kBase + QStringLiteral("search2?q=never+searched"));
+    EXPECT_EQ(history(), QStringList{QStringLiteral("never searched")});
+
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    ASSERT_EQ(browser->navigations.size(), 2);
+    EXPECT_EQ(browser->lastNavigation(), kBase + QStringLiteral("search?q=never+searched&t=-1"));
+    EXPECT_EQ(history().size(), 1);
+}
+
+TEST_F(SearchCommands, EachSiteButtonSearchesItsOwnTemplateAndLeavesTheHistoryAlone)
+{
+    startWithTemplates();
+    form().TabControl1->setTabIndex(1);  // the result tab plays no part
+    QToolButton* buttons[8] = {form().ToolButton5, form().ToolButton6};
+    QStringList expected = {QStringLiteral("http://yahoo-auction.example/search?p=a+b"),
+                            QStringLiteral("http://bidders.example/find?kw=a+b")};
+    for (int k = 0; k < 6; ++k) {
+        buttons[2 + k] = form().SiteButtons[static_cast<size_t>(k)];
+        expected.push_back(QStringLiteral("http://site%1.example/?q=a+b").arg(k + 1));
+    }
+    typeKeyword(QStringLiteral("a b"));
+    browser->navigations.clear();
+    for (QToolButton* button : buttons)
+        button->click();  // the user sites are hidden until the settings show them
+    EXPECT_EQ(browser->navigations, expected);
+    EXPECT_TRUE(history().isEmpty());
+    EXPECT_EQ(keywordField()->text(), QStringLiteral("a b"));
+}
+
+TEST_F(SearchCommands, ThePopupSearchesReplaceTheTypedKeywordWithTheChosenNode)
+{
+    startWithTemplates();
+    QTreeWidgetItem* node = addKeywordNode(kTokeiSjis);
+    clickNode(node);
+    typeKeyword(QStringLiteral("typed"));
+    form().Yahoo1->trigger();
+    EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://yahoo-auction.example/search?p=") + kTokeiEuc);
+    EXPECT_EQ(keywordField()->text(), QStringLiteral("時計"));
+
+    // A top-level node counts as well.
+    clickNode(form().TreeView1->topLevelItem(0));
+    typeKeyword(QStringLiteral("typed"));
+    form().Bidders1->trigger();
+    EXPECT_EQ(browser->lastNavigation(),
+              QStringLiteral("http://bidders.example/find?kw=%B8%A1%BA%F7%A5%AD%A1%BC%A5%EF%A1%BC%A5%C9"));
+    EXPECT_EQ(keywordField()->text(), QStringLiteral("検索キーワード"));
+    EXPECT_EQ(browser->navigations.size(), 2);
+    EXPECT_TRUE(history().isEmpty());
+}
+
+TEST_F(SearchCommands, ThePopupSearchesKeepTheNodesOwnBytes)
+{
+    startWithTemplates();
+    // Not Shift-JIS (read from a file, never edited): the search still uses the node's bytes, up
+    // to where the conversion stops.
+    clickNode(addKeywordNode("ab\x81"));
+    form().Yahoo1->trigger();
+    EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://yahoo-auction.example/search?p=ab"));
+}
+
+TEST_F(SearchCommands, ThePopupSearchesWithoutAChosenNodeDoNothing)
+{
+    startWithTemplates();
+    form().TreeView1->setCurrentItem(nullptr);
+    typeKeyword(QStringLiteral("typed"));
+    form().Yahoo1->trigger();
+    form().Bidders1->trigger();
+    form().TreeView1->clear();
+    form().Yahoo1->trigger();
+    EXPECT_TRUE(browser->navigations.isEmpty());
+    EXPECT_EQ(keywordField()->text(), QStringLiteral("typed"));
+    EXPECT_TRUE(dialogs.shown.empty());
+}

@@ -1,0 +1,73 @@
+#include "tests/support/loopback_http_server.h"
+
+#include <QTcpSocket>
+
+LoopbackHttpServer::LoopbackHttpServer()
+{
+    server_.listen(QHostAddress::LocalHost, 0);
+    connect(&server_, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* socket = server_.nextPendingConnection()) {
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+}
+
+QString LoopbackHttpServer::baseAddress() const
+{
+    return QStringLiteral("http://127.0.0.1:%1/").arg(server_.serverPort());
+}
+
+QList<QByteArray> LoopbackHttpServer::pageRequestLines() const
+{
+    QList<QByteArray> lines;
+    for (const QByteArray& line : requestLines_)
+        if (!line.contains(" /favicon.ico "))
+            lines.push_back(line);
+    return lines;
+}
+
+void LoopbackHttpServer::onReadyRead(QTcpSocket* socket)
+{
+    QByteArray buffer = socket->property("buffer").toByteArray() + socket->readAll();
+    for (;;) {
+        const qsizetype end = buffer.indexOf("\r\n\r\n");
+        if (end < 0)
+            break;
+        const QByteArray head = buffer.left(end);
+        buffer.remove(0, end + 4);
+        const QByteArray requestLine = head.left(head.indexOf("\r\n") < 0 ? head.size() : head.indexOf("\r\n"));
+        requestLines_.push_back(requestLine);
+        emit requestReceived(requestLine);
+        if (hold_)
+            held_.push_back({socket, requestLine});
+        else
+            respond(socket, requestLine);
+    }
+    socket->setProperty("buffer", buffer);
+}
+
+void LoopbackHttpServer::releaseHeldResponses()
+{
+    const auto held = held_;
+    held_.clear();
+    for (const auto& [socket, line] : held)
+        respond(socket, line);
+}
+
+void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& requestLine)
+{
+    const QList<QByteArray> parts = requestLine.split(' ');
+    const QByteArray path = parts.size() > 1 ? parts[1] : QByteArray("/");
+    if (path == "/favicon.ico") {
+        socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
+        return;
+    }
+    const QByteArray escaped = QString::fromLatin1(path).toHtmlEscaped().toLatin1();
+    const QByteArray body = "<html><head><title>page " + escaped +
+                            "</title></head><body><a id=\"next\" href=\"/next\" target=\"_blank\">next</a> " +
+                            escaped + "</body></html>";
+    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
+                  "Content-Length: " +
+                  QByteArray::number(body.size()) + "\r\n\r\n" + body);
+}

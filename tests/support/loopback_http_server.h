@@ -1,0 +1,38 @@
+#pragma once
+// A small HTTP server on 127.0.0.1 for end-to-end tests. It records the raw request line of every
+// request exactly as the bytes arrived, and answers each with a small page titled after the path,
+// at once or, while held, only when the test releases it.
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+class LoopbackHttpServer : public QObject {
+    Q_OBJECT
+public:
+    LoopbackHttpServer();
+
+    // "http://127.0.0.1:<port>/"
+    QString baseAddress() const;
+    // Raw request lines received, without CR LF, e.g. "GET /search?q=%BB&t=-1 HTTP/1.1".
+    QList<QByteArray> requestLines() const { return requestLines_; }
+    // Request lines whose path is not /favicon.ico.
+    QList<QByteArray> pageRequestLines() const;
+
+    void setHoldResponses(bool hold) { hold_ = hold; }
+    void releaseHeldResponses();
+
+signals:
+    void requestReceived(const QByteArray& requestLine);
+
+private:
+    void onReadyRead(QTcpSocket* socket);
+    void respond(QTcpSocket* socket, const QByteArray& requestLine);
+
+    QTcpServer server_;
+    QList<QByteArray> requestLines_;
+    QList<QPair<QTcpSocket*, QByteArray>> held_;
+    bool hold_ = false;
+};

@@ -1,0 +1,172 @@
+#include "watched/auction_list_view.h"
+
+#include "app/sjis_text.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace {
+
+// The title cell carries the whole entry: the title's bytes as read or added, and the fields
+// after it. The bytes give way to the shown text only once the user has changed that text, so a
+// title that is not valid Shift-JIS survives any number of loads, moves and saves.
+class TitleItem : public QTableWidgetItem {
+public:
+    TitleItem(std::string title, WatchedEntry rest)
+        : QTableWidgetItem(fromSjis(title), QTableWidgetItem::UserType), title_(std::move(title)), rest_(std::move(rest))
+    {
+    }
+
+    std::string titleBytes() const { return edited_ ? toSjis(text()) : title_; }
+    const WatchedEntry& rest() const { return rest_; }
+
+    void setData(int role, const QVariant& value) override
+    {
+        if ((role == Qt::EditRole || role == Qt::DisplayRole) && value.toString() != text())
+            edited_ = true;
+        QTableWidgetItem::setData(role, value);
+    }
+
+    QTableWidgetItem* clone() const override { return new TitleItem(*this); }
+
+private:
+    std::string title_;
+    WatchedEntry rest_;
+    bool edited_ = false;
+};
+
+QTableWidgetItem* addressItem(const WatchedEntry& fields)
+{
+    auto* item = new QTableWidgetItem(fields.size() > 1 ? fromSjis(fields[1]) : QString());
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
+TitleItem* titleItem(const WatchedEntry& fields)
+{
+    if (fields.empty())
+        return new TitleItem({}, {});
+    return new TitleItem(fields.front(), WatchedEntry(fields.begin() + 1, fields.end()));
+}
+
+}  // namespace
+
+AuctionListView::AuctionListView(QWidget* parent) : QTableWidget(0, 2, parent)
+{
+    verticalHeader()->hide();
+    // Rows of one fixed height: adding thousands of rows never measures any of them.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    QHeaderView* header = horizontalHeader();
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setSectionResizeMode(1, QHeaderView::Fixed);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setShowGrid(true);
+    setWordWrap(false);
+    // Tab leaves the list for the next control instead of walking its cells.
+    setTabKeyNavigation(false);
+    setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+}
+
+AuctionListView::AuctionListView(const QString& titleCaption, int urlColumnWidth, QWidget* parent)
+    : AuctionListView(parent)
+{
+    setColumns(titleCaption, urlColumnWidth);
+}
+
+void AuctionListView::setColumns(const QString& titleCaption, int urlColumnWidth)
+{
+    setHorizontalHeaderLabels({titleCaption, QStringLiteral("URL")});
+    urlColumnWidth_ = urlColumnWidth;
+    fitColumns();
+}
+
+void AuctionListView::fitColumns()
+{
+    setColumnWidth(1, urlColumnWidth_);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+WatchedEntry AuctionListView::entry(int row) const
+{
+    const auto* title = dynamic_cast<const TitleItem*>(item(row, 0));
+    if (!title)
+        return {};
+    WatchedEntry fields;
+    fields.reserve(title->rest().size() + 1);
+    fields.push_back(title->titleBytes());
+    fields.insert(fields.end(), title->rest().begin(), title->rest().end());
+    return fields;
+}
+
+std::vector<WatchedEntry> AuctionListView::entries() const
+{
+    std::vector<WatchedEntry> all;
+    all.reserve(static_cast<size_t>(rowCount()));
+    for (int row = 0; row < rowCount(); ++row)
+        all.push_back(entry(row));
+    return all;
+}
+
+std::string AuctionListView::title(int row) const
+{
+    const auto* title = dynamic_cast<const TitleItem*>(item(row, 0));
+    return title ? title->titleBytes() : std::string();
+}
+
+void AuctionListView::insertEntry(int row, const WatchedEntry& fields)
+{
+    insertRow(row);
+    setItem(row, 0, titleItem(fields));
+    setItem(row, 1, addressItem(fields));
+}
+
+void AuctionListView::setEntries(const std::vector<WatchedEntry>& all)
+{
+    setUpdatesEnabled(false);
+    clearSelection();
+    setRowCount(0);
+    setRowCount(static_cast<int>(all.size()));
+    for (int row = 0; row < rowCount(); ++row) {
+        const WatchedEntry& fields = all[static_cast<size_t>(row)];
+        setItem(row, 0, titleItem(fields));
+        setItem(row, 1, addressItem(fields));
+    }
+    setUpdatesEnabled(true);
+}
+
+int AuctionListView::selectedRow() const
+{
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+void AuctionListView::selectRowInPlace(int row)
+{
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
+    selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    setAutoScroll(scrolls);
+}
+
+void AuctionListView::resizeEvent(QResizeEvent* event)
+{
+    QTableWidget::resizeEvent(event);
+    emit resized();
+}
+
+void AuctionListView::mousePressEvent(QMouseEvent* event)
+{
+    // A press below the last row drops the selection, as in the platform's list views; a
+    // double-click there then finds nothing selected and opens nothing.
+    if (!indexAt(event->position().toPoint()).isValid())
+        clearSelection();
+    QTableWidget::mousePressEvent(event);
+}

@@ -1,0 +1,50 @@
+#pragma once
+// A report-style list of watched-auction entries (title, address, further fields kept unshown),
+// used by the main window's strip and by the organize dialog. Each row keeps its fields as the
+// original Shift-JIS bytes, so an entry that was never edited is written back byte for byte; only
+// the title can be edited, in place.
+#include "watched/watched_list_file.h"
+
+#include <QTableWidget>
+
+#include <string>
+#include <vector>
+
+class AuctionListView : public QTableWidget {
+    Q_OBJECT
+public:
+    // The form of the organize dialog creates the view first and names its columns afterwards.
+    explicit AuctionListView(QWidget* parent = nullptr);
+    AuctionListView(const QString& titleCaption, int urlColumnWidth, QWidget* parent = nullptr);
+
+    // The title column takes whatever width the fixed address column leaves.
+    void setColumns(const QString& titleCaption, int urlColumnWidth);
+    // Puts the address column back to its width and keeps the horizontal scroll bar away.
+    void fitColumns();
+
+    int entryCount() const { return rowCount(); }
+    // The entry's fields: the title as stored (or as the user typed it), then the further fields.
+    WatchedEntry entry(int row) const;
+    std::vector<WatchedEntry> entries() const;
+    std::string title(int row) const;
+    void insertEntry(int row, const WatchedEntry& entry);
+    void appendEntry(const WatchedEntry& entry) { insertEntry(rowCount(), entry); }
+    void removeEntry(int row) { removeRow(row); }
+    // Replaces every row at once, without a relayout or repaint per row.
+    void setEntries(const std::vector<WatchedEntry>& entries);
+
+    // The selected row, or -1.
+    int selectedRow() const;
+    // Selects row (and makes it current) without scrolling the list to it.
+    void selectRowInPlace(int row);
+
+signals:
+    void resized();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int urlColumnWidth_ = 0;
+};

@@ -1,0 +1,92 @@
+#include "watched/fav_auc_dlg.h"
+
+#include "app/main_window.h"
+#include "watched/auction_list_view.h"
+#include "ui_fav_auc_dlg.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+TFavAucDlg::TFavAucDlg(TForm1& owner) : QDialog(&owner), ui_(std::make_unique<Ui::TFavAucDlg>()), owner_(owner)
+{
+    ui_->setupUi(this);
+    setFixedSize(646, 342);
+    FavAucList = ui_->FavAucList;
+    OKBtn = ui_->OKBtn;
+    Button1 = ui_->Button1;
+    Button2 = ui_->Button2;
+    Button3 = ui_->Button3;
+    Label1 = ui_->Label1;
+
+    FavAucList->setColumns(QStringLiteral("オークションの表題"), 140);
+    QPalette notePalette = Label1->palette();
+    notePalette.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
+    Label1->setPalette(notePalette);
+    // The note grows downwards as far as its wrapped text needs, so no line of it is cut off.
+    Label1->resize(Label1->width(), std::max(Label1->height(), Label1->heightForWidth(Label1->width())));
+
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button1, &QPushButton::clicked, this, [this] { owner_.guarded([this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { owner_.guarded([this] { Button2Click(); }); });
+    connect(Button3, &QPushButton::clicked, this, [this] { owner_.guarded([this] { Button3Click(); }); });
+}
+
+TFavAucDlg::~TFavAucDlg() = default;
+
+void TFavAucDlg::showEntries(const std::vector<WatchedEntry>& entries)
+{
+    FavAucList->setEntries(entries);
+    FavAucList->clearSelection();
+}
+
+std::vector<WatchedEntry> TFavAucDlg::takenEntries() const { return FavAucList->entries(); }
+
+void TFavAucDlg::Button1Click()
+{
+    const int row = FavAucList->selectedRow();
+    if (row <= 0)
+        return;
+    FavAucList->insertEntry(row - 1, FavAucList->entry(row));
+    FavAucList->removeEntry(row + 1);
+    FavAucList->selectRowInPlace(row - 1);
+}
+
+void TFavAucDlg::Button2Click()
+{
+    const int row = FavAucList->selectedRow();
+    if (row < 0 || row >= FavAucList->entryCount() - 1)
+        return;
+    FavAucList->insertEntry(row + 2, FavAucList->entry(row));
+    FavAucList->removeEntry(row);
+    FavAucList->selectRowInPlace(row + 1);
+}
+
+void TFavAucDlg::Button3Click()
+{
+    const int row = FavAucList->selectedRow();
+    if (row < 0)
+        return;
+    FavAucList->removeEntry(row);
+    FavAucList->clearSelection();
+}
+
+void TFavAucDlg::showEvent(QShowEvent* event)
+{
+    // Centred on the main window at every opening.
+    QRect frame = frameGeometry();
+    frame.moveCenter(owner_.frameGeometry().center());
+    move(frame.topLeft());
+    QDialog::showEvent(event);
+}
+
+void TFavAucDlg::keyPressEvent(QKeyEvent* event)
+{
+    // The dialog has no cancel button: Esc, which ends a title edit, must not also throw away the
+    // whole reordering. Only the close box cancels.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
