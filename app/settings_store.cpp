@@ -1,5 +1,214 @@
-// Settings load and save. Not built yet: the handlers do nothing.
+// Settings load and save: the settings file's values put on the window's controls and the settings
+// record as the first step of start-up, and taken from them again as the first step of the close.
+#include "app/band_layout_binding.h"
+#include "app/companion_paths.h"
+#include "app/cool_bar.h"
+#include "app/errors.h"
+#include "app/file_io.h"
 #include "app/main_window.h"
+#include "app/private_profile.h"
+#include "app/settings_values.h"
+#include "app/sjis_text.h"
+#include "app/tab_control.h"
 
-void TForm1::LoadSettings() {}
-void TForm1::SaveSettings() {}
+#include <QAction>
+#include <QEvent>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+namespace {
+
+// Sets a flag once the window has been activated for the first time: the activation is what puts
+// the View menu's marks on the bars.
+class FirstActivationWatch : public QObject {
+public:
+    FirstActivationWatch(QObject* window, bool& activated) : QObject(window), activated_(activated)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate) {
+            activated_ = true;
+            watched->removeEventFilter(this);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool& activated_;
+};
+
+// Something sits at the path, whatever it is (a dangling link counts as nothing).
+bool somethingAt(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+// The settings file's values, or nullopt when something sits at the path that cannot be read as a
+// file: a folder, a pipe (which would block), a file that refuses reading.
+std::optional<SettingsValues> readSettingsFile(const std::string& path, const BandLayout& current)
+{
+    if (!somethingAt(path))
+        return defaultSettingsValues(current);
+    if (!fileExists(path))
+        return std::nullopt;
+    try {
+        return readSettings(PrivateProfile::parse(readWholeFile(path)), current);
+    } catch (const FileOpenError&) {
+        return std::nullopt;
+    }
+}
+
+bool readable(const std::string& path)
+{
+    try {
+        readWholeFile(path);
+        return true;
+    } catch (const FileOpenError&) {
+        return false;
+    }
+}
+
+// The text a control shows, as the bytes to write: the bytes it was loaded from while it still
+// shows exactly them, so a name that is not valid Shift-JIS goes back to the file unchanged.
+std::string bytesOfShownText(const QString& shown, const std::string& loaded)
+{
+    return shown == fromSjis(loaded) ? loaded : toSjis(shown);
+}
+
+// The window system carries window positions and sizes as 16-bit numbers; a larger value from the
+// file could only wrap around there, overflow the window's edges here, or ask for a backing store
+// of many gigabytes. The position is still applied without any check against the screens.
+constexpr int kLargestWindowNumber = 32767;
+int boundedCoordinate(int value) { return std::clamp(value, -kLargestWindowNumber, kLargestWindowNumber); }
+int boundedExtent(int value) { return std::clamp(value, 0, kLargestWindowNumber); }
+
+void applyToWindow(TForm1& form, const SettingsValues& v)
+{
+    form.move(boundedCoordinate(v.Left), boundedCoordinate(v.Top));
+    form.resize(boundedExtent(v.Width), boundedExtent(v.Height));
+    form.setTreeWidth(v.TreeWidth);
+    form.setFavListHeight(v.FavListHeight);
+    applyBandLayout(*form.CoolBar1, v.Bands);
+
+    // Only the marks: the bars follow them when the window is first activated.
+    form.N2->setChecked(v.SearchBar);
+    form.N3->setChecked(v.NaviBar);
+    form.N4->setChecked(v.SiteBar);
+    form.N16->setChecked(v.URLBar);
+    form.N17->setChecked(v.AnimeBar);
+    form.N21->setChecked(v.SiteBar2);
+    form.N22->setChecked(v.FavList);
+
+    SettingsRecord& s = form.Settings;
+    s.URL = v.URL;
+    s.SoubaCheck = v.SoubaCheck;
+    s.KaisaiCheck = v.KaisaiCheck;
+    s.YahooURL = v.YahooURL;
+    s.BiddersURL = v.BiddersURL;
+    s.SiteURL = v.SiteURL;
+    for (std::size_t k = 0; k < kSiteCount; ++k) {
+        form.SiteButtons[k]->setToolTip(fromSjis(v.SiteName[k]));
+        form.setSiteButtonShown(k, v.SiteVisible[k]);
+    }
+    for (std::size_t tab = 0; tab < kKeywordTabCount; ++tab)
+        form.TabControl2->setTabCaption(static_cast<int>(tab), fromSjis(v.TabName[tab]));
+    s.MsgKeyDel = v.MsgKeyDel;
+    form.N24->setEnabled(v.KeyTreeBackupN24);
+    form.N25->setEnabled(v.KeyTreeBackupN25);
+}
+
+// A bar's visibility as set. Until the first activation the bars still show as the layout built
+// them, and the marks are what they are about to show; after it, the two always agree.
+bool barShown(const QWidget* bar, const QAction* mark, bool marksApplied)
+{
+    return marksApplied ? !bar->isHidden() : mark->isChecked();
+}
+
+SettingsValues takeFromWindow(const TForm1& form, bool marksApplied)
+{
+    SettingsValues v;
+    v.Top = form.pos().y();
+    v.Left = form.pos().x();
+    v.Width = form.width();
+    v.Height = form.height();
+    v.TreeWidth = form.treeWidth();
+    v.FavListHeight = form.favListHeight();
+    v.Bands = bandLayoutForFile(bandLayoutOf(*form.CoolBar1));
+
+    v.SearchBar = barShown(form.ToolBar1, form.N2, marksApplied);
+    v.NaviBar = barShown(form.ToolBar2, form.N3, marksApplied);
+    v.SiteBar = barShown(form.ToolBar3, form.N4, marksApplied);
+    v.URLBar = barShown(form.ToolBar4, form.N16, marksApplied);
+    v.AnimeBar = barShown(form.ToolBar5, form.N17, marksApplied);
+    v.SiteBar2 = barShown(form.ToolBar6, form.N21, marksApplied);
+    v.FavList = barShown(form.Panel2, form.N22, marksApplied);
+
+    const SettingsRecord& s = form.Settings;
+    v.URL = s.URL;
+    v.SoubaCheck = s.SoubaCheck;
+    v.KaisaiCheck = s.KaisaiCheck;
+    v.YahooURL = s.YahooURL;
+    v.BiddersURL = s.BiddersURL;
+    v.SiteURL = s.SiteURL;
+    for (std::size_t k = 0; k < kSiteCount; ++k)
+        v.SiteVisible[k] = form.siteButtonShown(k);
+    v.MsgKeyDel = s.MsgKeyDel;
+    v.KeyTreeBackupN24 = form.N24->isEnabled();
+    v.KeyTreeBackupN25 = form.N25->isEnabled();
+    return v;
+}
+
+// A settings file made afresh, for replacing one that cannot be read.
+void replaceSettingsFile(const std::string& path, const SettingsValues& values)
+{
+    PrivateProfile profile = PrivateProfile::parse("");
+    writeSettings(profile, values);
+    if (!writeFileAtomically(path, profile.toBytes()))
+        throw ProfileWriteError(path);
+}
+
+}  // namespace
+
+void TForm1::LoadSettings()
+{
+    new FirstActivationWatch(this, viewMarksApplied_);
+    const std::string path = settingsFilePath(executablePath());
+    const BandLayout current = bandLayoutOf(*CoolBar1);
+    const std::optional<SettingsValues> read = readSettingsFile(path, current);
+    settingsUnreadable_ = !read;
+    // A file that cannot be read still leaves the window as a first start would have it.
+    const SettingsValues values = read.value_or(defaultSettingsValues(current));
+    applyToWindow(*this, values);
+    siteNameBytes_ = values.SiteName;
+    tabNameBytes_ = values.TabName;
+    if (settingsUnreadable_)
+        throw FileOpenError(path);
+}
+
+void TForm1::SaveSettings()
+{
+    const std::string path = settingsFilePath(executablePath());
+    SettingsValues values = takeFromWindow(*this, viewMarksApplied_);
+    for (std::size_t k = 0; k < kSiteCount; ++k)
+        values.SiteName[k] = bytesOfShownText(SiteButtons[k]->toolTip(), siteNameBytes_[k]);
+    for (std::size_t tab = 0; tab < kKeywordTabCount; ++tab)
+        values.TabName[tab] = bytesOfShownText(TabControl2->tabCaption(static_cast<int>(tab)), tabNameBytes_[tab]);
+    try {
+        saveSettingsFile(path, values);
+    } catch (const ProfileWriteError&) {
+        // A file that could not be read at start was reported then; rather than keep the window
+        // from ever closing over it, the close writes a new one in its place.
+        if (!settingsUnreadable_ || readable(path))
+            throw;
+        replaceSettingsFile(path, values);
+    }
+}
