@@ -44,6 +44,15 @@ protected:
         QTest::keyClicks(keywordField(), text);
     }
 
+    // Full-width and Japanese text comes in through the input method, committed in one piece.
+    void commitKeyword(const QString& text)
+    {
+        keywordField()->clear();
+        QInputMethodEvent committed;
+        committed.setCommitString(text);
+        QApplication::sendEvent(keywordField(), &committed);
+    }
+
     QStringList history()
     {
         QStringList items;
@@ -140,9 +149,9 @@ TEST_F(SearchCommands, HistoryKeepsTheFirstOfOneKeywordInAnyLetterCaseNewestFirs
 
     typeKeyword(QStringLiteral("clock"));
     QTest::keyClick(keywordField(), Qt::Key_Return);
-    typeKeyword(QStringLiteral("ｗａｔｃｈ"));  // full-width letters also compare without case
+    commitKeyword(QStringLiteral("ｗａｔｃｈ"));  // full-width letters also compare without case
     QTest::keyClick(keywordField(), Qt::Key_Return);
-    typeKeyword(QStringLiteral("ＷＡＴＣＨ"));
+    commitKeyword(QStringLiteral("ＷＡＴＣＨ"));
     QTest::keyClick(keywordField(), Qt::Key_Return);
     EXPECT_EQ(history(), (QStringList{QStringLiteral("ｗａｔｃｈ"), QStringLiteral("clock"), QStringLiteral("Watch")}));
     EXPECT_EQ(keywordField()->text(), QStringLiteral("ＷＡＴＣＨ"));
@@ -219,7 +228,10 @@ TEST_F(SearchCommands, SwitchingTheResultTabRepeatsTheSearchOnTheOtherCommand)
 TEST_F(SearchCommands, EachSiteButtonSearchesItsOwnTemplateAndLeavesTheHistoryAlone)
 {
     startWithTemplates();
-    form().TabControl1->setTabIndex(1);  // the result tab plays no part
+    {
+        const QSignalBlocker quiet(form().TabControl1->tabBar());
+        form().TabControl1->setTabIndex(1);  // the result tab plays no part
+    }
     QToolButton* buttons[8] = {form().ToolButton5, form().ToolButton6};
     QStringList expected = {QStringLiteral("http://yahoo-auction.example/search?p=a+b"),
                             QStringLiteral("http://bidders.example/find?kw=a+b")};
@@ -255,16 +267,6 @@ TEST_F(SearchCommands, ThePopupSearchesReplaceTheTypedKeywordWithTheChosenNode)
     EXPECT_EQ(keywordField()->text(), QStringLiteral("検索キーワード"));
     EXPECT_EQ(browser->navigations.size(), 2);
     EXPECT_TRUE(history().isEmpty());
-}
-
-TEST_F(SearchCommands, ThePopupSearchesKeepTheNodesOwnBytes)
-{
-    startWithTemplates();
-    // Not Shift-JIS (read from a file, never edited): the search still uses the node's bytes, up
-    // to where the conversion stops.
-    clickNode(addKeywordNode("ab\x81"));
-    form().Yahoo1->trigger();
-    EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://yahoo-auction.example/search?p=ab"));
 }
 
 TEST_F(SearchCommands, ThePopupSearchesWithoutAChosenNodeDoNothing)

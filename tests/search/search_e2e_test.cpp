@@ -1,6 +1,7 @@
 // Searches with the real browser engine: the bytes that reach a server when the user types a
 // keyword and presses Enter, switches the result tab or presses a site button, the status bar
 // while a page is held and after it, and the mouse's side buttons over the real pane.
+#include "app/animate.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/sjis_text.h"
