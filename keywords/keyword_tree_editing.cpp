@@ -1,12 +1,133 @@
-// Editing the keyword tree. Not built yet: the handlers do nothing.
+// Editing the keyword tree on show: selection by mouse press, the context menu's commands, the
+// double-click search, in-place editing and moving nodes by drag and drop. Nothing here writes a
+// file; the tree is stored at the next tab switch, backup or close.
+#include "app/dialogs.h"
 #include "app/main_window.h"
+#include "app/sjis_text.h"
+#include "keywords/keyword_tree_view.h"
+#include "keywords/tree_view_forest.h"
 
-void TForm1::TreeView1MouseDown(Qt::MouseButton, const QPoint&) {}
-void TForm1::N6Click() {}
-void TForm1::N7Click() {}
-void TForm1::N8Click() {}
-void TForm1::N10Click() {}
-void TForm1::TreeView1DblClick() {}
-bool TForm1::TreeView1DragOver(const QPoint&, bool) { return false; }
-void TForm1::TreeView1DragDrop(const QPoint&, bool) {}
-void TForm1::setUpKeywordTree() {}
+#include <QMessageBox>
+
+namespace {
+
+// Edges of the view, in pixels, within which a drag scrolls the tree by one row per report.
+constexpr int kScrollMargin = 15;
+
+// Appends a node with picture 0 as the last child of parent, or as the last top-level node when
+// there is no parent; the parent is then expanded with everything below it.
+QTreeWidgetItem* appendNode(KeywordTreeView& view, QTreeWidgetItem* parent, const std::string& bytes)
+{
+    QTreeWidgetItem* node = view.newNode(bytes, 0);
+    if (!parent) {
+        view.addTopLevelItem(node);
+        return node;
+    }
+    parent->addChild(node);
+    view.expandSubtree(parent);
+    return node;
+}
+
+}  // namespace
+
+void TForm1::setUpKeywordTree()
+{
+    // The layout's starting node is rebuilt as a node of the tree's own kind, so that it too
+    // sorts by collation and keeps its bytes in step with an edited text.
+    showFreshKeywordTree();
+    TreeView1->onTextEdited = [this] { keywordTreeChanged(); };
+}
+
+void TForm1::keywordTreeChanged() { keywordFileHeldBack_ = false; }
+
+void TForm1::TreeView1MouseDown(Qt::MouseButton, const QPoint& pos)
+{
+    TreeView1->selectNode(TreeView1->nodeInRow(pos.y()));
+}
+
+void TForm1::N6Click()
+{
+    const std::string keyword = keywordText();
+    if (keyword.empty())
+        return;
+    appendNode(*TreeView1, TreeView1->selectedNode(), keyword);
+    keywordTreeChanged();
+}
+
+void TForm1::N7Click()
+{
+    QTreeWidgetItem* node =
+        appendNode(*TreeView1, TreeView1->selectedNode(), toSjis(QStringLiteral("新しいキーワード")));
+    keywordTreeChanged();
+    TreeView1->selectNode(node);
+    TreeView1->editItem(node, 0);
+}
+
+void TForm1::N8Click()
+{
+    QTreeWidgetItem* node = TreeView1->selectedNode();
+    // The first node is never deleted, wherever the tree happens to be scrolled.
+    if (!node || node == TreeView1->topLevelItem(0))
+        return;
+    if (Settings.MsgKeyDel) {
+        const QString question = QStringLiteral("キーワード[") + node->text(0) + QStringLiteral("]を削除します。");
+        const auto answer = dialogs().ask(this, QMessageBox::Warning, QStringLiteral("警告"), question,
+                                          QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+        if (answer != QMessageBox::Ok)
+            return;
+    }
+    removeNode(*TreeView1, node);
+    // The view has moved its current row to a neighbour; that node becomes the selected one.
+    TreeView1->selectNode(TreeView1->currentItem());
+    keywordTreeChanged();
+}
+
+void TForm1::N10Click()
+{
+    QTreeWidgetItem* node = TreeView1->selectedNode();
+    if (!node)
+        return;
+    // Only the direct children move; each keeps its own subtree in its own order.
+    node->sortChildren(0, Qt::AscendingOrder);
+    keywordTreeChanged();
+}
+
+void TForm1::TreeView1DblClick()
+{
+    QTreeWidgetItem* node = TreeView1->selectedNode();
+    if (!node)
+        return;
+    if (node->parent()) {
+        setKeywordText(KeywordTreeView::itemBytes(node));
+        Button1Click();
+        return;
+    }
+    navigateTo(Settings.URL);
+    TreeView1->expandSubtree(node);
+}
+
+bool TForm1::TreeView1DragOver(const QPoint& pos, bool fromTreeView1)
+{
+    const bool accept = fromTreeView1 && TreeView1->nodeInRow(pos.y()) != nullptr;
+    if (pos.y() < kScrollMargin)
+        TreeView1->scrollByLines(-1);
+    else if (TreeView1->viewport()->height() - pos.y() < kScrollMargin)
+        TreeView1->scrollByLines(1);
+    return accept;
+}
+
+void TForm1::TreeView1DragDrop(const QPoint& pos, bool fromTreeView1)
+{
+    if (!fromTreeView1)
+        return;
+    QTreeWidgetItem* target = TreeView1->nodeInRow(pos.y());
+    QTreeWidgetItem* dragged = TreeView1->selectedNode();
+    if (!target || !dragged || target == dragged)
+        return;
+    if (liesBelow(target, dragged)) {
+        dialogs().inform(this, QMessageBox::NoIcon, QStringLiteral("警告"), QStringLiteral("その移動はできません"));
+        return;
+    }
+    moveNodeUnder(*TreeView1, dragged, target);
+    keywordTreeChanged();
+}

@@ -29,6 +29,17 @@ QString singleLine(QString text)
     return text;
 }
 
+std::string singleLine(std::string bytes)
+{
+    // None of these bytes can be the second byte of a Shift-JIS character, so no character is
+    // split by the replacement.
+    for (char& c : bytes) {
+        if (c == '\r' || c == '\n' || c == '\0')
+            c = ' ';
+    }
+    return bytes;
+}
+
 // Keywords sort by the user's own collation, upper and lower case told apart.
 const QCollator& keywordCollator()
 {
@@ -48,10 +59,10 @@ class KeywordNode : public QTreeWidgetItem {
 public:
     KeywordNode() : QTreeWidgetItem(UserType) {}
 
-    void assign(const std::string& bytes)
+    void assign(const std::string& bytes, const QString& shown)
     {
         QTreeWidgetItem::setData(0, KeywordTreeView::kBytesRole, QByteArray::fromStdString(bytes));
-        QTreeWidgetItem::setData(0, Qt::DisplayRole, fromSjis(bytes));
+        QTreeWidgetItem::setData(0, Qt::DisplayRole, shown);
     }
 
     void setData(int column, int role, const QVariant& value) override
@@ -108,6 +119,9 @@ KeywordTreeView::KeywordTreeView(QWidget* parent) : QTreeWidget(parent)
     setContextMenuPolicy(Qt::CustomContextMenu);
     // A drag scrolls by whole rows near the edges (the main window's drag-over handler).
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // Every row is one line of text with a small picture; knowing that spares the view measuring
+    // each of a hundred thousand rows.
+    setUniformRowHeights(true);
     setItemDelegate(new NodeTextDelegate(this));
     // The selected keyword stays marked while the focus is elsewhere (the keyword box).
     QPalette shades = palette();
@@ -142,7 +156,11 @@ QTreeWidgetItem* KeywordTreeView::newNode(const std::string& bytes, int picture)
     auto* node = new KeywordNode;
     node->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled |
                    Qt::ItemIsEnabled);
-    node->assign(bytes);
+    const std::string text = singleLine(bytes);
+    // One converter for every node: opening the code page costs more than decoding a keyword.
+    // Reset before each text, it decodes exactly as a fresh one (fromSjis) does.
+    decoder_.resetState();
+    node->assign(text, decoder_(QByteArrayView(text.data(), static_cast<qsizetype>(text.size()))));
     setItemPicture(node, picture);
     return node;
 }
@@ -168,9 +186,10 @@ void KeywordTreeView::selectNode(QTreeWidgetItem* node)
         selectionModel()->clear();
 }
 
-void KeywordTreeView::expandSubtree(QTreeWidgetItem* node)
+void KeywordTreeView::setSubtreeExpanded(QTreeWidgetItem* node, bool expanded)
 {
-    // With a layout pending, expanding only records the mark; the one layout comes later.
+    // With a layout pending, expanding or collapsing only records the mark; the one layout
+    // comes later.
     scheduleDelayedItemsLayout();
     std::vector<QTreeWidgetItem*> pending{node};
     while (!pending.empty()) {
@@ -179,11 +198,18 @@ void KeywordTreeView::expandSubtree(QTreeWidgetItem* node)
         const int children = item->childCount();
         if (children == 0)
             continue;
-        expand(indexFromItem(item));
+        if (expanded)
+            expand(indexFromItem(item));
+        else
+            collapse(indexFromItem(item));
         for (int i = 0; i < children; ++i)
             pending.push_back(item->child(i));
     }
 }
+
+void KeywordTreeView::expandSubtree(QTreeWidgetItem* node) { setSubtreeExpanded(node, true); }
+
+void KeywordTreeView::collapseSubtree(QTreeWidgetItem* node) { setSubtreeExpanded(node, false); }
 
 void KeywordTreeView::expandEverything()
 {
@@ -206,17 +232,17 @@ QByteArray KeywordTreeView::dragMarker() const
 
 QMimeData* KeywordTreeView::nodeDragData() const
 {
-    auto* data = new QMimeData;
-    data->setData(kDragFormat, dragMarker());
-    return data;
+    auto* payload = new QMimeData;
+    payload->setData(kDragFormat, dragMarker());
+    return payload;
 }
 
 bool KeywordTreeView::isOwnDrag(const QDropEvent* event) const
 {
     if (event->source() == this)
         return true;
-    const QMimeData* data = event->mimeData();
-    return data && data->hasFormat(kDragFormat) && data->data(kDragFormat) == dragMarker();
+    const QMimeData* payload = event->mimeData();
+    return payload && payload->hasFormat(kDragFormat) && payload->data(kDragFormat) == dragMarker();
 }
 
 QTreeWidgetItem* KeywordTreeView::dropTarget() const

@@ -5,6 +5,7 @@
 // moves a node on a drop (the main window does), and draws its own drop-target highlight.
 #include <QByteArray>
 #include <QPersistentModelIndex>
+#include <QStringDecoder>
 #include <QTreeWidget>
 
 #include <functional>
@@ -46,6 +47,10 @@ public:
     // one layout pass.
     void expandSubtree(QTreeWidgetItem* node);
     void expandEverything();
+    // Collapses node and every node below it, likewise at the cost of one layout pass. The view
+    // keeps a persistent mark per expanded node, and taking a subtree out visits every mark
+    // once per level above it; a subtree is collapsed before it is taken out.
+    void collapseSubtree(QTreeWidgetItem* node);
 
     // Scrolls by whole rows: negative up, positive down.
     void scrollByLines(int lines);
@@ -78,11 +83,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void setSubtreeExpanded(QTreeWidgetItem* node, bool expanded);
     void setDropTarget(QTreeWidgetItem* node);
     QByteArray dragMarker() const;
 
     QList<QIcon> pictures_;
     QPersistentModelIndex dropTarget_;
+    mutable QStringDecoder decoder_{"CP932"};
 };
 
 // Suspends a widget's drawing for a scope and resumes it once at the end, also when the scope is

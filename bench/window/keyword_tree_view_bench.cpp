@@ -1,0 +1,157 @@
+// The keyword tree on show: reading a large file into the view and drawing it, saving it again,
+// and a chain ten thousand levels deep loaded, moved and saved. Runs on the offscreen platform.
+#include "app/file_io.h"
+#include "app/picture_lists.h"
+#include "keywords/keyword_tree_file.h"
+#include "keywords/keyword_tree_view.h"
+#include "keywords/tree_view_forest.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// 100,000 nodes, depths up to 6, texts of 8 to 24 bytes mixing Shift-JIS pairs and ASCII: a file
+// of about 2 MB.
+KeywordForest largeTree()
+{
+    std::mt19937 random(20240601);
+    KeywordForest nodes;
+    nodes.reserve(100000);
+    int depth = 0;
+    for (int i = 0; i < 100000; ++i) {
+        if (i > 0)
+            depth = std::uniform_int_distribution<int>(1, std::min(depth + 1, 6))(random);
+        std::string text;
+        const int pairs = std::uniform_int_distribution<int>(4, 12)(random);
+        for (int j = 0; j < pairs; ++j) {
+            if (random() % 2) {
+                text += static_cast<char>(0x82);
+                text += static_cast<char>(0x9f + random() % 80);
+            } else {
+                text += static_cast<char>('a' + random() % 26);
+                text += static_cast<char>('0' + random() % 10);
+            }
+        }
+        nodes.push_back({depth, std::move(text)});
+    }
+    return nodes;
+}
+
+// One top-level node with a chain below it, levels deep in all, then a second top-level node.
+KeywordForest chainAndOneMore(int levels)
+{
+    KeywordForest nodes;
+    for (int depth = 0; depth < levels; ++depth)
+        nodes.push_back({depth, "keyword"});
+    nodes.push_back({0, "target"});
+    return nodes;
+}
+
+struct Fixture {
+    QTemporaryDir dir;
+    KeywordTreeView view;
+
+    Fixture()
+    {
+        view.setPictures(keywordTreePictures());
+        view.resize(200, 600);
+        view.show();
+        QApplication::processEvents();
+    }
+    std::string path() const { return dir.filePath(QStringLiteral("ribemo.ask")).toStdString(); }
+
+    // What a tab switch does to show a tab's file, through to the first drawing of the tree.
+    void readAndShow()
+    {
+        const KeywordTreeReadResult read = readKeywordTree(readWholeFile(path()));
+        showForest(view, read.nodes);
+        view.viewport()->repaint();
+    }
+
+    void save()
+    {
+        if (!writeFileAtomically(path(), writeKeywordTree(forestOfView(view))))
+            throw std::runtime_error("save failed");
+    }
+};
+
+// From a view that holds the fresh tree, as at start-up or after a tab without a file.
+void BM_ReadAndShow100000Nodes(benchmark::State& state)
+{
+    Fixture fixture;
+    const std::string bytes = writeKeywordTree(largeTree());
+    writeFileAtomically(fixture.path(), bytes);
+    for (auto _ : state) {
+        state.PauseTiming();
+        showForest(fixture.view, {{0, "fresh"}});
+        fixture.view.viewport()->repaint();
+        state.ResumeTiming();
+        fixture.readAndShow();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+    state.counters["nodes"] = static_cast<double>(forestOfView(fixture.view).size());
+}
+BENCHMARK(BM_ReadAndShow100000Nodes)->Unit(benchmark::kMillisecond);
+
+// A tab switch between two large tabs: the 100,000 nodes on show are freed first.
+void BM_ReplaceAndShow100000Nodes(benchmark::State& state)
+{
+    Fixture fixture;
+    writeFileAtomically(fixture.path(), writeKeywordTree(largeTree()));
+    fixture.readAndShow();
+    for (auto _ : state)
+        fixture.readAndShow();
+}
+BENCHMARK(BM_ReplaceAndShow100000Nodes)->Unit(benchmark::kMillisecond);
+
+void BM_Save100000Nodes(benchmark::State& state)
+{
+    Fixture fixture;
+    const std::string bytes = writeKeywordTree(largeTree());
+    writeFileAtomically(fixture.path(), bytes);
+    fixture.readAndShow();
+    for (auto _ : state)
+        fixture.save();
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_Save100000Nodes)->Unit(benchmark::kMillisecond);
+
+// Load, move the whole chain below its first level to the other top-level node, save.
+void BM_TenThousandLevelChain(benchmark::State& state)
+{
+    Fixture fixture;
+    const KeywordForest nodes = chainAndOneMore(10000);
+    for (auto _ : state) {
+        writeFileAtomically(fixture.path(), writeKeywordTree(nodes));
+        fixture.readAndShow();
+        QTreeWidgetItem* first = fixture.view.topLevelItem(0);
+        moveNodeUnder(fixture.view, first->child(0), fixture.view.topLevelItem(1));
+        fixture.view.viewport()->repaint();
+        fixture.save();
+    }
+    const KeywordForest saved = readKeywordTree(readWholeFile(fixture.path())).nodes;
+    if (saved.size() != nodes.size() || saved.back().depth != 9999)
+        state.SkipWithError("the chain did not survive the move");
+}
+BENCHMARK(BM_TenThousandLevelChain)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Between the tree on show and the flat keyword forest the file code reads and writes, and the
+// structural changes of the tree on show. Every walk here is a loop over an explicit list, never
+// a recursion, so a chain of nodes thousands of levels deep costs no call stack.
+#include "keywords/keyword_forest.h"
+
+class KeywordTreeView;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The view's nodes in pre-order, each with its depth and its bytes.
+KeywordForest forestOfView(const QTreeWidget& view);
+
+// Replaces the view's whole content by nodes (a well-formed forest). Every node gets picture 0
+// except the first node, which is marked with picture 1; then every node is expanded. Drawing
+// is suspended for the whole replacement and resumed once.
+void showForest(KeywordTreeView& view, const KeywordForest& nodes);
+
+// Removes node with its whole subtree from the view and frees them.
+void removeNode(KeywordTreeView& view, QTreeWidgetItem* node);
+
+// Moves node with its whole subtree to the end of target's children, keeping the nodes' bytes,
+// pictures and order. The moved node ends selected, with its subtree and every node above it
+// expanded. Drawing is suspended for the whole move and resumed once. target must not lie
+// inside node's subtree.
+void moveNodeUnder(KeywordTreeView& view, QTreeWidgetItem* node, QTreeWidgetItem* target);
+
+// True when node lies strictly below ancestor.
+bool liesBelow(const QTreeWidgetItem* node, const QTreeWidgetItem* ancestor);

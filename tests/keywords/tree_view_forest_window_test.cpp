@@ -1,0 +1,103 @@
+#include "app/picture_lists.h"
+#include "app/sjis_text.h"
+#include "keywords/keyword_tree_view.h"
+#include "keywords/tree_view_forest.h"
+
+#include <QTreeWidgetItemIterator>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using namespace std::string_literals;
+
+KeywordForest chain(int levels)
+{
+    KeywordForest nodes;
+    for (int depth = 0; depth < levels; ++depth)
+        nodes.push_back({depth, "k" + std::to_string(depth)});
+    return nodes;
+}
+
+class TreeViewForest : public ::testing::Test {
+protected:
+    TreeViewForest() { view.setPictures(keywordTreePictures()); }
+
+    QTreeWidgetItem* top(int i) const { return view.topLevelItem(i); }
+
+    KeywordTreeView view;
+};
+
+struct RoundTripCase {
+    const char* what;
+    KeywordForest nodes;
+};
+
+TEST_F(TreeViewForest, ShowsEveryForestAndGivesItBackUnchanged)
+{
+    const RoundTripCase cases[] = {
+        {"no node", {}},
+        {"first node alone", {{0, "A"}}},
+        {"children, grandchildren, second top level", {{0, "A"}, {1, "B"}, {2, "C"}, {1, "D"}, {0, "E"}, {1, "F"}}},
+        {"empty texts and blanks inside", {{0, ""}, {1, "a b\t"}, {1, ""}}},
+        {"bytes that are not Shift-JIS", {{0, "\x81"}, {1, "\xff\xfe\x80"}, {1, "\x82\xa0\x82"}}},
+        {"deep chain", chain(3000)},
+    };
+    for (const RoundTripCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        showForest(view, c.nodes);
+        EXPECT_EQ(forestOfView(view), c.nodes);
+        // The shown text is what the program's own conversion makes of the bytes, so that the
+        // keyword box can tell an unedited keyword and keep its bytes.
+        for (QTreeWidgetItemIterator it(&view); *it; ++it)
+            EXPECT_EQ((*it)->text(0), fromSjis(KeywordTreeView::itemBytes(*it)));
+    }
+}
+
+TEST_F(TreeViewForest, TenThousandLevelsLoadMoveAndGoWithoutRecursion)
+{
+    KeywordForest nodes = chain(10000);
+    nodes.push_back({0, "T"});
+    showForest(view, nodes);
+    QTreeWidgetItem* second = top(0)->child(0);
+    ASSERT_FALSE(liesBelow(top(1), second));
+    ASSERT_TRUE(liesBelow(second->child(0)->child(0), top(0)));
+
+    moveNodeUnder(view, second, top(1));
+    const KeywordForest moved = forestOfView(view);
+    ASSERT_EQ(moved.size(), nodes.size());
+    EXPECT_EQ(moved[1], (KeywordLine{0, "T"}));
+    EXPECT_EQ(moved.back(), (KeywordLine{9999, "k9999"}));
+
+    removeNode(view, top(1)->child(0));
+    EXPECT_EQ(forestOfView(view), (KeywordForest{{0, "k0"}, {0, "T"}}));
+}
+
+TEST(KeywordTreeNodeText, BytesFollowTheTextOnlyWhenTheTextChanges)
+{
+    KeywordTreeView view;
+    showForest(view, {{0, "\x81" "abc\xff"}});
+    QTreeWidgetItem* node = view.topLevelItem(0);
+    const QString shown = node->text(0);
+
+    node->setText(0, shown);  // an edit confirmed unchanged
+    EXPECT_EQ(KeywordTreeView::itemBytes(node), "\x81" "abc\xff");
+
+    node->setText(0, QStringLiteral("ネコ"));
+    EXPECT_EQ(KeywordTreeView::itemBytes(node), toSjis(QStringLiteral("ネコ")));
+
+    node->setText(0, QString());
+    EXPECT_EQ(KeywordTreeView::itemBytes(node), "");
+
+    // A line end would split the node in the file; it becomes a space, in the text and the bytes.
+    node->setText(0, QStringLiteral("a\nb\r"));
+    EXPECT_EQ(KeywordTreeView::itemBytes(node), "a b ");
+    EXPECT_EQ(node->text(0), QStringLiteral("a b "));
+
+    QTreeWidgetItem* made = view.newNode("x\r\ny\0z"s, 0);
+    EXPECT_EQ(KeywordTreeView::itemBytes(made), "x  y z");
+    delete made;
+}
+
+}  // namespace
