@@ -3,7 +3,6 @@
 #include "app/sjis_text.h"
 
 #include <QHeaderView>
-#include <QMouseEvent>
 
 namespace {
 
@@ -13,7 +12,9 @@ namespace {
 class TitleItem : public QTableWidgetItem {
 public:
     TitleItem(std::string title, WatchedEntry rest)
-        : QTableWidgetItem(fromSjis(title), QTableWidgetItem::UserType), title_(std::move(title)), rest_(std::move(rest))
+        : QTableWidgetItem(fromSjis(title), QTableWidgetItem::UserType),
+          title_(std::move(title)),
+          rest_(std::move(rest))
     {
     }
 
@@ -147,26 +148,44 @@ int AuctionListView::selectedRow() const
     return rows.isEmpty() ? -1 : rows.front().row();
 }
 
+namespace {
+
+// The view scrolls to every new current row; a move changes that row twice (the removed row
+// hands it on, then the copy takes it), and neither may scroll.
+class ScrollHold {
+public:
+    explicit ScrollHold(QAbstractItemView& view) : view_(view), scrolls_(view.hasAutoScroll())
+    {
+        view_.setAutoScroll(false);
+    }
+    ~ScrollHold() { view_.setAutoScroll(scrolls_); }
+
+private:
+    QAbstractItemView& view_;
+    bool scrolls_;
+};
+
+}  // namespace
+
 void AuctionListView::selectRowInPlace(int row)
 {
-    const bool scrolls = hasAutoScroll();
-    setAutoScroll(false);
+    ScrollHold hold(*this);
     selectionModel()->setCurrentIndex(model()->index(row, 0),
                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    setAutoScroll(scrolls);
+}
+
+void AuctionListView::moveEntry(int row, int to)
+{
+    ScrollHold hold(*this);
+    // The copy goes in on the far side of the neighbour before the original leaves.
+    const int insertAt = to > row ? to + 1 : to;
+    insertEntry(insertAt, entry(row));
+    removeRow(to > row ? row : row + 1);
+    selectRowInPlace(to);
 }
 
 void AuctionListView::resizeEvent(QResizeEvent* event)
 {
     QTableWidget::resizeEvent(event);
     emit resized();
-}
-
-void AuctionListView::mousePressEvent(QMouseEvent* event)
-{
-    // A press below the last row drops the selection, as in the platform's list views; a
-    // double-click there then finds nothing selected and opens nothing.
-    if (!indexAt(event->position().toPoint()).isValid())
-        clearSelection();
-    QTableWidget::mousePressEvent(event);
 }

@@ -28,23 +28,28 @@ public:
     std::vector<WatchedEntry> entries() const;
     std::string title(int row) const;
     void insertEntry(int row, const WatchedEntry& entry);
-    void appendEntry(const WatchedEntry& entry) { insertEntry(rowCount(), entry); }
     void removeEntry(int row) { removeRow(row); }
     // Replaces every row at once, without a relayout or repaint per row.
     void setEntries(const std::vector<WatchedEntry>& entries);
 
     // The selected row, or -1.
     int selectedRow() const;
-    // Selects row (and makes it current) without scrolling the list to it.
-    void selectRowInPlace(int row);
+    // Moves the entry at row so that it lands at index to and stays selected; the list keeps its
+    // scroll position.
+    void moveEntry(int row, int to);
+
+    // The strip holding the list may be made as low as the user likes, down to nothing.
+    QSize minimumSizeHint() const override { return {0, 0}; }
 
 signals:
     void resized();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // Selects row (and makes it current) without scrolling the list to it.
+    void selectRowInPlace(int row);
+
     int urlColumnWidth_ = 0;
 };

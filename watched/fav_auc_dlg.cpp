@@ -47,9 +47,7 @@ void TFavAucDlg::Button1Click()
     const int row = FavAucList->selectedRow();
     if (row <= 0)
         return;
-    FavAucList->insertEntry(row - 1, FavAucList->entry(row));
-    FavAucList->removeEntry(row + 1);
-    FavAucList->selectRowInPlace(row - 1);
+    FavAucList->moveEntry(row, row - 1);
 }
 
 void TFavAucDlg::Button2Click()
@@ -57,9 +55,7 @@ void TFavAucDlg::Button2Click()
     const int row = FavAucList->selectedRow();
     if (row < 0 || row >= FavAucList->entryCount() - 1)
         return;
-    FavAucList->insertEntry(row + 2, FavAucList->entry(row));
-    FavAucList->removeEntry(row);
-    FavAucList->selectRowInPlace(row + 1);
+    FavAucList->moveEntry(row, row + 1);
 }
 
 void TFavAucDlg::Button3Click()

@@ -47,7 +47,7 @@ const std::string& addressOf(const WatchedEntry& entry)
     return entry[1];
 }
 
-// Entry index of the numbered menu; a number beyond the list opens nothing.
+// Opens the entry a numbered menu item stands for; a number beyond the list opens nothing.
 void openNumberedEntry(TForm1& form, int index)
 {
     if (index >= form.FavAucList->entryCount())
@@ -87,7 +87,6 @@ void TForm1::A1Click()
     FavAucList->insertEntry(0, {title, address});
     RefreshWatchedMenuCaptions();
 }
-
 
 void TForm1::Fauc1Click() { openNumberedEntry(*this, 0); }
 void TForm1::Fauc2Click() { openNumberedEntry(*this, 1); }

@@ -1,0 +1,117 @@
+// Loading and showing a large watched-auction list in the main window, and writing it back.
+#include "app/companion_paths.h"
+#include "app/dialogs.h"
+#include "app/file_io.h"
+#include "app/launcher.h"
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "browser/web_browser.h"
+#include "watched/auction_list_view.h"
+#include "watched/watched_list_file.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+class IdleBrowser : public TCppWebBrowser {
+public:
+    void Navigate(const QString&) override {}
+    void GoBack() override {}
+    void GoForward() override {}
+    void GoHome() override {}
+    void Refresh() override {}
+    void Stop() override {}
+    QString LocationURL() const override { return {}; }
+    QString LocationName() const override { return {}; }
+};
+
+class SilentDialogs : public Dialogs {
+public:
+    QMessageBox::StandardButton ask(QWidget*, QMessageBox::Icon, const QString&, const QString&,
+                                    QMessageBox::StandardButtons, QMessageBox::StandardButton answer) override
+    {
+        return answer;
+    }
+    void inform(QWidget*, QMessageBox::Icon, const QString&, const QString&) override {}
+};
+
+class IdleLauncher : public Launcher {
+public:
+    void startProgram(const QString&) override {}
+    void openWithDefaultHandler(const QString&) override {}
+};
+
+// Entries as a user collects them: a Japanese title with blanks (so quoted), an auction address,
+// now and then a field beyond the address.
+std::vector<WatchedEntry> sampleEntries(int count)
+{
+    std::vector<WatchedEntry> entries;
+    for (int i = 0; i < count; ++i) {
+        WatchedEntry entry{"\x83\x4a\x83\x81\x83\x89 EOS \x96\x7b\x91\xcc No." + std::to_string(i),
+                           "http://auction.example/jp/auction/x" + std::to_string(100000000 + i)};
+        if (i % 10 == 0)
+            entry.push_back("memo " + std::to_string(i));
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+struct Program {
+    QTemporaryDir folder;
+    SilentDialogs dialogs;
+    IdleLauncher launcher;
+    std::string exePath = QFile::encodeName(folder.path()).toStdString() + "/ribemo";
+    TForm1 form{ProgramServices{new IdleBrowser, &dialogs, &launcher, exePath}};
+
+    Program() { form.show(); }
+};
+
+void LoadAndShowWatchedList(benchmark::State& state)
+{
+    Program program;
+    const int count = static_cast<int>(state.range(0));
+    writeFileAtomically(watchedListFilePath(program.exePath), writeWatchedList(sampleEntries(count)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        program.form.FavAucList->setEntries({});
+        QApplication::processEvents();
+        state.ResumeTiming();
+        program.form.LoadWatchedList();
+        QApplication::processEvents();  // the repaint of the filled list
+    }
+    if (program.form.FavAucList->entryCount() != count)
+        state.SkipWithError("list not filled");
+    state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(LoadAndShowWatchedList)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void SaveWatchedList(benchmark::State& state)
+{
+    Program program;
+    program.form.FavAucList->setEntries(sampleEntries(static_cast<int>(state.range(0))));
+    for (auto _ : state)
+        program.form.SaveWatchedList();
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(SaveWatchedList)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
