@@ -7,6 +7,13 @@
 
 namespace {
 
+// Shows the start of the text, as a long address is read from its beginning.
+void showText(QLineEdit& edit, const std::string& bytes)
+{
+    edit.setText(fromSjis(bytes));
+    edit.setCursorPosition(0);
+}
+
 std::string takenText(const QLineEdit& edit, const std::string& shownBytes)
 {
     return edit.text() == fromSjis(shownBytes) ? shownBytes : toSjis(edit.text());
@@ -61,18 +68,18 @@ void TOptionDlg::Button1Click()
 void TOptionDlg::showValues(const OptionValues& values)
 {
     shown_ = values;
-    LabeledEdit1->setText(fromSjis(values.URL));
-    LabeledEdit2->setText(fromSjis(values.SoubaCheck));
-    LabeledEdit3->setText(fromSjis(values.KaisaiCheck));
-    LabeledEdit4->setText(fromSjis(values.YahooURL));
-    LabeledEdit5->setText(fromSjis(values.BiddersURL));
-    LabeledEdit6->setText(fromSjis(values.TabName[0]));
-    LabeledEdit7->setText(fromSjis(values.TabName[1]));
-    LabeledEdit8->setText(fromSjis(values.TabName[2]));
+    showText(*LabeledEdit1, values.URL);
+    showText(*LabeledEdit2, values.SoubaCheck);
+    showText(*LabeledEdit3, values.KaisaiCheck);
+    showText(*LabeledEdit4, values.YahooURL);
+    showText(*LabeledEdit5, values.BiddersURL);
+    showText(*LabeledEdit6, values.TabName[0]);
+    showText(*LabeledEdit7, values.TabName[1]);
+    showText(*LabeledEdit8, values.TabName[2]);
     for (size_t k = 0; k < SiteChecks.size(); ++k) {
         SiteChecks[k]->setChecked(values.SiteVisible[k]);
-        SiteNames[k]->setText(fromSjis(values.SiteName[k]));
-        SiteUrls[k]->setText(fromSjis(values.SiteURL[k]));
+        showText(*SiteNames[k], values.SiteName[k]);
+        showText(*SiteUrls[k], values.SiteURL[k]);
     }
     CheckBox7->setChecked(values.MsgKeyDel);
     CheckBox8->setChecked(values.KeyTreeBackup);

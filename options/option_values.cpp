@@ -17,8 +17,7 @@ OptionValues currentOptionValues(const TForm1& form)
     for (size_t tab = 0; tab < v.TabName.size(); ++tab)
         v.TabName[tab] = toSjis(form.TabControl2->tabCaption(static_cast<int>(tab)));
     for (size_t k = 0; k < v.SiteName.size(); ++k) {
-        // The button's own visibility, not whether it shows on screen: its bar may be hidden.
-        v.SiteVisible[k] = !form.SiteButtons[k]->isHidden();
+        v.SiteVisible[k] = form.siteButtonShown(k);
         v.SiteName[k] = toSjis(form.SiteButtons[k]->toolTip());
         v.SiteURL[k] = form.Settings.SiteURL[k];
     }
@@ -38,9 +37,7 @@ void applyOptionValues(TForm1& form, const OptionValues& shown, const OptionValu
         if (taken.TabName[tab] != shown.TabName[tab])
             form.TabControl2->setTabCaption(static_cast<int>(tab), fromSjis(taken.TabName[tab]));
     for (size_t k = 0; k < taken.SiteName.size(); ++k) {
-        // The bar's layout skips hidden buttons, so the others close up and a button shown again
-        // takes its old place.
-        form.SiteButtons[k]->setVisible(taken.SiteVisible[k]);
+        form.setSiteButtonShown(k, taken.SiteVisible[k]);
         if (taken.SiteName[k] != shown.SiteName[k])
             form.SiteButtons[k]->setToolTip(fromSjis(taken.SiteName[k]));
         form.Settings.SiteURL[k] = taken.SiteURL[k];

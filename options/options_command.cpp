@@ -4,6 +4,12 @@
 #include "options/option_dlg.h"
 #include "options/option_values.h"
 
+#include <QAction>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+
 void TForm1::N5Click()
 {
     const OptionValues current = currentOptionValues(*this);
@@ -12,3 +18,21 @@ void TForm1::N5Click()
         return;
     applyOptionValues(*this, current, OptionDlg->takenValues());
 }
+
+namespace {
+
+// The bar item that carries the button; the layout puts every site button on ToolBar6.
+QAction* siteButtonItem(const QToolBar& bar, const QToolButton* button)
+{
+    const QList<QAction*> items = bar.actions();
+    const auto found = std::find_if(items.begin(), items.end(),
+                                    [&](QAction* item) { return bar.widgetForAction(item) == button; });
+    return found == items.end() ? nullptr : *found;
+}
+
+}  // namespace
+
+// The item, not the widget, is asked: a button of a window not yet shown reports itself hidden.
+bool TForm1::siteButtonShown(size_t k) const { return siteButtonItem(*ToolBar6, SiteButtons.at(k))->isVisible(); }
+
+void TForm1::setSiteButtonShown(size_t k, bool shown) { siteButtonItem(*ToolBar6, SiteButtons.at(k))->setVisible(shown); }

@@ -32,15 +32,32 @@ void typeText(QWidget* widget, const QString& text)
     }
 }
 
+// Brings the control's page to the front, as the user does before touching it.
+void showPageOf(TOptionDlg& dlg, QWidget* control)
+{
+    for (int page = 0; page < dlg.PageControl1->count(); ++page)
+        if (dlg.PageControl1->widget(page)->isAncestorOf(control))
+            dlg.PageControl1->setCurrentIndex(page);
+}
+
 // Replaces the edit's text the way a user does: select all, then type.
 void retype(QLineEdit* edit, const QString& text)
 {
+    auto* dlg = qobject_cast<TOptionDlg*>(edit->window());
+    if (dlg)
+        showPageOf(*dlg, edit);
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
         QTest::keyClick(edit, Qt::Key_Delete);
     else
         typeText(edit, text);
+}
+
+void clickCheckBox(TOptionDlg& dlg, QCheckBox* box)
+{
+    showPageOf(dlg, box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
 }
 
 std::vector<QLineEdit*> everyEdit(TOptionDlg& dlg)
@@ -242,7 +259,7 @@ TEST_F(OptionsDialog, FillsEveryControlFromTheRunningProgram)
     f.Settings.SiteURL[4] = "http://five.example/?q=$KEY$";
     f.TabControl2->setTabCaption(1, QStringLiteral("仕事"));
     f.SiteButtons[3]->setToolTip(QStringLiteral("古本"));
-    f.SiteButtons[5]->setVisible(false);
+    f.setSiteButtonShown(5, false);
     f.Settings.MsgKeyDel = false;
     f.N24->setEnabled(false);
     f.N25->setEnabled(false);
@@ -280,11 +297,12 @@ TEST_P(OptionsDialogDismissed, ChangesNothingAfterEveryFieldWasEdited)
     const QString tooltip = form().SiteButtons[0]->toolTip();
     withOptions([&](TOptionDlg& d) {
         for (QLineEdit* edit : everyEdit(d)) {
+            showPageOf(d, edit);
             edit->setFocus();
             typeText(edit, QStringLiteral("変更x"));
         }
         for (QCheckBox* box : everyCheckBox(d))
-            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+            clickCheckBox(d, box);
         ASSERT_NE(d.takenValues(), before) << "the edits did not reach the controls";
         switch (GetParam()) {
         case 0:
@@ -344,19 +362,20 @@ TEST_F(OptionsDialog, UntickedSiteButtonHidesAndComesBackInItsPlace)
     ASSERT_LT(designX[2], designX[3]);
 
     acceptWith([](TOptionDlg& d) {
-        d.PageControl1->setCurrentIndex(2);
-        QTest::mouseClick(d.SiteChecks[2], Qt::LeftButton, {}, QPoint(5, d.SiteChecks[2]->height() / 2));
+        clickCheckBox(d, d.SiteChecks[2]);
         EXPECT_FALSE(d.SiteChecks[2]->isChecked());
     });
+    EXPECT_FALSE(form().siteButtonShown(2));
+    QApplication::processEvents();  // the bar lays itself out before it is next drawn
     EXPECT_TRUE(form().SiteButtons[2]->isHidden());
-    QApplication::processEvents();
     // The bar closes up: the fourth button moves into the third one's place.
     EXPECT_EQ(form().SiteButtons[3]->x(), designX[2]);
     EXPECT_EQ(form().SiteButtons[5]->x(), designX[4]);
 
     acceptWith([](TOptionDlg& d) { d.SiteChecks[2]->setChecked(true); });
-    EXPECT_FALSE(form().SiteButtons[2]->isHidden());
+    EXPECT_TRUE(form().siteButtonShown(2));
     QApplication::processEvents();
+    EXPECT_FALSE(form().SiteButtons[2]->isHidden());
     for (size_t k = 0; k < 6; ++k)
         EXPECT_EQ(form().SiteButtons[k]->x(), designX[k]) << k;
 }
@@ -364,10 +383,24 @@ TEST_F(OptionsDialog, UntickedSiteButtonHidesAndComesBackInItsPlace)
 TEST_F(OptionsDialog, RenamesTheSecondKeywordTabAlsoToEmpty)
 {
     for (const QString& name : {QStringLiteral("趣味"), QString()}) {
-        acceptWith([&](TOptionDlg& d) { retype(d.LabeledEdit7, name); });
+        withOptions([&](TOptionDlg& d) {
+            retype(d.LabeledEdit7, name);
+            QTest::keyClick(d.LabeledEdit7, Qt::Key_Return);  // Enter in an edit is OK
+        });
         EXPECT_EQ(form().TabControl2->tabCaption(1), name);
         EXPECT_EQ(form().TabControl2->tabCaption(0), QStringLiteral("KEY #1"));
     }
+}
+
+TEST_F(OptionsDialog, EnterOnTheFocusedCancelButtonCancels)
+{
+    withOptions([](TOptionDlg& d) {
+        retype(d.LabeledEdit7, QStringLiteral("dropped"));
+        d.CancelBtn->setFocus();
+        QTest::keyClick(d.CancelBtn, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(form().TabControl2->tabCaption(1), QStringLiteral("KEY #2"));
 }
 
 TEST_F(OptionsDialog, NewSiteNameBecomesTheTooltipAndTheButtonKeepsItsLook)
@@ -383,9 +416,7 @@ TEST_F(OptionsDialog, NewSiteNameBecomesTheTooltipAndTheButtonKeepsItsLook)
 
 TEST_F(OptionsDialog, BackupSwitchEnablesBothMenuItemsTogether)
 {
-    acceptWith([](TOptionDlg& d) {
-        QTest::mouseClick(d.CheckBox8, Qt::LeftButton, {}, QPoint(5, d.CheckBox8->height() / 2));
-    });
+    acceptWith([](TOptionDlg& d) { clickCheckBox(d, d.CheckBox8); });
     EXPECT_FALSE(form().N24->isEnabled());
     EXPECT_FALSE(form().N25->isEnabled());
     acceptWith([](TOptionDlg& d) { d.CheckBox8->setChecked(true); });

@@ -112,6 +112,7 @@ TEST_F(SettingsReset, TheCloseDoesNotWriteTheSettingsBackAndTheNextStartHasTheDe
 {
     folder.write(".ini", kIni);
     start();
+    ASSERT_EQ(form().TabControl2->tabCaption(0), QStringLiteral("saved"));
     dialogs.answers = {QMessageBox::Yes};
     resetInsideTheDialog([](TOptionDlg& d) {
         d.LabeledEdit6->setText(QStringLiteral("after reset"));
@@ -124,4 +125,19 @@ TEST_F(SettingsReset, TheCloseDoesNotWriteTheSettingsBackAndTheNextStartHasTheDe
     restart();
     EXPECT_EQ(form().TabControl2->tabCaption(0), QStringLiteral("KEY #1"));
     EXPECT_FALSE(form().SettingsReset);
+}
+
+TEST_F(SettingsReset, ThatFoundNoFileLeavesTheCloseSavingAsUsual)
+{
+    start();
+    dialogs.answers = {QMessageBox::Yes};
+    resetInsideTheDialog([](TOptionDlg& d) {
+        d.LabeledEdit6->setText(QStringLiteral("kept"));
+        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+    });
+    ASSERT_FALSE(form().SettingsReset);
+    ASSERT_TRUE(closeWindow());
+    EXPECT_TRUE(folder.exists(".ini"));
+    restart();
+    EXPECT_EQ(form().TabControl2->tabCaption(0), QStringLiteral("kept"));
 }

@@ -90,8 +90,8 @@ TEST_F(Launches, AboutBoxHasTheDesignedLayout)
     EXPECT_TRUE(icon->hasScaledContents());
     EXPECT_FALSE(icon->pixmap().isNull());
     auto* comments = panel->findChild<QLabel*>(QStringLiteral("Comments"));
-    EXPECT_EQ(comments->width(), 201);
     EXPECT_TRUE(comments->wordWrap());
+    EXPECT_LE(comments->heightForWidth(comments->width()), comments->height()) << "wraps into a clipped line";
     EXPECT_TRUE(box.Label1->font().underline());
     EXPECT_EQ(box.Label1->cursor().shape(), Qt::PointingHandCursor);
     box.Label1->ensurePolished();

@@ -1,0 +1,84 @@
+// Draws the options dialog (each of its four pages) and the about box into PNG files for the
+// documentation: dialog_screenshots [folder], default "docs". The dialogs are filled as on a first
+// start; nothing is written beside the program.
+#include "app/dialogs.h"
+#include "app/launcher.h"
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "app/settings_values.h"
+#include "browser/web_browser.h"
+#include "options/option_dlg.h"
+#include "options/option_values.h"
+#include "search/about_box.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// The pane is not pictured, so it loads nothing.
+class StillBrowser : public TCppWebBrowser {
+public:
+    void Navigate(const QString&) override {}
+    void GoBack() override {}
+    void GoForward() override {}
+    void GoHome() override {}
+    void Refresh() override {}
+    void Stop() override {}
+    QString LocationURL() const override { return {}; }
+    QString LocationName() const override { return {}; }
+};
+
+bool savePicture(QWidget& window, const QString& path)
+{
+    window.show();
+    QApplication::processEvents();
+    const bool saved = window.grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+}
+
+void fillAsOnAFirstStart(TForm1& form)
+{
+    const SettingsValues defaults;
+    form.Settings.URL = defaults.URL;
+    form.Settings.SoubaCheck = defaults.SoubaCheck;
+    form.Settings.KaisaiCheck = defaults.KaisaiCheck;
+    form.Settings.YahooURL = defaults.YahooURL;
+    form.Settings.BiddersURL = defaults.BiddersURL;
+    form.Settings.MsgKeyDel = defaults.MsgKeyDel;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(folder);
+
+    QTemporaryDir programFolder;
+    MessageBoxDialogs dialogs;
+    DesktopLauncher launcher;
+    const std::string exePath = QFile::encodeName(programFolder.filePath(QStringLiteral("ribemo"))).toStdString();
+    ProgramServices services{new StillBrowser, &dialogs, &launcher, exePath};
+    ProgramWindows windows = createProgramWindows(services);
+    fillAsOnAFirstStart(*windows.form);
+
+    bool ok = true;
+    TOptionDlg& options = *windows.optionDlg;
+    options.showValues(currentOptionValues(*windows.form));
+    for (int page = 0; page < options.PageControl1->count(); ++page) {
+        options.PageControl1->setCurrentIndex(page);
+        ok = savePicture(options, QStringLiteral("%1/options-%2.png").arg(folder).arg(page + 1)) && ok;
+    }
+    options.hide();
+    ok = savePicture(*windows.aboutBox, folder + QStringLiteral("/about.png")) && ok;
+    return ok ? 0 : 1;
+}
