@@ -30,6 +30,19 @@ build() {
   cmake --build build -j"$(nproc)"
 }
 
+# The whole suite once more with AddressSanitizer and UndefinedBehaviorSanitizer; any finding fails.
+sanitizer_tests() {
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRIBEMO_SANITIZE=ON -DRIBEMO_BENCH=OFF >/dev/null
+  cmake --build build-asan -j"$(nproc)" --target rules_tests window_tests e2e_tests
+  (
+    cd build-asan
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_odr_violation=0"
+    export LSAN_OPTIONS="suppressions=$PWD/../tests/support/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+  )
+}
+
 case "${1:-}" in
   run)
     install_missing
@@ -39,8 +52,8 @@ case "${1:-}" in
   test)
     install_missing
     build
-    cd build
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+    sanitizer_tests
     ;;
   *)
     echo "usage: bash build.sh run|test" >&2

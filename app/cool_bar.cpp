@@ -209,6 +209,8 @@ void CoolBar::mousePressEvent(QMouseEvent* event)
     }
     dragBandId_ = band.id;
     dragOffset_ = pos.x() - band.rect.left();
+    dragStartX_ = pos.x();
+    dragStartWidth_ = band.rect.width();
 }
 
 void CoolBar::mouseMoveEvent(QMouseEvent* event)
@@ -217,7 +219,7 @@ void CoolBar::mouseMoveEvent(QMouseEvent* event)
     if (drag_ == Drag::Resize) {
         const int position = positionOfBand(dragBandId_);
         Band& band = bands_[static_cast<size_t>(position)];
-        band.width = std::max(kMinimumBandWidth, pos.x() - band.rect.left());
+        band.width = std::max(kMinimumBandWidth, dragStartWidth_ + pos.x() - dragStartX_);
         relayout();
         return;
     }

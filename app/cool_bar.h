@@ -68,4 +68,6 @@ private:
     Drag drag_ = Drag::None;
     int dragBandId_ = -1;
     int dragOffset_ = 0;
+    int dragStartX_ = 0;
+    int dragStartWidth_ = 0;
 };

@@ -31,7 +31,8 @@ QString errorMessage(const std::exception& error)
     if (auto* e = dynamic_cast<const ProfileWriteError*>(&error))
         return QStringLiteral("%1 に書き込めません").arg(pathText(e->path));
     if (auto* e = dynamic_cast<const TreeDepthError*>(&error))
-        return QStringLiteral("アイテム \"%1\" の階層 (%2) が不正です").arg(fromSjis(e->text)).arg(e->depth);
+        // One pass, so a "%2" inside the keyword's own text is not taken for the depth.
+        return QStringLiteral("アイテム \"%1\" の階層 (%2) が不正です").arg(fromSjis(e->text), QString::number(e->depth));
     if (auto* e = dynamic_cast<const ListIndexError*>(&error))
         return QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(e->index);
     return QString::fromLocal8Bit(error.what());

@@ -6,6 +6,7 @@
 #include "app/companion_paths.h"
 #include "app/cool_bar.h"
 #include "app/sjis_text.h"
+#include "app/splitter_pane.h"
 #include "app/status_bar.h"
 #include "app/tab_control.h"
 #include "browser/web_browser.h"
@@ -204,18 +205,20 @@ void TForm1::setKeywordText(const std::string& keyword)
 
 void TForm1::navigateTo(const std::string& address) { CppWebBrowser1->Navigate(fromSjis(address)); }
 
-int TForm1::treeWidth() const { return Splitter1->sizes().value(0); }
+int TForm1::treeWidth() const { return treePane_ ? treePane_->size() : Splitter1->sizes().value(0); }
 
 void TForm1::setTreeWidth(int width)
 {
-    const int total = std::max(Splitter1->width(), width + 200);
-    Splitter1->setSizes({width, total - width - Splitter1->handleWidth()});
+    if (!treePane_)
+        treePane_ = new SplitterPane(Splitter1, 0);
+    treePane_->setSize(width);
 }
 
-int TForm1::favListHeight() const { return Splitter2->sizes().value(1); }
+int TForm1::favListHeight() const { return favListPane_ ? favListPane_->size() : Splitter2->sizes().value(1); }
 
 void TForm1::setFavListHeight(int height)
 {
-    const int total = std::max(Splitter2->height(), height + 200);
-    Splitter2->setSizes({total - height - Splitter2->handleWidth(), height});
+    if (!favListPane_)
+        favListPane_ = new SplitterPane(Splitter2, 1);
+    favListPane_->setSize(height);
 }

@@ -50,7 +50,7 @@ public:
     void N2Click();
     void StatusBar1Resize();
 
-    // ---- Settings store (app/settings_load.cpp, app/settings_save.cpp)
+    // ---- Settings store (app/settings_store.cpp)
     void LoadSettings();
     void SaveSettings();
 
@@ -131,6 +131,11 @@ public:
 
     // ---- Options dialog (options/options_command.cpp)
     void N5Click();
+    // Whether user site button k (0..5: ToolButton8..ToolButton13) is shown, and showing or hiding
+    // it. The bar's item is what gets hidden, so the bar closes up around a hidden button; hiding
+    // the button widget itself would leave a gap. The settings load and save use these too.
+    bool siteButtonShown(size_t k) const;
+    void setSiteButtonShown(size_t k, bool shown);
 
     // ---- State
     SettingsRecord Settings;
@@ -231,8 +236,23 @@ private:
     // ---- Subsystem state. Each block belongs to its folder; add members only inside your own.
     // search/:
     // keywords/:
+    void showKeywordTab(int tab);  // keywords/keyword_tabs.cpp
+    void showFreshKeywordTree();
+    void keywordTreeChanged();     // keywords/keyword_tree_editing.cpp
+    // Set while the file of tab CurrentKeyTab holds more than the tree on show (it could not be
+    // read, or only in part) and the user has not changed the tree since: saves leave it alone.
+    bool keywordFileHeldBack_ = false;
     // watched/:
     // options/:
+    // app/ settings:
+    class SplitterPane* treePane_ = nullptr;     // TabControl2's width (app/splitter_pane.h)
+    class SplitterPane* favListPane_ = nullptr;  // Panel2's height
+    // The bytes the site tooltips and keyword tab captions were loaded from: written back while
+    // the control still shows them, so a name that is not valid Shift-JIS survives a close.
+    std::array<std::string, 6> siteNameBytes_;
+    std::array<std::string, 3> tabNameBytes_;
+    bool settingsUnreadable_ = false;  // the file could not be read at start; the user was told
+    bool viewMarksApplied_ = false;    // the first activation has put the View marks on the bars
 
     // The bytes last put into the keyword box, so a keyword that is not valid Shift-JIS (read
     // from a file and never edited) is searched and registered with its own bytes.

@@ -6,7 +6,10 @@
 #include "app/program_windows.h"
 #include "browser/web_engine_browser.h"
 
+#include "bench/startup/resident_memory.h"
+
 #include <QApplication>
+#include <cstdio>
 #include <QFile>
 
 #include <unistd.h>
@@ -22,7 +25,12 @@ int main(int argc, char** argv)
     MessageBoxDialogs dialogs;
     DesktopLauncher launcher;
     auto* browser = new WebEngineBrowser(persistentBrowserProfile());
-    QObject::connect(browser, &TCppWebBrowser::DownloadComplete, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(browser, &TCppWebBrowser::DownloadComplete, &app, [&app] {
+        // Measured when the page is on show, before anything is torn down.
+        std::printf("rss_kb %ld\n", residentKilobytes());
+        std::fflush(stdout);
+        QMetaObject::invokeMethod(&app, &QApplication::quit, Qt::QueuedConnection);
+    });
     const std::string exePath = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
     ProgramWindows windows = createProgramWindows(ProgramServices{browser, &dialogs, &launcher, exePath});
     windows.form->show();

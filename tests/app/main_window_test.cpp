@@ -36,13 +36,12 @@ TEST_F(MainWindow, StartsWithTheDesignedLayout)
     EXPECT_EQ(form().N18->text(), QStringLiteral("Palvetホームページへ(&M)"));
     EXPECT_EQ(form().PopupMenu1->actions().size(), 8);
 
-    // Two rows at design: search, site, site 2 and animation bars, then navigation and address.
+    // Without a settings file every band starts a row of its own, in the order of their IDs.
     CoolBar& bands = *form().CoolBar1;
     ASSERT_EQ(bands.bandCount(), 6);
-    const bool designBreaks[6] = {true, false, false, false, true, false};
     for (int position = 0; position < 6; ++position) {
         EXPECT_EQ(bands.bandIdAt(position), position);
-        EXPECT_EQ(bands.breakAt(position), designBreaks[position]) << position;
+        EXPECT_TRUE(bands.breakAt(position)) << position;
     }
     EXPECT_EQ(bands.bandChild(4), form().ToolBar2);
     EXPECT_EQ(bands.bandChild(5), form().ToolBar4);
@@ -86,7 +85,7 @@ TEST_F(MainWindow, EveryViewItemReappliesAllSevenVisibilities)
     for (int i = 0; i < 7; ++i)
         EXPECT_TRUE(bars[i]->isVisible()) << i;
     EXPECT_TRUE(f.Splitter2->handle(1)->isVisible());
-    EXPECT_EQ(f.CoolBar1->rowCount(), 2);
+    EXPECT_EQ(f.CoolBar1->rowCount(), 6);
 }
 
 TEST_F(MainWindow, ChecksMadeBeforeTheFirstActivationApplyOnlyThen)
@@ -147,4 +146,14 @@ TEST_F(MainWindow, X1ClosesThroughTheCloseSequence)
     form().show();
     form().X1->trigger();
     EXPECT_FALSE(form().isVisible());
+}
+
+TEST(ErrorMessages, TheProgramsOwnErrorsInJapanese)
+{
+    EXPECT_EQ(errorMessage(TreeDepthError(2, "B")), QStringLiteral("アイテム \"B\" の階層 (2) が不正です"));
+    // A keyword that itself holds "%2" keeps it.
+    EXPECT_EQ(errorMessage(TreeDepthError(3, "50%2off")), QStringLiteral("アイテム \"50%2off\" の階層 (3) が不正です"));
+    EXPECT_EQ(errorMessage(ProfileWriteError("/p/ribemo.ini")), QStringLiteral("/p/ribemo.ini に書き込めません"));
+    EXPECT_EQ(errorMessage(FileCreateError("/p/ribemo.ask2")), QStringLiteral("ファイル /p/ribemo.ask2 を作成できません"));
+    EXPECT_EQ(errorMessage(ListIndexError(0)), QStringLiteral("リストのインデックスが範囲を超えています (0)"));
 }
