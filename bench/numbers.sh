@@ -43,5 +43,5 @@ done
 # Loading into the views (the window benchmarks print their own rows).
 for b in bench_keyword_tree_view_bench bench_watched_list_bench; do
   [ -x "$build/bench/$b" ] || continue
-  "$build/bench/$b" --benchmark_format=csv 2>/dev/null | awk -F, '$1 ~ /^"BM_/ {gsub(/"/,"",$1); printf "| %s | %.2f %s | | | |\n", $1, $3, $5}'
+  "$build/bench/$b" --benchmark_format=csv 2>/dev/null | awk -F, '$1 ~ /^"[A-Za-z_]+[/"]/ && $3 ~ /^[0-9.e+]+$/ {gsub(/"/,"",$1); printf "| %s | %.2f %s | | | |\n", $1, $3, $5}'
 done
