@@ -39,7 +39,11 @@ sanitizer_tests() {
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_odr_violation=0"
     export LSAN_OPTIONS="suppressions=$PWD/../tests/support/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" -LE e2e
+    # The browser engine's own code frees some objects through a base of another size, which the
+    # sanitizer reports from inside the engine's library; that one check is off where it runs.
+    ASAN_OPTIONS="$ASAN_OPTIONS:new_delete_type_mismatch=0" \
+      QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" -L e2e
   )
 }
 
