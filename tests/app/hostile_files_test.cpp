@@ -102,8 +102,9 @@ TEST_F(HostileFiles, AFolderWhereAFileBelongsIsReportedAndLeftAlone)
             EXPECT_FALSE(closeWindow());
             EXPECT_FALSE(dialogs.errors().empty());
             // The close stops at the failing step: after the settings, the list is not written.
-            if (std::string(suffix) == ".ini")
+            if (std::string(suffix) == ".ini") {
                 EXPECT_FALSE(folder.exists(".fal"));
+            }
         }
         struct stat st {};
         ASSERT_EQ(::stat(folder.file(suffix).c_str(), &st), 0);
