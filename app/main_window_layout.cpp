@@ -56,6 +56,9 @@ QToolBar* makeToolBar(const char* name)
     bar->setContentsMargins(0, 0, 0, 0);
     bar->layout()->setSpacing(0);
     bar->layout()->setContentsMargins(0, 0, 0, 0);
+    // The band draws the frame and the grip; the bar itself adds no border or padding, so the
+    // bands keep close to the widths they were laid out with.
+    bar->setStyleSheet(QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"));
     return bar;
 }
 
