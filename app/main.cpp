@@ -5,6 +5,7 @@
 #include "app/launcher.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "browser/engine_environment.h"
 #include "browser/web_engine_browser.h"
 #include "options/option_dlg.h"
 #include "search/about_box.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QFile>
 
-#include <unistd.h>
 
 TForm1* Form1 = nullptr;
 TAboutBox* AboutBox = nullptr;
@@ -22,10 +22,7 @@ TFavAucDlg* FavAucDlg = nullptr;
 
 int main(int argc, char** argv)
 {
-    // Chromium cannot start its sandbox as root (build machines run so); a normal user keeps it.
-    if (::geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareBrowserEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ribemo"));
     setUpApplication(app);

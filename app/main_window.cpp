@@ -193,8 +193,7 @@ void TForm1::connectHandlers()
 
 std::string TForm1::keywordText() const
 {
-    const QString shown = ComboBox1->currentText();
-    return shown == fromSjis(keywordBytes_) ? keywordBytes_ : toSjis(shown);
+    return bytesOfShownText(ComboBox1->currentText(), keywordBytes_);
 }
 
 void TForm1::setKeywordText(const std::string& keyword)

@@ -77,13 +77,6 @@ bool readable(const std::string& path)
     }
 }
 
-// The text a control shows, as the bytes to write: the bytes it was loaded from while it still
-// shows exactly them, so a name that is not valid Shift-JIS goes back to the file unchanged.
-std::string bytesOfShownText(const QString& shown, const std::string& loaded)
-{
-    return shown == fromSjis(loaded) ? loaded : toSjis(shown);
-}
-
 // The window system carries window positions and sizes as 16-bit numbers; a larger value from the
 // file could only wrap around there, overflow the window's edges here, or ask for a backing store
 // of many gigabytes. The position is still applied without any check against the screens.

@@ -35,3 +35,8 @@ std::string toSjis(const QString& text)
     }
     return out;
 }
+
+std::string bytesOfShownText(const QString& shown, const std::string& originalBytes)
+{
+    return shown == fromSjis(originalBytes) ? originalBytes : toSjis(shown);
+}

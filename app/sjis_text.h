@@ -7,3 +7,8 @@
 QString fromSjis(std::string_view bytes);
 // Characters with no code-page-932 form become "?", as the platform's conversion does.
 std::string toSjis(const QString& text);
+
+// The bytes for a text a widget shows: the original bytes while the widget still shows exactly
+// them, so text that is not valid Shift-JIS (read from a file, never edited) goes back unchanged;
+// toSjis of the text once the user has changed it.
+std::string bytesOfShownText(const QString& shown, const std::string& originalBytes);

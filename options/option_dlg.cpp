@@ -16,7 +16,7 @@ void showText(QLineEdit& edit, const std::string& bytes)
 
 std::string takenText(const QLineEdit& edit, const std::string& shownBytes)
 {
-    return edit.text() == fromSjis(shownBytes) ? shownBytes : toSjis(edit.text());
+    return bytesOfShownText(edit.text(), shownBytes);
 }
 
 }  // namespace

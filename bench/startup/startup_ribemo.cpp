@@ -4,6 +4,7 @@
 #include "app/launcher.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "browser/engine_environment.h"
 #include "browser/web_engine_browser.h"
 
 #include "bench/startup/resident_memory.h"
@@ -12,13 +13,10 @@
 #include <cstdio>
 #include <QFile>
 
-#include <unistd.h>
 
 int main(int argc, char** argv)
 {
-    if (::geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareBrowserEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ribemo-startup-bench"));
     setUpApplication(app);
