@@ -1,6 +1,6 @@
 #include "app/band_layout_binding.h"
 
-#include "app/cool_bar.h"
+#include "widgets/cool_bar.h"
 
 #include <climits>
 

@@ -1,8 +1,8 @@
 // Program entry: the application with its title, the four windows, the message loop.
-#include "app/companion_paths.h"
-#include "app/dialogs.h"
-#include "app/error_box.h"
-#include "app/launcher.h"
+#include "files/companion_paths.h"
+#include "widgets/dialogs.h"
+#include "widgets/error_box.h"
+#include "widgets/launcher.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "browser/engine_environment.h"

@@ -259,7 +259,7 @@ private:
     std::string keywordBytes_;
 };
 
-#include "app/error_box.h"
+#include "widgets/error_box.h"
 
 template <class Handler>
 bool TForm1::guarded(Handler&& handler)

@@ -1,8 +1,8 @@
 #include "app/settings_reset.h"
 
-#include "app/companion_paths.h"
-#include "app/dialogs.h"
-#include "app/file_io.h"
+#include "files/companion_paths.h"
+#include "widgets/dialogs.h"
+#include "files/file_io.h"
 
 namespace {
 const QString kCaption = QStringLiteral("設定の初期化");

@@ -1,11 +1,11 @@
 // The keyword tabs and their files: the first tab's tree at start, the save of the tree on show
 // at a tab switch, a backup and close, and the backup and restore of all three files.
-#include "app/companion_paths.h"
-#include "app/errors.h"
-#include "app/file_io.h"
+#include "files/companion_paths.h"
+#include "files/errors.h"
+#include "files/file_io.h"
 #include "app/main_window.h"
-#include "app/sjis_text.h"
-#include "app/tab_control.h"
+#include "text/sjis_text.h"
+#include "widgets/tab_control.h"
 #include "keywords/keyword_tree_file.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"

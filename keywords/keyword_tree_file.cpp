@@ -1,6 +1,6 @@
 #include "keywords/keyword_tree_file.h"
 
-#include "app/text_lines.h"
+#include "text/text_lines.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,6 +1,6 @@
 #include "keywords/keyword_tree_view.h"
 
-#include "app/sjis_text.h"
+#include "text/sjis_text.h"
 
 #include <QApplication>
 #include <QCollator>

@@ -2,7 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/settings_reset.h"
-#include "app/sjis_text.h"
+#include "text/sjis_text.h"
 #include "ui_option_dlg.h"
 
 namespace {

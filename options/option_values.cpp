@@ -1,8 +1,8 @@
 #include "options/option_values.h"
 
 #include "app/main_window.h"
-#include "app/sjis_text.h"
-#include "app/tab_control.h"
+#include "text/sjis_text.h"
+#include "widgets/tab_control.h"
 
 #include <QToolButton>
 

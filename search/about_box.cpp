@@ -1,10 +1,10 @@
 #include "search/about_box.h"
 
-#include "app/launcher.h"
+#include "widgets/launcher.h"
 #include "app/main_window.h"
-#include "app/picture_lists.h"
+#include "widgets/picture_lists.h"
 #include "app/settings_values.h"
-#include "app/sjis_text.h"
+#include "text/sjis_text.h"
 #include "ui_about_box.h"
 
 #include <QMouseEvent>

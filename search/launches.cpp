@@ -1,6 +1,6 @@
 // Outside launches, help and the about box: the small commands of the File and Help menus.
-#include "app/companion_paths.h"
-#include "app/launcher.h"
+#include "files/companion_paths.h"
+#include "widgets/launcher.h"
 #include "app/main_window.h"
 #include "browser/web_browser.h"
 #include "search/about_box.h"

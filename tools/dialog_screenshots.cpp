@@ -1,8 +1,8 @@
 // Draws the options dialog (each of its four pages) and the about box into PNG files for the
 // documentation: dialog_screenshots [folder], default "docs". The dialogs are filled as on a first
 // start; nothing is written beside the program.
-#include "app/dialogs.h"
-#include "app/launcher.h"
+#include "widgets/dialogs.h"
+#include "widgets/launcher.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/settings_values.h"

@@ -1,6 +1,6 @@
 #include "watched/auction_list_view.h"
 
-#include "app/sjis_text.h"
+#include "text/sjis_text.h"
 
 #include <QHeaderView>
 

@@ -2,10 +2,10 @@
 // numbered menu entries and opening an entry.
 #include "app/main_window.h"
 
-#include "app/companion_paths.h"
-#include "app/errors.h"
-#include "app/file_io.h"
-#include "app/sjis_text.h"
+#include "files/companion_paths.h"
+#include "files/errors.h"
+#include "files/file_io.h"
+#include "text/sjis_text.h"
 #include "browser/web_browser.h"
 #include "watched/auction_list_view.h"
 #include "watched/watched_list_file.h"

@@ -1,6 +1,6 @@
 #include "watched/watched_list_file.h"
 
-#include "app/text_lines.h"
+#include "text/text_lines.h"
 #include "watched/comma_text.h"
 
 std::vector<WatchedEntry> readWatchedList(std::string_view fileBytes)

@@ -1,7 +1,7 @@
 // Start-up of Ribemo to its help page: the program's windows built as the program entry builds
 // them, in the folder of this executable; exits as soon as the help page has loaded.
-#include "app/dialogs.h"
-#include "app/launcher.h"
+#include "widgets/dialogs.h"
+#include "widgets/launcher.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "browser/engine_environment.h"

@@ -1,8 +1,8 @@
 // Loading and showing a large watched-auction list in the main window, and writing it back.
-#include "app/companion_paths.h"
-#include "app/dialogs.h"
-#include "app/file_io.h"
-#include "app/launcher.h"
+#include "files/companion_paths.h"
+#include "widgets/dialogs.h"
+#include "files/file_io.h"
+#include "widgets/launcher.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "browser/web_browser.h"

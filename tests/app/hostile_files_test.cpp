@@ -3,7 +3,7 @@
 // a folder where a file belongs. Whatever they hold, start-up reaches the help page, every error
 // is shown, and a close never writes over a file the program could not read unless the user was
 // told first.
-#include "app/file_io.h"
+#include "files/file_io.h"
 #include "tests/support/form_fixture.h"
 
 #include <QProgressBar>

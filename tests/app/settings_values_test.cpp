@@ -1,7 +1,7 @@
 #include "app/settings_values.h"
 
-#include "app/errors.h"
-#include "app/file_io.h"
+#include "files/errors.h"
+#include "files/file_io.h"
 #include "app/private_profile.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "app/cool_bar.h"
+#include "widgets/cool_bar.h"
 #include "app/private_profile.h"
 #include "app/settings_values.h"
-#include "app/sjis_text.h"
-#include "app/tab_control.h"
+#include "text/sjis_text.h"
+#include "widgets/tab_control.h"
 #include "tests/support/form_fixture.h"
 
 #include <QFile>

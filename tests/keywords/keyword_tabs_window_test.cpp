@@ -1,5 +1,5 @@
-#include "app/sjis_text.h"
-#include "app/tab_control.h"
+#include "text/sjis_text.h"
+#include "widgets/tab_control.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "tests/support/form_fixture.h"

@@ -1,4 +1,4 @@
-#include "app/sjis_text.h"
+#include "text/sjis_text.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "tests/support/form_fixture.h"

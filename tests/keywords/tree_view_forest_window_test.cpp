@@ -1,5 +1,5 @@
-#include "app/picture_lists.h"
-#include "app/sjis_text.h"
+#include "widgets/picture_lists.h"
+#include "text/sjis_text.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 

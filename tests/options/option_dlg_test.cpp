@@ -1,5 +1,5 @@
-#include "app/sjis_text.h"
-#include "app/tab_control.h"
+#include "text/sjis_text.h"
+#include "widgets/tab_control.h"
 #include "options/option_dlg.h"
 #include "options/option_values.h"
 #include "tests/support/form_fixture.h"

@@ -1,5 +1,5 @@
 #include "app/settings_reset.h"
-#include "app/tab_control.h"
+#include "widgets/tab_control.h"
 #include "options/option_dlg.h"
 #include "tests/support/form_fixture.h"
 

@@ -1,8 +1,8 @@
 // The browser pane's controls: the navigation buttons, the mouse side buttons over any window of
 // the program, the address bar with its history and completion, and the status display driven by
 // the pane's events.
-#include "app/animate.h"
-#include "app/status_bar.h"
+#include "widgets/animate.h"
+#include "widgets/status_bar.h"
 #include "keywords/keyword_tree_view.h"
 #include "tests/support/form_fixture.h"
 

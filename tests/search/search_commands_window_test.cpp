@@ -1,7 +1,7 @@
 // The search commands driven as the user drives them: typing into the keyword box, Enter, the
 // 検索 button, the result tabs, the site buttons and the keyword tree popup.
-#include "app/sjis_text.h"
-#include "app/tab_control.h"
+#include "text/sjis_text.h"
+#include "widgets/tab_control.h"
 #include "keywords/keyword_tree_view.h"
 #include "tests/support/form_fixture.h"
 

@@ -1,12 +1,12 @@
 // Searches with the real browser engine: the bytes that reach a server when the user types a
 // keyword and presses Enter, switches the result tab or presses a site button, the status bar
 // while a page is held and after it, and the mouse's side buttons over the real pane.
-#include "app/animate.h"
+#include "widgets/animate.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "app/sjis_text.h"
-#include "app/status_bar.h"
-#include "app/tab_control.h"
+#include "text/sjis_text.h"
+#include "widgets/status_bar.h"
+#include "widgets/tab_control.h"
 #include "browser/web_engine_browser.h"
 #include "tests/support/loopback_http_server.h"
 #include "tests/support/program_folder.h"

@@ -1,6 +1,6 @@
 #include "tests/support/program_folder.h"
 
-#include "app/file_io.h"
+#include "files/file_io.h"
 
 #include <QDir>
 #include <QFile>

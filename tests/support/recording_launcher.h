@@ -1,5 +1,5 @@
 #pragma once
-#include "app/launcher.h"
+#include "widgets/launcher.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes for window tests: each box shown is recorded, and questions take their answers
 // from a queue the test fills (an empty queue answers with the box's default button).
-#include "app/dialogs.h"
+#include "widgets/dialogs.h"
 
 #include <deque>
 #include <vector>

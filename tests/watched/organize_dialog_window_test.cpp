@@ -1,4 +1,4 @@
-#include "app/sjis_text.h"
+#include "text/sjis_text.h"
 #include "tests/support/form_fixture.h"
 #include "watched/auction_list_view.h"
 #include "watched/fav_auc_dlg.h"

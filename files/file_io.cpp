@@ -1,6 +1,6 @@
-#include "app/file_io.h"
+#include "files/file_io.h"
 
-#include "app/errors.h"
+#include "files/errors.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "app/picture_lists.h"
+#include "widgets/picture_lists.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "app/dialogs.h"
+#include "widgets/dialogs.h"
 
 QMessageBox::StandardButton MessageBoxDialogs::ask(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
                                                    const QString& text, QMessageBox::StandardButtons buttons,

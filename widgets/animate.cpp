@@ -1,4 +1,4 @@
-#include "app/animate.h"
+#include "widgets/animate.h"
 
 #include <QPainter>
 

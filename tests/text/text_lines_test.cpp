@@ -1,4 +1,4 @@
-#include "app/text_lines.h"
+#include "text/text_lines.h"
 
 #include <gtest/gtest.h>
 

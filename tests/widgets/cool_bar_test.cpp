@@ -1,6 +1,6 @@
 // The band container driven with real mouse events: moving bands between rows, resizing by the
 // edge, hiding a band with its tool bar.
-#include "app/cool_bar.h"
+#include "widgets/cool_bar.h"
 
 #include <QLabel>
 #include <QTest>

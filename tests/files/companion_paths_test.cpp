@@ -1,4 +1,4 @@
-#include "app/companion_paths.h"
+#include "files/companion_paths.h"
 
 #include <gtest/gtest.h>
 

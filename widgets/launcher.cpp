@@ -1,4 +1,4 @@
-#include "app/launcher.h"
+#include "widgets/launcher.h"
 
 #include <QDesktopServices>
 #include <QProcess>

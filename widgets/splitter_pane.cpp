@@ -1,4 +1,4 @@
-#include "app/splitter_pane.h"
+#include "widgets/splitter_pane.h"
 
 #include <QEvent>
 #include <QSplitter>

@@ -1,4 +1,4 @@
-#include "app/cool_bar.h"
+#include "widgets/cool_bar.h"
 
 #include <QEvent>
 #include <QMouseEvent>

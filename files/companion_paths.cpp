@@ -1,4 +1,4 @@
-#include "app/companion_paths.h"
+#include "files/companion_paths.h"
 
 std::string companionFilePath(const std::string& exePath, std::string_view ext)
 {

@@ -1,9 +1,9 @@
-#include "app/error_box.h"
+#include "widgets/error_box.h"
 
 #include "app/application_title.h"
-#include "app/dialogs.h"
-#include "app/errors.h"
-#include "app/sjis_text.h"
+#include "widgets/dialogs.h"
+#include "files/errors.h"
+#include "text/sjis_text.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "app/tab_control.h"
+#include "widgets/tab_control.h"
 
 #include <QFrame>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/sjis_text.h"
+#include "text/sjis_text.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,6 +1,6 @@
 #pragma once
 // Errors raised by the rule code. They carry their data; the window code turns them into the
-// Japanese messages the user sees (app/error_messages.h), so rule code never holds UI text.
+// Japanese messages the user sees (widgets/error_box.h), so rule code never holds UI text.
 #include <stdexcept>
 #include <string>
 
