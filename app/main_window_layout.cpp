@@ -238,6 +238,9 @@ void TForm1::buildBands()
     CoolBar1->addBand(ToolBar5, 20, 59, false, true);
     CoolBar1->addBand(ToolBar2, 22, 299, true, true);
     CoolBar1->addBand(ToolBar4, 22, 569, false, true);
+    // A band made narrower than its bar first narrows the box in it, so its button stays in view.
+    CoolBar1->setShrinkableBox(0, ComboBox1, 120);
+    CoolBar1->setShrinkableBox(5, ComboBox2, 120);
 }
 
 void TForm1::buildPanes()

@@ -10,7 +10,6 @@
 
 namespace {
 constexpr int kRowPadding = 6;
-constexpr int kEdgeGrab = 4;
 constexpr int kMinimumBandWidth = 24;
 }  // namespace
 
@@ -29,6 +28,18 @@ int CoolBar::addBand(QWidget* child, int minHeight, int width, bool breakBefore,
     rowHeight_ = std::max(rowHeight_, minHeight + kRowPadding);
     relayout();
     return id;
+}
+
+void CoolBar::setShrinkableBox(int id, QWidget* box, int minimumWidth)
+{
+    const int position = positionOfBand(id);
+    if (position < 0)
+        return;
+    Band& band = bands_[static_cast<size_t>(position)];
+    band.box = box;
+    band.boxWidth = box->minimumWidth();
+    band.boxMinimum = std::min(minimumWidth, band.boxWidth);
+    relayout();
 }
 
 int CoolBar::bandIdAt(int position) const { return bands_.at(static_cast<size_t>(position)).id; }
@@ -107,6 +118,28 @@ QSize CoolBar::sizeHint() const { return {400, std::max(1, rowCount()) * rowHeig
 
 QSize CoolBar::minimumSizeHint() const { return {kMinimumBandWidth, sizeHint().height()}; }
 
+// What the band needs to show its whole tool bar, with its box at the least it may shrink to.
+int CoolBar::neededWidth(const Band& band, bool last) const
+{
+    int bar = band.child->sizeHint().width();
+    if (band.box)
+        bar -= band.box->width() - band.boxMinimum;
+    return bar + kGripWidth + (last ? 2 : kEdgeInside);
+}
+
+// Gives the band's box the width that lets the tool bar fit innerWidth, between its least and
+// its own width. The box is only touched when that changes, so the layout request it causes
+// settles on the next pass.
+void CoolBar::fitBox(Band& band, int innerWidth)
+{
+    if (!band.box)
+        return;
+    const int barAtFullBox = band.child->sizeHint().width() - band.box->width() + band.boxWidth;
+    const int fitted = std::clamp(band.boxWidth - (barAtFullBox - innerWidth), band.boxMinimum, band.boxWidth);
+    if (band.box->width() != fitted)
+        band.box->setFixedWidth(fitted);
+}
+
 void CoolBar::relayout()
 {
     for (auto& band : bands_)
@@ -119,17 +152,21 @@ void CoolBar::relayout()
         for (size_t k = 0; k < row.size(); ++k) {
             Band& band = bands_[row[k]];
             const bool last = (k + 1 == row.size());
-            const int remainingBands = static_cast<int>(row.size() - k - 1);
-            const int roomLeft = available - x - remainingBands * kMinimumBandWidth;
-            // A band is never narrower than its tool bar needs, as a rebar keeps a band's
-            // minimum child width; the stored width stays as the user or the settings set it.
-            const int needed = band.child->sizeHint().width() + kGripWidth + 2;
-            int w = last ? available - x : std::min(std::max(band.width, needed), roomLeft);
+            // A band is never narrower than its tool bar needs once its box has given way, as a
+            // rebar keeps a band's minimum child width, and what it was given beyond that gives way
+            // to what the bands after it in the row need. The stored width stays as the user set it.
+            int reserve = 0;
+            for (size_t later = k + 1; later < row.size(); ++later)
+                reserve += neededWidth(bands_[row[later]], later + 1 == row.size());
+            const int needed = neededWidth(band, false);
+            int w = last ? available - x : std::clamp(band.width, needed, std::max(needed, available - x - reserve));
             w = std::max(w, kMinimumBandWidth);
             band.rect = QRect(x, y, w, rowHeight_);
+            const int inner = std::max(1, w - kGripWidth - (last ? 2 : kEdgeInside));
+            fitBox(band, inner);
             const int childHeight = std::min(band.minHeight, rowHeight_ - 2);
             const int childTop = y + (rowHeight_ - childHeight) / 2;
-            band.child->setGeometry(x + kGripWidth, childTop, std::max(1, w - kGripWidth - 2), childHeight);
+            band.child->setGeometry(x + kGripWidth, childTop, inner, childHeight);
             x += w;
         }
         y += rowHeight_;
@@ -193,14 +230,27 @@ int CoolBar::bandIndexAt(const QPoint& pos) const
     return -1;
 }
 
+int CoolBar::edgeBandAt(const QPoint& pos) const
+{
+    for (size_t i = 0; i < bands_.size(); ++i) {
+        const QRect& r = bands_[i].rect;
+        if (r.isEmpty() || isLastInRow(i) || pos.y() < r.top() || pos.y() > r.bottom())
+            continue;
+        if (pos.x() > r.right() - kEdgeInside && pos.x() <= r.right() + kEdgeOutside)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 void CoolBar::mousePressEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
-    const int index = bandIndexAt(pos);
+    const int edge = edgeBandAt(pos);
+    const int index = edge >= 0 ? edge : bandIndexAt(pos);
     if (event->button() != Qt::LeftButton || index < 0)
         return QWidget::mousePressEvent(event);
     const Band& band = bands_[static_cast<size_t>(index)];
-    if (!isLastInRow(static_cast<size_t>(index)) && pos.x() >= band.rect.right() - kEdgeGrab) {
+    if (edge >= 0) {
         drag_ = Drag::Resize;
     } else if (pos.x() < band.rect.left() + kGripWidth) {
         drag_ = Drag::Move;
@@ -225,8 +275,7 @@ void CoolBar::mouseMoveEvent(QMouseEvent* event)
     }
     if (drag_ == Drag::None) {
         const int index = bandIndexAt(pos);
-        const bool onEdge = index >= 0 && !isLastInRow(static_cast<size_t>(index)) &&
-                            pos.x() >= bands_[static_cast<size_t>(index)].rect.right() - kEdgeGrab;
+        const bool onEdge = edgeBandAt(pos) >= 0;
         const bool onGrip = index >= 0 && pos.x() < bands_[static_cast<size_t>(index)].rect.left() + kGripWidth;
         setCursor(onEdge ? Qt::SizeHorCursor : onGrip ? Qt::SizeAllCursor : Qt::ArrowCursor);
     }

@@ -15,6 +15,9 @@ public:
     // Adds a band carrying child; its ID is the number of bands added before it. A band is shown
     // exactly while its child is not hidden.
     int addBand(QWidget* child, int minHeight, int width, bool breakBefore, bool border);
+    // Names the box inside a band's tool bar that gives way first when the band is narrower than
+    // the bar: it shrinks from its own width down to minimumWidth before anything else is cut.
+    void setShrinkableBox(int id, QWidget* box, int minimumWidth);
 
     int bandCount() const { return static_cast<int>(bands_.size()); }
     int bandIdAt(int position) const;
@@ -35,6 +38,10 @@ public:
     QSize minimumSizeHint() const override;
 
     static constexpr int kGripWidth = 10;
+    // The zone the user takes a band's right edge by: the last pixels of the band, which its tool
+    // bar leaves free, and the first pixels of the next band, before its grip.
+    static constexpr int kEdgeInside = 6;
+    static constexpr int kEdgeOutside = 3;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,11 +61,17 @@ private:
         bool breakBefore;
         bool border;
         QRect rect;
+        QWidget* box = nullptr;
+        int boxWidth = 0;  // the box's own width, the most it gets
+        int boxMinimum = 0;
     };
     enum class Drag { None, Move, Resize };
 
     void relayout();
     int bandIndexAt(const QPoint& pos) const;
+    int edgeBandAt(const QPoint& pos) const;
+    int neededWidth(const Band& band, bool last) const;
+    void fitBox(Band& band, int innerWidth);
     bool isLastInRow(size_t index) const;
     void dropBand(size_t index, const QPoint& pos);
     std::vector<std::vector<size_t>> visibleRows() const;

@@ -1,13 +1,12 @@
 #include "widgets/tab_control.h"
 
+#include "widgets/tab_rows.h"
+
 #include <QFrame>
 #include <QVBoxLayout>
 
-TabControl::TabControl(QWidget* parent) : QWidget(parent), tabs_(new QTabBar(this)), frame_(new QFrame(this))
+TabControl::TabControl(QWidget* parent) : QWidget(parent), tabs_(new TabRows(this)), frame_(new QFrame(this))
 {
-    tabs_->setExpanding(false);
-    tabs_->setUsesScrollButtons(true);
-    tabs_->setDrawBase(true);
     auto* frame = static_cast<QFrame*>(frame_);
     frame->setFrameShape(QFrame::StyledPanel);
     auto* layout = new QVBoxLayout(this);
@@ -17,8 +16,15 @@ TabControl::TabControl(QWidget* parent) : QWidget(parent), tabs_(new QTabBar(thi
     layout->addWidget(frame_, 1);
     auto* inner = new QVBoxLayout(frame_);
     inner->setContentsMargins(2, 2, 2, 2);
-    connect(tabs_, &QTabBar::currentChanged, this, [this](int) { emit Change(); });
+    connect(tabs_, &TabRows::currentChanged, this, [this](int) { emit Change(); });
 }
+
+void TabControl::addTab(const QString& caption) { tabs_->addTab(caption); }
+int TabControl::TabIndex() const { return tabs_->currentIndex(); }
+void TabControl::setTabIndex(int index) { tabs_->setCurrentIndex(index); }
+QString TabControl::tabCaption(int index) const { return tabs_->tabText(index); }
+void TabControl::setTabCaption(int index, const QString& caption) { tabs_->setTabText(index, caption); }
+int TabControl::tabCount() const { return tabs_->count(); }
 
 void TabControl::setContent(QWidget* content)
 {

@@ -2,6 +2,7 @@
 // 検索 button, the result tabs, the site buttons and the keyword tree popup.
 #include "text/sjis_text.h"
 #include "widgets/tab_control.h"
+#include "widgets/tab_rows.h"
 #include "keywords/keyword_tree_view.h"
 #include "tests/support/form_fixture.h"
 
@@ -212,7 +213,7 @@ TEST_F(SearchCommands, SwitchingTheResultTabRepeatsTheSearchOnTheOtherCommand)
 {
     startWithTemplates();
     typeKeyword(QStringLiteral("never searched"));
-    QTabBar* tabs = form().TabControl1->tabBar();
+    auto* tabs = form().TabControl1->tabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     ASSERT_EQ(form().TabControl1->TabIndex(), 1);
     ASSERT_EQ(browser->navigations.size(), 1);

@@ -7,6 +7,7 @@
 #include "text/sjis_text.h"
 #include "widgets/status_bar.h"
 #include "widgets/tab_control.h"
+#include "widgets/tab_rows.h"
 #include "browser/web_engine_browser.h"
 #include "tests/support/loopback_http_server.h"
 #include "tests/support/program_folder.h"
@@ -110,7 +111,7 @@ TEST_F(RealSearch, TypedKeywordTabSwitchAndSiteButtonsReachTheServerAsEucJpEscap
     ASSERT_TRUE(waitForRequest(kClosedSearch)) << server.pageRequestLines().join('\n').toStdString();
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("search?")));
 
-    QTabBar* tabs = form().TabControl1->tabBar();
+    auto* tabs = form().TabControl1->tabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     ASSERT_TRUE(waitForRequest(kOpenSearch)) << server.pageRequestLines().join('\n').toStdString();
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("search2?")));
