@@ -24,13 +24,14 @@ const char* const kSavedFiles[] = {".ini", ".fal", ".ask"};
 // The two states the saves alternate between; the large one makes a kill land inside a write.
 void putState(TForm1& form, bool large)
 {
-    const int count = large ? 20000 : 2;
+    const int count = large ? 3000 : 2;
+    const std::string padding(large ? 400 : 0, 'p');
     form.Settings.URL = large ? "http://b.example/" + std::string(1000, 'b') : "http://a.example/";
     KeywordForest nodes{{0, "root"}};
     std::vector<WatchedEntry> entries;
     for (int i = 0; i < count; ++i) {
-        nodes.push_back({1, "keyword " + std::to_string(i)});
-        entries.push_back({"title " + std::to_string(i), "http://x.example/" + std::to_string(i)});
+        nodes.push_back({1, "keyword " + std::to_string(i) + padding});
+        entries.push_back({"title " + std::to_string(i) + padding, "http://x.example/" + std::to_string(i)});
     }
     showForest(*form.TreeView1, nodes);
     form.FavAucList->setEntries(entries);
@@ -59,9 +60,9 @@ TEST(KillDuringSaveChild, SavesOverAndOver)
     clock.start();
     for (bool large = false; clock.elapsed() < 30000; large = !large) {
         putState(*windows.form, large);
-        saveAll(*windows.form);
-        std::fputs("SAVED\n", stdout);
+        std::fputs("SAVING\n", stdout);
         std::fflush(stdout);
+        saveAll(*windows.form);
     }
 }
 
@@ -78,18 +79,19 @@ TEST_F(KillDuringSave, EveryFileHoldsItsOldOrItsNewContent)
     TearDown();
 
     std::mt19937 random(20261208);
-    for (int round = 0; round < 12; ++round) {
+    for (int round = 0; round < 25; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(kLoopFolder, QString::fromStdString(folder.folder()));
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=KillDuringSaveChild.*")});
+        // The second save is under way once its mark arrives; the kill falls somewhere inside it.
         QByteArray output;
-        while (!output.contains("SAVED") && child.waitForReadyRead(30000))
+        while (output.count("SAVING") < 2 && child.waitForReadyRead(30000))
             output += child.readAllStandardOutput();
-        ASSERT_TRUE(output.contains("SAVED"));
-        QThread::msleep(random() % 400);
+        ASSERT_GE(output.count("SAVING"), 2);
+        QThread::usleep(random() % 8000);
         child.kill();
         child.waitForFinished();
         for (const char* suffix : kSavedFiles) {
