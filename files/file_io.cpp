@@ -188,27 +188,6 @@ bool removeFile(const std::string& path)
     return ::unlink(target.c_str()) == 0;
 }
 
-bool copyFileNoOverwrite(const std::string& from, const std::string& to)
-{
-    if (!fileExists(from))
-        return false;
-    std::string bytes;
-    try {
-        bytes = readWholeFile(from);
-    } catch (const FileOpenError&) {
-        return false;
-    }
-    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    const bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok) {
-        ::unlink(to.c_str());
-        return false;
-    }
-    return true;
-}
-
 bool copyFileReplacing(const std::string& from, const std::string& to)
 {
     if (!fileExists(from))

@@ -25,9 +25,6 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes);
 // false when there was none, it is read-only, or it could not be deleted.
 bool removeFile(const std::string& path);
 
-// Copies from to to, failing (false) when to already exists or from cannot be read.
-bool copyFileNoOverwrite(const std::string& from, const std::string& to);
-
 // Replaces to by a copy of from, atomically: until the copy is complete the old to stays as it
 // was, and a failed copy leaves it in place. False when from cannot be read or to not written.
 bool copyFileReplacing(const std::string& from, const std::string& to);
