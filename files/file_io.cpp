@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -62,6 +63,15 @@ std::string writeTarget(const std::string& path)
     return {};
 }
 
+bool holds(const std::string& path, std::string_view bytes)
+{
+    try {
+        return readWholeFile(path) == bytes;
+    } catch (const FileOpenError&) {
+        return false;
+    }
+}
+
 bool readOnly(const std::string& path, const struct stat& st)
 {
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
@@ -71,27 +81,32 @@ bool readOnly(const std::string& path, const struct stat& st)
 // of the process writing it, so a later save can tell a dead writer's leftovers from a live one's.
 std::string tempPrefix(const std::string& target) { return "." + nameOf(target) + std::string(kTempMark); }
 
-// Removes the temporary files of target whose writer no longer runs (a save killed before its
-// rename); those of another copy of the program that is saving right now stay.
-void removeLeftoverTemps(const std::string& target)
+// The id of the process that wrote the temporary file name, or 0 when name is no temporary file
+// of ours: "." file name ".ribemo-" id "-" six random characters.
+long writerOf(std::string_view name)
 {
-    const std::string folder = folderOf(target);
-    const std::string prefix = tempPrefix(target);
+    const size_t mark = name.rfind(kTempMark);
+    if (!name.starts_with('.') || mark == std::string_view::npos)
+        return 0;
+    const std::string rest(name.substr(mark + kTempMark.size()));
+    char* end = nullptr;
+    const long pid = std::strtol(rest.c_str(), &end, 10);
+    return (end != rest.c_str() && *end == '-' && std::strlen(end) == 7) ? pid : 0;
+}
+
+// Removes the temporary files in folder whose writer no longer runs (saves killed before their
+// rename), whichever file they were for; those of a copy of the program saving right now stay.
+void removeLeftoverTemps(const std::string& folder)
+{
     DIR* dir = ::opendir(folder.c_str());
     if (!dir)
         return;
     while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view name = entry->d_name;
-        if (!name.starts_with(prefix))
+        const long pid = writerOf(entry->d_name);
+        if (pid <= 0)
             continue;
-        const std::string rest(name.substr(prefix.size()));
-        char* end = nullptr;
-        const long pid = std::strtol(rest.c_str(), &end, 10);
-        if (end == rest.c_str() || *end != '-' || pid <= 0)
-            continue;
-        const bool writerGone = pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
-        if (writerGone)
-            ::unlink((folder + std::string(name)).c_str());
+        if (pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
+            ::unlink((folder + entry->d_name).c_str());
     }
     ::closedir(dir);
 }
@@ -157,15 +172,17 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes)
     struct stat existing {};
     if (::stat(target.c_str(), &existing) == 0) {
         // Never replace a folder or device that sits where the file belongs, nor a file the
-        // user has made read-only.
-        if (!S_ISREG(existing.st_mode) || readOnly(target, existing))
+        // user has made read-only; one that already holds the bytes needs no writing.
+        if (!S_ISREG(existing.st_mode))
             return false;
+        if (readOnly(target, existing))
+            return holds(target, bytes);
     } else if (errno != ENOENT) {
         return false;
     }
 
-    removeLeftoverTemps(target);
     const std::string folder = folderOf(target);
+    removeLeftoverTemps(folder);
     std::string temp = folder + tempPrefix(target) + std::to_string(::getpid()) + "-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)

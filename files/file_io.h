@@ -17,8 +17,8 @@ bool isReadOnlyFile(const std::string& path);
 std::string readWholeFile(const std::string& path);
 
 // Replaces the file's content with bytes, atomically. Returns false (old file untouched) on failure,
-// and when the file is read-only. Temporary files that an earlier, killed save left beside the
-// file are removed.
+// and when the file is read-only and does not already hold bytes. Temporary files that earlier,
+// killed saves left in the file's folder are removed.
 bool writeFileAtomically(const std::string& path, std::string_view bytes);
 
 // Deletes a file (through a symbolic link: its target, so the link stays for the next save);

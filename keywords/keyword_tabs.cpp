@@ -85,11 +85,11 @@ void TForm1::SaveShownKeywordTree()
         return;
     const std::string path = keywordTreeFilePath(executablePath(), CurrentKeyTab);
     const KeywordForest nodes = forestOfView(*TreeView1);
-    // A file the user made read-only is neither replaced nor deleted.
-    if (isReadOnlyFile(path))
-        throw FileCreateError(path);
     // A tree of the first node alone is not worth a file: the tab shows the fresh tree instead.
+    // A file the user made read-only is not deleted either.
     if (nodes.size() < 2) {
+        if (isReadOnlyFile(path))
+            throw FileCreateError(path);
         removeFile(path);
         return;
     }

@@ -191,10 +191,15 @@ TEST_F(HostileFiles, ALinkStaysALinkAndAReadOnlyFileStaysWhileTheUserMayStillQui
     EXPECT_EQ(folder.read(".fal"), "a,b\r\n");
     TearDown();
 
+    // Writable again: the list goes through the link; a read-only keyword file whose tree is
+    // unchanged asks for no write, so the close goes through.
     ::chmod(folder.file(".ini").c_str(), 0644);
+    folder.write(".ask", "A\r\n\tB\r\n");
+    ::chmod(folder.file(".ask").c_str(), 0444);
     start();
     form().A1->trigger();
     EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(folder.read(".ask"), "A\r\n\tB\r\n");
     struct stat st {};
     ASSERT_EQ(::lstat(folder.file(".fal").c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
