@@ -1,6 +1,6 @@
-// The program killed at any moment while it saves its three kinds of file leaves each one whole,
-// old or new; the next save clears away what the killed one left. A child process (this binary,
-// re-invoked) saves over and over, and is killed with SIGKILL at random moments inside a save.
+// A child process (this binary, re-invoked) saves the three kinds of file over and over and is
+// killed with SIGKILL at random moments inside a save: every file is whole, old or new, and the
+// next save clears away what the killed ones left.
 #include "keywords/tree_view_forest.h"
 #include "tests/support/form_fixture.h"
 #include "watched/auction_list_view.h"
