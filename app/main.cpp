@@ -5,6 +5,7 @@
 #include "widgets/launcher.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "app/session_end.h"
 #include "browser/engine_environment.h"
 #include "browser/web_engine_browser.h"
 #include "options/option_dlg.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QFile>
-
 
 TForm1* Form1 = nullptr;
 TAboutBox* AboutBox = nullptr;
@@ -40,6 +40,8 @@ int main(int argc, char** argv)
         FavAucDlg = windows.favAucDlg;
         // The pane has no browser home of its own: home is the program's own help page.
         browser->setHomeAddress(QFile::decodeName(QByteArray::fromStdString(helpPagePath(exePath))));
+        // From here a signal or the session's logout saves like a close.
+        SessionEndWatch sessionEnd(*Form1, [] { QCoreApplication::exit(0); });
         Form1->show();
         app.exec();
     } catch (...) {

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "widgets/animate.h"
+#include "widgets/dialogs.h"
 #include "files/companion_paths.h"
 #include "widgets/cool_bar.h"
 #include "text/sjis_text.h"
@@ -93,6 +94,8 @@ void TForm1::X1Click() { close(); }
 
 void TForm1::FormClose()
 {
+    // However the close was asked for (menu, close box), an edit still open is part of the data.
+    commitOpenEdits();
     if (!SettingsReset)
         SaveSettings();
     SaveWatchedList();
@@ -109,10 +112,21 @@ bool TForm1::event(QEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (guarded([this] { FormClose(); }))
+    if (sessionEnded_ || guarded([this] { FormClose(); }) || quitWithoutSaving())
         event->accept();
     else
         event->ignore();
+}
+
+bool TForm1::quitWithoutSaving()
+{
+    // While the cause of the error lasts every close would fail the same way; the user must still
+    // be able to leave. No is the default: the window stays open, as after any failed close.
+    const auto answer = dialogs().ask(this, QMessageBox::Warning, QStringLiteral("警告"),
+                                      QStringLiteral("保存できなかったファイルがあります。\r\n"
+                                                     "残りを保存せずに終了しますか？"),
+                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
 }
 
 void TForm1::connectHandlers()

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class Animate;
 class AuctionListView;
@@ -50,9 +51,22 @@ public:
     void N2Click();
     void StatusBar1Resize();
 
+    // ---- The end of the session (app/session_end.cpp)
+    // Stores the text of any in-place edit still open in the tree or the strip's list; run before
+    // anything reads them.
+    void commitOpenEdits();
+    // The close sequence's saves with nobody to answer a box: each is tried, failures are logged.
+    void SaveAtSessionEnd();
+    // Saves once for a signal that ends the program; later closes and signals save nothing more.
+    void EndSession();
+    bool sessionEnded() const { return sessionEnded_; }
+
     // ---- Settings store (app/settings_store.cpp)
     void LoadSettings();
     void SaveSettings();
+    // The user accepted changed settings (options dialog): a held-back settings file may now be
+    // written.
+    void settingsChangedByUser();
 
     // ---- Search commands and site bars (search/search_commands.cpp)
     void Button1Click();
@@ -232,7 +246,11 @@ private:
     void OleInitialize() {}    // nothing to do on this platform; kept as the start-up step
     void OleUninitialize() {}  // likewise for the close sequence
 
+    // After a failed close: whether the user chooses to quit without saving the rest.
+    bool quitWithoutSaving();
+
     ProgramServices services_;
+    bool sessionEnded_ = false;  // the session-end saves have run; the program is ending
     // ---- Subsystem state. Each block belongs to its folder; add members only inside your own.
     // search/:
     // keywords/:
@@ -243,6 +261,10 @@ private:
     // read, or only in part) and the user has not changed the tree since: saves leave it alone.
     bool keywordFileHeldBack_ = false;
     // watched/:
+    // Set while the watched-auction file holds more than the list (it could not be read, or only
+    // up to a NUL) and the list is still heldWatchedEntries_: the close leaves the file alone.
+    bool watchedFileHeldBack_ = false;
+    std::vector<std::vector<std::string>> heldWatchedEntries_;
     // options/:
     // app/ settings:
     class SplitterPane* treePane_ = nullptr;     // TabControl2's width (app/splitter_pane.h)
@@ -251,7 +273,9 @@ private:
     // the control still shows them, so a name that is not valid Shift-JIS survives a close.
     std::array<std::string, 6> siteNameBytes_;
     std::array<std::string, 3> tabNameBytes_;
-    bool settingsUnreadable_ = false;  // the file could not be read at start; the user was told
+    // The file could not be read whole at start (the user was told) and the user has not changed
+    // the settings since: the close leaves it alone.
+    bool settingsHeldBack_ = false;
     bool viewMarksApplied_ = false;    // the first activation has put the View marks on the bars
 
     // The bytes last put into the keyword box, so a keyword that is not valid Shift-JIS (read

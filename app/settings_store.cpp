@@ -4,6 +4,7 @@
 #include "files/companion_paths.h"
 #include "widgets/cool_bar.h"
 #include "files/errors.h"
+#include "files/file_content.h"
 #include "files/file_io.h"
 #include "app/main_window.h"
 #include "app/private_profile.h"
@@ -52,18 +53,25 @@ bool somethingAt(const std::string& path)
     return std::filesystem::exists(path, error);
 }
 
-// The settings file's values, or nullopt when something sits at the path that cannot be read as a
-// file: a folder, a pipe (which would block), a file that refuses reading.
-std::optional<SettingsValues> readSettingsFile(const std::string& path, const BandLayout& current)
+// What the start-up made of the settings file.
+struct SettingsRead {
+    std::optional<SettingsValues> values;  // nullopt when something sits at the path that cannot
+                                           // be read as a file: a folder, a pipe (which would
+                                           // block), a file that refuses reading
+    bool cutShort = false;                 // text after a NUL, where the reading stopped
+};
+
+SettingsRead readSettingsFile(const std::string& path, const BandLayout& current)
 {
     if (!somethingAt(path))
-        return defaultSettingsValues(current);
+        return {defaultSettingsValues(current)};
     if (!fileExists(path))
-        return std::nullopt;
+        return {};
     try {
-        return readSettings(PrivateProfile::parse(readWholeFile(path)), current);
+        const std::string bytes = readWholeFile(path);
+        return {readSettings(PrivateProfile::parse(bytes), current), hasTextAfterNul(bytes)};
     } catch (const FileOpenError&) {
-        return std::nullopt;
+        return {};
     }
 }
 
@@ -176,19 +184,26 @@ void TForm1::LoadSettings()
     new FirstActivationWatch(this, viewMarksApplied_);
     const std::string path = settingsFilePath(executablePath());
     const BandLayout current = bandLayoutOf(*CoolBar1);
-    const std::optional<SettingsValues> read = readSettingsFile(path, current);
-    settingsUnreadable_ = !read;
+    const SettingsRead read = readSettingsFile(path, current);
     // A file that cannot be read still leaves the window as a first start would have it.
-    const SettingsValues values = read.value_or(defaultSettingsValues(current));
+    const SettingsValues values = read.values.value_or(defaultSettingsValues(current));
     applyToWindow(*this, values);
     siteNameBytes_ = values.SiteName;
     tabNameBytes_ = values.TabName;
-    if (settingsUnreadable_)
+    // A file not read whole is not written over until the user changes the settings (options).
+    settingsHeldBack_ = !read.values || read.cutShort;
+    if (!read.values)
         throw FileOpenError(path);
+    if (read.cutShort)
+        throw FileCutShortError(path);
 }
+
+void TForm1::settingsChangedByUser() { settingsHeldBack_ = false; }
 
 void TForm1::SaveSettings()
 {
+    if (settingsHeldBack_)
+        return;
     const std::string path = settingsFilePath(executablePath());
     SettingsValues values = takeFromWindow(*this, viewMarksApplied_);
     for (std::size_t k = 0; k < kSiteCount; ++k)
@@ -198,9 +213,9 @@ void TForm1::SaveSettings()
     try {
         saveSettingsFile(path, values);
     } catch (const ProfileWriteError&) {
-        // A file that could not be read at start was reported then; rather than keep the window
-        // from ever closing over it, the close writes a new one in its place.
-        if (!settingsUnreadable_ || readable(path))
+        // A file that cannot be read, whose user was told at start and has since changed the
+        // settings, gets a new one in its place; otherwise the close could never go past it.
+        if (readable(path) || !fileExists(path) || isReadOnlyFile(path))
             throw;
         replaceSettingsFile(path, values);
     }

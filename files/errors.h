@@ -14,6 +14,18 @@ struct FileOpenError : RibemoError {
     std::string path;
 };
 
+// A companion file holds text after a NUL byte, where every reader stops: it was not read whole.
+struct FileCutShortError : RibemoError {
+    explicit FileCutShortError(std::string p) : RibemoError("cut short by NUL " + p), path(std::move(p)) {}
+    std::string path;
+};
+
+// A keyword tree file is plainly not Shift-JIS text (UTF-16, by its byte-order mark).
+struct NotShiftJisError : RibemoError {
+    explicit NotShiftJisError(std::string p) : RibemoError("not Shift-JIS " + p), path(std::move(p)) {}
+    std::string path;
+};
+
 // A keyword tree or watched-auction file could not be written.
 struct FileCreateError : RibemoError {
     explicit FileCreateError(std::string p) : RibemoError("cannot create " + p), path(std::move(p)) {}

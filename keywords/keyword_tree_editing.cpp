@@ -47,10 +47,14 @@ void TForm1::TreeView1MouseDown(Qt::MouseButton, const QPoint& pos)
 
 void TForm1::N6Click()
 {
-    const std::string keyword = keywordText();
-    if (keyword.empty())
+    // Leading blanks would be read back as depth, so the node starts at the first other byte (no
+    // Shift-JIS character has a blank as its second byte); a keyword of blanks only is refused
+    // like an empty one. The keyword box keeps what was typed, for the search.
+    const std::string typed = keywordText();
+    const size_t start = typed.find_first_not_of(" \t");
+    if (start == std::string::npos)
         return;
-    appendNode(*TreeView1, TreeView1->selectedNode(), keyword);
+    appendNode(*TreeView1, TreeView1->selectedNode(), typed.substr(start));
     keywordTreeChanged();
 }
 

@@ -6,6 +6,7 @@
 #include <QCollator>
 #include <QDrag>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -91,6 +92,15 @@ public:
 
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
     {
+        // The file would read leading blanks as depth: the node's text starts after them.
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            const QString typed = line->text();
+            qsizetype start = 0;
+            while (start < typed.size() && (typed[start] == u' ' || typed[start] == u'\t'))
+                ++start;
+            if (start > 0)
+                line->setText(typed.mid(start));
+        }
         const QString before = index.data(Qt::DisplayRole).toString();
         QStyledItemDelegate::setModelData(editor, model, index);
         if (index.data(Qt::DisplayRole).toString() != before && view_->onTextEdited)

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/settings_reset.h"
+#include "text/single_line.h"
 #include "text/sjis_text.h"
 #include "ui_option_dlg.h"
 
@@ -14,9 +15,12 @@ void showText(QLineEdit& edit, const std::string& bytes)
     edit.setCursorPosition(0);
 }
 
+// A line break pasted into an edit would end the value's line in the settings file, so the
+// value used now would not be the value read at the next start; like titles taken from the
+// browser, each line break (and NUL) becomes a blank.
 std::string takenText(const QLineEdit& edit, const std::string& shownBytes)
 {
-    return bytesOfShownText(edit.text(), shownBytes);
+    return bytesOfShownText(withoutLineBreaks(edit.text()), shownBytes);
 }
 
 }  // namespace

@@ -16,7 +16,10 @@ void TForm1::N5Click()
     OptionDlg->showValues(current);
     if (OptionDlg->exec() != QDialog::Accepted)
         return;
-    applyOptionValues(*this, current, OptionDlg->takenValues());
+    const OptionValues taken = OptionDlg->takenValues();
+    applyOptionValues(*this, current, taken);
+    if (!(taken == current))
+        settingsChangedByUser();
 }
 
 namespace {

@@ -4,14 +4,19 @@
 
 #include "watched/auction_list_view.h"
 #include "watched/fav_auc_dlg.h"
+#include "widgets/open_edits.h"
 
 void TForm1::C1Click()
 {
     if (!FavAucDlg)
         return;
+    // A title being edited in the strip belongs in the copy; one being edited in the dialog when
+    // OK is chosen belongs in what is taken back.
+    commitOpenEdits();
     FavAucDlg->showEntries(FavAucList->entries());
     if (FavAucDlg->exec() != QDialog::Accepted)
         return;
+    commitOpenEdit(*FavAucDlg->FavAucList);
     FavAucList->setEntries(FavAucDlg->takenEntries());
     FavAucList->clearSelection();
     RefreshWatchedMenuCaptions();

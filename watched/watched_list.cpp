@@ -4,7 +4,9 @@
 
 #include "files/companion_paths.h"
 #include "files/errors.h"
+#include "files/file_content.h"
 #include "files/file_io.h"
+#include "text/single_line.h"
 #include "text/sjis_text.h"
 #include "browser/web_browser.h"
 #include "watched/auction_list_view.h"
@@ -25,17 +27,6 @@ bool nothingAt(const std::string& path)
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     return status.type() == std::filesystem::file_type::not_found;
-}
-
-// The file holds one entry per line, so a line break taken from a page would split an entry in
-// two at the next start; each one becomes a blank instead.
-QString withoutLineBreaks(const QString& text)
-{
-    QString single = text;
-    single.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    single.replace(u'\r', u' ');
-    single.replace(u'\n', u' ');
-    return single;
 }
 
 // The address of the entry; an entry read from a line with only a title has none, and asking for
@@ -66,22 +57,39 @@ void TForm1::LoadWatchedList()
         RefreshWatchedMenuCaptions();
         return;
     }
+    // Until the file has been read whole, the close must not write the (empty or partial) list
+    // over it; that holds until the user changes the list.
+    watchedFileHeldBack_ = true;
+    heldWatchedEntries_.clear();
     // A directory, a pipe or a device at the path is no file to read: opening a pipe would block.
     if (!fileExists(path))
         throw FileOpenError(path);
-    FavAucList->setEntries(readWatchedList(readWholeFile(path)));
+    const std::string bytes = readWholeFile(path);
+    FavAucList->setEntries(readWatchedList(bytes));
     RefreshWatchedMenuCaptions();
+    if (hasTextAfterNul(bytes)) {
+        heldWatchedEntries_ = FavAucList->entries();
+        throw FileCutShortError(path);
+    }
+    watchedFileHeldBack_ = false;
 }
 
 void TForm1::SaveWatchedList()
 {
+    const std::vector<WatchedEntry> entries = FavAucList->entries();
+    if (watchedFileHeldBack_ && entries == heldWatchedEntries_)
+        return;
     const std::string path = watchedListFilePath(executablePath());
-    if (!writeFileAtomically(path, writeWatchedList(FavAucList->entries())))
+    if (!writeFileAtomically(path, writeWatchedList(entries)))
         throw FileCreateError(path);
+    watchedFileHeldBack_ = false;
 }
 
 void TForm1::A1Click()
 {
+    commitOpenEdits();
+    // The file holds one entry per line, so a line break taken from a page would split an entry
+    // in two at the next start.
     const std::string title = toSjis(withoutLineBreaks(CppWebBrowser1->LocationName()));
     const std::string address = toSjis(withoutLineBreaks(CppWebBrowser1->LocationURL()));
     FavAucList->insertEntry(0, {title, address});

@@ -26,6 +26,14 @@ QString errorMessage(const std::exception& error)
 {
     if (auto* e = dynamic_cast<const FileOpenError*>(&error))
         return QStringLiteral("ファイル %1 は開けません").arg(pathText(e->path));
+    if (auto* e = dynamic_cast<const FileCutShortError*>(&error))
+        return QStringLiteral("ファイル %1 は途中に NUL 文字があり、その先を読み込めません。"
+                              "内容を変更するまでファイルには書き込みません")
+            .arg(pathText(e->path));
+    if (auto* e = dynamic_cast<const NotShiftJisError*>(&error))
+        return QStringLiteral("ファイル %1 は Shift-JIS のテキストではないため読み込めません。"
+                              "内容を変更するまでファイルには書き込みません")
+            .arg(pathText(e->path));
     if (auto* e = dynamic_cast<const FileCreateError*>(&error))
         return QStringLiteral("ファイル %1 を作成できません").arg(pathText(e->path));
     if (auto* e = dynamic_cast<const ProfileWriteError*>(&error))

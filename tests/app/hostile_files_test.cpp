@@ -93,19 +93,9 @@ TEST_F(HostileFiles, AFolderWhereAFileBelongsIsReportedAndLeftAlone)
         ASSERT_EQ(::mkdir(folder.file(suffix).c_str(), 0755), 0);
         start();
         expectStartUpCompleted();
-        if (std::string(suffix) == ".ask") {
-            // The tree on show is the one-node fresh tree, whose file the close deletes; a folder
-            // is not a file and is not touched.
-            EXPECT_TRUE(closeWindow());
-        } else {
-            // The close cannot write that file: it says so and the window stays open.
-            EXPECT_FALSE(closeWindow());
-            EXPECT_FALSE(dialogs.errors().empty());
-            // The close stops at the failing step: after the settings, the list is not written.
-            if (std::string(suffix) == ".ini") {
-                EXPECT_FALSE(folder.exists(".fal"));
-            }
-        }
+        // Nothing could be read there, so the close leaves it alone (the keyword tree on show is
+        // the one-node fresh tree, whose file the close would delete; a folder is no file).
+        EXPECT_TRUE(closeWindow());
         struct stat st {};
         ASSERT_EQ(::stat(folder.file(suffix).c_str(), &st), 0);
         EXPECT_TRUE(S_ISDIR(st.st_mode));
@@ -135,12 +125,83 @@ TEST_F(HostileFiles, AnUnreadableFileIsReportedBeforeAnythingIsWrittenOverIt)
         const auto errors = dialogs.errors();
         ASSERT_FALSE(errors.empty());
         EXPECT_TRUE(errors.front().contains(QString::fromStdString(folder.file(suffix)))) << errors.front().toStdString();
-        // Nothing was written over it during start-up.
+        // Nothing is written over it, neither during start-up nor by the close.
         ::chmod(folder.file(suffix).c_str(), 0644);
+        EXPECT_TRUE(closeWindow());
         EXPECT_EQ(folder.read(suffix), original);
-        closeWindow();
         TearDown();
         dialogs.shown.clear();
         removeFile(folder.file(suffix));
     }
+}
+
+TEST_F(HostileFiles, AFileNotReadWholeIsToldAndKeptUntilTheUserChangesIt)
+{
+    using namespace std::string_literals;
+    const struct {
+        const char* suffix;
+        std::string bytes;
+    } cases[] = {
+        {".ask", "A\r\n\tB\r\n\0\tC\r\n"s},
+        {".ask", "\xFF\xFE" "A\0\r\0\n\0\t\0B\0\r\0\n\0"s},  // UTF-16
+        {".fal", "a,b\r\n\0c,d\r\n"s},
+        {".ini", "[Aucfun]\r\nURL=x\r\n\0[ETC]\r\nMsgKeyDel=0\r\n"s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.suffix + std::to_string(c.bytes.size()));
+        folder.write(c.suffix, c.bytes);
+        // Told at start, kept by the close; once the user has changed the tree and the list, the
+        // close writes them.
+        for (bool changed : {false, true}) {
+            start();
+            if (changed) {
+                form().setKeywordText("K");
+                form().N6->trigger();
+                form().A1->trigger();
+            } else {
+                ASSERT_EQ(dialogs.errors().size(), 1u);
+                EXPECT_TRUE(dialogs.errors()[0].contains(QString::fromStdString(folder.file(c.suffix))));
+            }
+            EXPECT_TRUE(closeWindow());
+            EXPECT_EQ(folder.read(c.suffix) == c.bytes, !changed || std::string(c.suffix) == ".ini");
+            TearDown();
+            dialogs.shown.clear();
+        }
+        removeFile(folder.file(c.suffix));
+    }
+}
+
+TEST_F(HostileFiles, ALinkStaysALinkAndAReadOnlyFileStaysWhileTheUserMayStillQuit)
+{
+    ::mkdir((folder.folder() + "/kept").c_str(), 0755);
+    ASSERT_TRUE(writeFileAtomically(folder.folder() + "/kept/list.fal", "a,b\r\n"));
+    ASSERT_EQ(::symlink("kept/list.fal", folder.file(".fal").c_str()), 0);
+    folder.write(".ini", "[ETC]\r\n");
+    ::chmod(folder.file(".ini").c_str(), 0444);
+    start();
+    form().A1->trigger();
+    // The close stops at the settings; the user keeps the window, then leaves without the rest.
+    dialogs.answers = {QMessageBox::No, QMessageBox::Yes};
+    EXPECT_FALSE(closeWindow());
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(dialogs.shown[0].text.startsWith(QString::fromStdString(folder.file(".ini"))));
+    EXPECT_EQ(dialogs.shown[1].defaultButton, QMessageBox::No);
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(folder.read(".ini"), "[ETC]\r\n");
+    EXPECT_EQ(folder.read(".fal"), "a,b\r\n");
+    TearDown();
+
+    // Writable again: the list goes through the link; a read-only keyword file whose tree is
+    // unchanged asks for no write, so the close goes through.
+    ::chmod(folder.file(".ini").c_str(), 0644);
+    folder.write(".ask", "A\r\n\tB\r\n");
+    ::chmod(folder.file(".ask").c_str(), 0444);
+    start();
+    form().A1->trigger();
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(folder.read(".ask"), "A\r\n\tB\r\n");
+    struct stat st {};
+    ASSERT_EQ(::lstat(folder.file(".fal").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(readWholeFile(folder.folder() + "/kept/list.fal"), ",\r\na,b\r\n");
 }

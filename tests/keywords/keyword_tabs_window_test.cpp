@@ -150,17 +150,19 @@ TEST_F(KeywordTabs, BackupIsASnapshotOfTheSetOfFiles)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(KeywordTabs, RestoreWithoutBackupsDeletesAllThreeFilesAndShowsTheFreshTree)
+TEST_F(KeywordTabs, RestoreWithoutAnyBackupDeletesNothingAndSaysSo)
 {
     folder.write(".ask", "A\r\n\tB\r\n");
     folder.write(".ask2", "C\r\n\tD\r\n");
     folder.write(".ask3", "E\r\n\tF\r\n");
     start();
     form().N25->trigger();
-    for (const char* file : {".ask", ".ask2", ".ask3"})
-        EXPECT_FALSE(folder.exists(file)) << file;
-    EXPECT_EQ(shown(), (KeywordForest{{0, kFresh}}));
-    EXPECT_EQ(KeywordTreeView::itemPicture(form().TreeView1->topLevelItem(0)), 1);
+    EXPECT_EQ(folder.read(".ask"), "A\r\n\tB\r\n");
+    EXPECT_EQ(folder.read(".ask2"), "C\r\n\tD\r\n");
+    EXPECT_EQ(folder.read(".ask3"), "E\r\n\tF\r\n");
+    EXPECT_EQ(shown(), (KeywordForest{{0, "A"}, {1, "B"}}));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("バックアップがありません")));
 }
 
 // A file that stops with the depth error: the tree shows what was read, and the file with its
@@ -231,6 +233,7 @@ TEST_F(KeywordTabs, SaveFailureAtTabSwitchKeepsTheTreeAndItsTab)
     EXPECT_EQ(shown(), (KeywordForest{{0, kFresh}, {1, "X"}}));
 
     // A restore now shows the tab bar's tab, and later saves go to that tab's file.
+    folder.write(".ask.bak", "B\r\n\tb\r\n");
     form().N25->trigger();
     EXPECT_EQ(form().CurrentKeyTab, 2);
     registerUnderFirstNode("Y");

@@ -130,7 +130,9 @@ TEST_F(KeywordTreeEditing, RightClickBelowTheLastRowThenRegisterAddsATopLevelNod
     EXPECT_EQ(KeywordTreeView::itemPicture(node({2})), 0);
 }
 
-TEST_F(KeywordTreeEditing, RegisterTakesTheKeywordBoxAsItStandsAndRefusesOnlyTheEmptyText)
+// Leading blanks would read back as depth, so they are dropped; a text of blanks only is refused
+// like the empty one.
+TEST_F(KeywordTreeEditing, RegisterTakesTheKeywordBoxWithoutLeadingBlanksAndRefusesBlankTexts)
 {
     startWith("R\r\n");
     const struct {
@@ -139,10 +141,12 @@ TEST_F(KeywordTreeEditing, RegisterTakesTheKeywordBoxAsItStandsAndRefusesOnlyThe
         KeywordForest after;
     } cases[] = {
         {"empty", "", {{0, "R"}}},
-        {"one space", " ", {{0, "R"}, {1, " "}}},
-        {"twice the same", "K", {{0, "R"}, {1, " "}, {1, "K"}}},
-        {"twice the same, again", "K", {{0, "R"}, {1, " "}, {1, "K"}, {1, "K"}}},
-        {"bytes that are not Shift-JIS", "\x81\xff", {{0, "R"}, {1, " "}, {1, "K"}, {1, "K"}, {1, "\x81\xff"}}},
+        {"one space", " ", {{0, "R"}}},
+        {"blanks only", " \t ", {{0, "R"}}},
+        {"leading blanks", " \tlead x ", {{0, "R"}, {1, "lead x "}}},
+        {"twice the same", "K", {{0, "R"}, {1, "lead x "}, {1, "K"}}},
+        {"twice the same, again", "K", {{0, "R"}, {1, "lead x "}, {1, "K"}, {1, "K"}}},
+        {"bytes that are not Shift-JIS", "\x81\xff", {{0, "R"}, {1, "lead x "}, {1, "K"}, {1, "K"}, {1, "\x81\xff"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -322,7 +322,7 @@ TEST_F(WatchedList, AFailedWriteKeepsTheWindowOpenAndTheOldFile)
     }
 }
 
-TEST_F(WatchedList, AFolderInPlaceOfTheFileIsReportedAtStartAndAtClose)
+TEST_F(WatchedList, AFolderInPlaceOfTheFileIsReportedAtStartAndAtACloseAfterAChange)
 {
     const std::string path = folder.file(".fal");
     ASSERT_TRUE(QDir().mkdir(QString::fromStdString(path)));
@@ -332,6 +332,10 @@ TEST_F(WatchedList, AFolderInPlaceOfTheFileIsReportedAtStartAndAtClose)
     ASSERT_NE(form().ProgressBar1, nullptr);  // the start-up went on
     EXPECT_FALSE(browser->navigations.isEmpty());
     EXPECT_EQ(form().FavAucList->entryCount(), 0);
+    // Unchanged, the list is not written over what could not be read.
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(dialogs.errors().size(), 1u);
+    form().A1->trigger();
     EXPECT_FALSE(closeWindow());
     EXPECT_EQ(dialogs.errors().back(), QString::fromStdString("ファイル " + path + " を作成できません."));
     EXPECT_TRUE(QFileInfo(QString::fromStdString(path)).isDir());

@@ -1,0 +1,127 @@
+#include "app/session_end.h"
+
+#include "app/main_window.h"
+#include "keywords/keyword_tree_view.h"
+#include "watched/auction_list_view.h"
+#include "widgets/open_edits.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+
+#include <array>
+#include <csignal>
+#include <cerrno>
+#include <pthread.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::array<int, 3> kEndSignals = {SIGTERM, SIGHUP, SIGINT};
+
+// The handler may only do what is safe inside a signal: it writes one byte, and the notifier on
+// the other end wakes the user-interface thread. The handler stays installed during the saves, so
+// a second signal only adds a byte and cannot end the program in the middle of writing a file.
+int wakeFds[2] = {-1, -1};
+std::array<struct sigaction, kEndSignals.size()> previousActions;
+
+void onEndSignal(int)
+{
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t ignored = ::write(wakeFds[0], &byte, 1);
+    errno = saved;
+}
+
+sigset_t endSignalSet()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (int signal : kEndSignals)
+        sigaddset(&set, signal);
+    return set;
+}
+
+}  // namespace
+
+SessionEndWatch::SessionEndWatch(TForm1& form, std::function<void()> endProgram)
+    : form_(form), endProgram_(std::move(endProgram))
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeFds) != 0)
+        return;
+    notifier_ = new QSocketNotifier(wakeFds[1], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &SessionEndWatch::signalArrived);
+    struct sigaction action {};
+    action.sa_handler = onEndSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (size_t i = 0; i < kEndSignals.size(); ++i)
+        ::sigaction(kEndSignals[i], &action, &previousActions[i]);
+
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { form_.SaveAtSessionEnd(); });
+}
+
+SessionEndWatch::~SessionEndWatch()
+{
+    if (!notifier_)
+        return;
+    for (size_t i = 0; i < kEndSignals.size(); ++i)
+        ::sigaction(kEndSignals[i], &previousActions[i], nullptr);
+    delete notifier_;
+    ::close(wakeFds[0]);
+    ::close(wakeFds[1]);
+    wakeFds[0] = wakeFds[1] = -1;
+}
+
+void SessionEndWatch::signalArrived()
+{
+    char bytes[64];
+    while (::read(wakeFds[1], bytes, sizeof bytes) > 0) {
+    }
+    if (form_.sessionEnded())
+        return;
+    form_.EndSession();
+    endProgram_();
+}
+
+void TForm1::commitOpenEdits()
+{
+    commitOpenEdit(*TreeView1);
+    commitOpenEdit(*FavAucList);
+}
+
+void TForm1::SaveAtSessionEnd()
+{
+    commitOpenEdits();
+    // Nobody may be there to answer a box now: every save is tried, also after one has failed,
+    // and a failure is only logged.
+    const auto attempt = [](auto&& save) {
+        try {
+            save();
+        } catch (const std::exception& error) {
+            qWarning("ribemo: %s", error.what());
+        } catch (...) {
+            qWarning("ribemo: a save failed at the end of the session");
+        }
+    };
+    if (!SettingsReset)
+        attempt([this] { SaveSettings(); });
+    attempt([this] { SaveWatchedList(); });
+    attempt([this] { SaveShownKeywordTree(); });
+    OleUninitialize();
+}
+
+void TForm1::EndSession()
+{
+    if (sessionEnded_)
+        return;
+    sessionEnded_ = true;
+    // Belt and braces: while the files are written, the end signals wait.
+    const sigset_t endSignals = endSignalSet();
+    sigset_t previous;
+    pthread_sigmask(SIG_BLOCK, &endSignals, &previous);
+    SaveAtSessionEnd();
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The end of the session saves like a close. A SIGTERM, SIGHUP or SIGINT (logout, shutdown, a
+// closed terminal, Ctrl+C) is turned into an event of the user-interface thread, which runs the
+// close sequence's saves and then ends the program; the desktop session's commit-data request
+// (at logout, before it asks the program to quit) runs the same saves.
+#include <QObject>
+
+#include <functional>
+
+class QSocketNotifier;
+class TForm1;
+
+class SessionEndWatch : public QObject {
+public:
+    // endProgram runs after the saves that a signal started (the program entry passes
+    // QCoreApplication::exit). One watch at a time; it takes the three signals over until it is
+    // destroyed.
+    SessionEndWatch(TForm1& form, std::function<void()> endProgram);
+    ~SessionEndWatch() override;
+
+private:
+    void signalArrived();
+
+    TForm1& form_;
+    std::function<void()> endProgram_;
+    QSocketNotifier* notifier_ = nullptr;
+};

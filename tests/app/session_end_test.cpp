@@ -1,0 +1,44 @@
+// A signal that ends the session (logout, shutdown, a closed terminal, Ctrl+C) saves what the
+// run added, like a close; a second signal then changes nothing.
+#include "app/session_end.h"
+#include "tests/support/form_fixture.h"
+
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+class SessionEnd : public FormFixture {};
+
+TEST_F(SessionEnd, ASignalSavesLikeACloseAndASecondOneChangesNothing)
+{
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(signal);
+        folder.write(".ask", "root\r\n");
+        folder.write(".fal", "");
+        start();
+        int ends = 0;
+        SessionEndWatch watch(form(), [&] { ++ends; });
+        form().setKeywordText("K");
+        form().N6->trigger();
+        form().A1->trigger();
+
+        ::raise(signal);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ends > 0; }, 5000));
+        EXPECT_EQ(folder.read(".ask"), "root\r\nK\r\n");
+        EXPECT_EQ(folder.read(".fal"), ",\r\n");
+        EXPECT_TRUE(folder.exists(".ini"));
+
+        // Neither a second signal nor the window's close writes again.
+        folder.write(".fal", "untouched\r\n");
+        ::raise(signal);
+        QTest::qWait(20);
+        EXPECT_TRUE(closeWindow());
+        EXPECT_EQ(ends, 1);
+        EXPECT_EQ(folder.read(".fal"), "untouched\r\n");
+        TearDown();
+    }
+}
+
+}  // namespace
