@@ -1,5 +1,7 @@
 #include "search/keyword_expansion.h"
 
+#include "text/sjis_to_utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -169,7 +171,52 @@ char* encodeInto(char* out, const unsigned char* in, size_t length)
     return out;
 }
 
-constexpr std::string_view kPlaceholder = "$KEY$";
+// ---- Placeholders --------------------------------------------------------------------------
+
+enum class KeywordForm { EucJp, Utf8, Sjis };
+
+struct Placeholder {
+    std::string_view text;
+    KeywordForm form;
+};
+
+constexpr Placeholder kPlaceholders[] = {
+    {"$KEY$", KeywordForm::EucJp},
+    {"$KEY:UTF-8$", KeywordForm::Utf8},
+    {"$KEY:SJIS$", KeywordForm::Sjis},
+};
+
+struct Found {
+    size_t at;
+    const Placeholder* placeholder;  // null when the template holds none
+};
+
+// The earliest "$" of the template that begins a placeholder of any form.
+Found firstPlaceholder(std::string_view addressTemplate)
+{
+    for (size_t at = addressTemplate.find('$'); at != std::string_view::npos; at = addressTemplate.find('$', at + 1)) {
+        const std::string_view rest = addressTemplate.substr(at);
+        for (const Placeholder& p : kPlaceholders)
+            if (rest.starts_with(p.text))
+                return {at, &p};
+    }
+    return {std::string_view::npos, nullptr};
+}
+
+// `keyword` encoded in place of the `length` template bytes at `at`.
+std::string replaced(std::string_view addressTemplate, size_t at, size_t length, const unsigned char* keyword,
+                     size_t keywordLength)
+{
+    const std::string_view before = addressTemplate.substr(0, at);
+    const std::string_view after = addressTemplate.substr(at + length);
+    std::string address(before.size() + 3 * keywordLength + kEncodingSlack + after.size(), '\0');
+    char* out = address.data();
+    out = std::copy(before.begin(), before.end(), out);
+    out = encodeInto(out, keyword, keywordLength);
+    out = std::copy(after.begin(), after.end(), out);
+    address.resize(static_cast<size_t>(out - address.data()));
+    return address;
+}
 
 }  // namespace
 
@@ -196,9 +243,21 @@ std::string UrlEncode(std::string_view text)
 
 std::string ExpandKeyword(std::string_view addressTemplate, std::string_view keyword)
 {
-    const size_t at = addressTemplate.find(kPlaceholder);
-    if (at == std::string_view::npos)
+    const Found found = firstPlaceholder(addressTemplate);
+    if (found.placeholder == nullptr)
         return std::string(addressTemplate);
+    const size_t length = found.placeholder->text.size();
+
+    if (found.placeholder->form == KeywordForm::Sjis) {
+        keyword = keyword.substr(0, keyword.find('\0'));
+        return replaced(addressTemplate, found.at, length, reinterpret_cast<const unsigned char*>(keyword.data()),
+                        keyword.size());
+    }
+    if (found.placeholder->form == KeywordForm::Utf8) {
+        const std::string utf8 = sjisToUtf8(keyword);
+        return replaced(addressTemplate, found.at, length, reinterpret_cast<const unsigned char*>(utf8.data()),
+                        utf8.size());
+    }
 
     // The conversion's status is deliberately not looked at: whether it succeeded or stopped at a
     // character that did not fit or was not Shift-JIS, the buffer holds `written` bytes of whole
@@ -213,14 +272,5 @@ std::string ExpandKeyword(std::string_view addressTemplate, std::string_view key
     std::copy_n(keyword.data(), taken, source);
     source[taken] = 0;
     const Conversion conversion = convert(source, converted, capacity);
-
-    const std::string_view before = addressTemplate.substr(0, at);
-    const std::string_view after = addressTemplate.substr(at + kPlaceholder.size());
-    std::string address(before.size() + 3 * size_t{conversion.written} + kEncodingSlack + after.size(), '\0');
-    char* out = address.data();
-    out = std::copy(before.begin(), before.end(), out);
-    out = encodeInto(out, converted, conversion.written);
-    out = std::copy(after.begin(), after.end(), out);
-    address.resize(static_cast<size_t>(out - address.data()));
-    return address;
+    return replaced(addressTemplate, found.at, length, converted, conversion.written);
 }
