@@ -173,34 +173,29 @@ char* encodeInto(char* out, const unsigned char* in, size_t length)
 
 // ---- Placeholders --------------------------------------------------------------------------
 
-enum class KeywordForm { EucJp, Utf8, Sjis };
+enum class KeywordForm { None, EucJp, Utf8, Sjis };
 
 struct Placeholder {
-    std::string_view text;
+    size_t at;
+    size_t length;
     KeywordForm form;
 };
 
-constexpr Placeholder kPlaceholders[] = {
-    {"$KEY$", KeywordForm::EucJp},
-    {"$KEY:UTF-8$", KeywordForm::Utf8},
-    {"$KEY:SJIS$", KeywordForm::Sjis},
-};
-
-struct Found {
-    size_t at;
-    const Placeholder* placeholder;  // null when the template holds none
-};
-
-// The earliest "$" of the template that begins a placeholder of any form.
-Found firstPlaceholder(std::string_view addressTemplate)
+// The earliest placeholder of any form: "$KEY$", "$KEY:UTF-8$" or "$KEY:SJIS$". All three begin
+// with "$KEY", so only where that stands is there anything to compare.
+Placeholder firstPlaceholder(std::string_view addressTemplate)
 {
-    for (size_t at = addressTemplate.find('$'); at != std::string_view::npos; at = addressTemplate.find('$', at + 1)) {
-        const std::string_view rest = addressTemplate.substr(at);
-        for (const Placeholder& p : kPlaceholders)
-            if (rest.starts_with(p.text))
-                return {at, &p};
+    constexpr std::string_view stem = "$KEY";
+    for (size_t at = addressTemplate.find(stem); at != std::string_view::npos; at = addressTemplate.find(stem, at + 1)) {
+        const std::string_view rest = addressTemplate.substr(at + stem.size());
+        if (rest.starts_with('$'))
+            return {at, stem.size() + 1, KeywordForm::EucJp};
+        if (rest.starts_with(":UTF-8$"))
+            return {at, stem.size() + 7, KeywordForm::Utf8};
+        if (rest.starts_with(":SJIS$"))
+            return {at, stem.size() + 6, KeywordForm::Sjis};
     }
-    return {std::string_view::npos, nullptr};
+    return {std::string_view::npos, 0, KeywordForm::None};
 }
 
 // `keyword` encoded in place of the `length` template bytes at `at`.
@@ -243,19 +238,18 @@ std::string UrlEncode(std::string_view text)
 
 std::string ExpandKeyword(std::string_view addressTemplate, std::string_view keyword)
 {
-    const Found found = firstPlaceholder(addressTemplate);
-    if (found.placeholder == nullptr)
+    const Placeholder found = firstPlaceholder(addressTemplate);
+    if (found.form == KeywordForm::None)
         return std::string(addressTemplate);
-    const size_t length = found.placeholder->text.size();
 
-    if (found.placeholder->form == KeywordForm::Sjis) {
+    if (found.form == KeywordForm::Sjis) {
         keyword = keyword.substr(0, keyword.find('\0'));
-        return replaced(addressTemplate, found.at, length, reinterpret_cast<const unsigned char*>(keyword.data()),
+        return replaced(addressTemplate, found.at, found.length, reinterpret_cast<const unsigned char*>(keyword.data()),
                         keyword.size());
     }
-    if (found.placeholder->form == KeywordForm::Utf8) {
+    if (found.form == KeywordForm::Utf8) {
         const std::string utf8 = sjisToUtf8(keyword);
-        return replaced(addressTemplate, found.at, length, reinterpret_cast<const unsigned char*>(utf8.data()),
+        return replaced(addressTemplate, found.at, found.length, reinterpret_cast<const unsigned char*>(utf8.data()),
                         utf8.size());
     }
 
@@ -272,5 +266,5 @@ std::string ExpandKeyword(std::string_view addressTemplate, std::string_view key
     std::copy_n(keyword.data(), taken, source);
     source[taken] = 0;
     const Conversion conversion = convert(source, converted, capacity);
-    return replaced(addressTemplate, found.at, length, converted, conversion.written);
+    return replaced(addressTemplate, found.at, found.length, converted, conversion.written);
 }
