@@ -242,29 +242,28 @@ std::string ExpandKeyword(std::string_view addressTemplate, std::string_view key
     if (found.form == KeywordForm::None)
         return std::string(addressTemplate);
 
+    if (found.form == KeywordForm::EucJp) {
+        // The conversion's status is deliberately not looked at: whether it succeeded or stopped at a
+        // character that did not fit or was not Shift-JIS, the buffer holds `written` bytes of whole
+        // characters, and those are what goes into the address. On failure the buffer has no
+        // terminator, so it is never read as a C string.
+        unsigned char converted[256];
+        constexpr uint32_t capacity = sizeof converted - 1;
+        // The keyword need not be zero-terminated. Only its first capacity + 2 bytes can be read, so a
+        // terminated copy of those stands in for it exactly.
+        unsigned char source[capacity + 3];
+        const size_t taken = std::min(keyword.size(), size_t{capacity + 2});
+        std::copy_n(keyword.data(), taken, source);
+        source[taken] = 0;
+        const Conversion conversion = convert(source, converted, capacity);
+        return replaced(addressTemplate, found.at, found.length, converted, conversion.written);
+    }
     if (found.form == KeywordForm::Sjis) {
         keyword = keyword.substr(0, keyword.find('\0'));
         return replaced(addressTemplate, found.at, found.length, reinterpret_cast<const unsigned char*>(keyword.data()),
                         keyword.size());
     }
-    if (found.form == KeywordForm::Utf8) {
-        const std::string utf8 = sjisToUtf8(keyword);
-        return replaced(addressTemplate, found.at, found.length, reinterpret_cast<const unsigned char*>(utf8.data()),
-                        utf8.size());
-    }
-
-    // The conversion's status is deliberately not looked at: whether it succeeded or stopped at a
-    // character that did not fit or was not Shift-JIS, the buffer holds `written` bytes of whole
-    // characters, and those are what goes into the address. On failure the buffer has no
-    // terminator, so it is never read as a C string.
-    unsigned char converted[256];
-    constexpr uint32_t capacity = sizeof converted - 1;
-    // The keyword need not be zero-terminated. Only its first capacity + 2 bytes can be read, so a
-    // terminated copy of those stands in for it exactly.
-    unsigned char source[capacity + 3];
-    const size_t taken = std::min(keyword.size(), size_t{capacity + 2});
-    std::copy_n(keyword.data(), taken, source);
-    source[taken] = 0;
-    const Conversion conversion = convert(source, converted, capacity);
-    return replaced(addressTemplate, found.at, found.length, converted, conversion.written);
+    const std::string utf8 = sjisToUtf8(keyword);
+    return replaced(addressTemplate, found.at, found.length, reinterpret_cast<const unsigned char*>(utf8.data()),
+                    utf8.size());
 }
