@@ -49,6 +49,17 @@ TOptionDlg::TOptionDlg(TForm1& owner) : QDialog(&owner), ui_(std::make_unique<Ui
     OKBtn = ui_->OKBtn;
     CancelBtn = ui_->CancelBtn;
 
+    // The red note and the site pages have no room for more text, so where to read about the other
+    // forms of the keyword goes in the tooltips of the note and of every site's address.
+    const QString keywordForms = QStringLiteral(
+        "UTF-8 や Shift-JIS でキーワードを受け取るサイトには $KEY$ の代わりに $KEY:UTF-8$ や $KEY:SJIS$ と書きます。\n"
+        "くわしくは ヘルプ → 取扱説明の表示 の「キーワードの文字コード」を見てください。");
+    ui_->Label1->setToolTip(keywordForms);
+    for (QLineEdit* url : {LabeledEdit4, LabeledEdit5})
+        url->setToolTip(keywordForms);
+    for (QLineEdit* url : SiteUrls)
+        url->setToolTip(keywordForms);
+
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(Button1, &QPushButton::clicked, this, [this] { owner_.guarded([this] { Button1Click(); }); });

@@ -1,5 +1,7 @@
 #include "search/keyword_expansion.h"
 
+#include "text/sjis_to_utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -169,7 +171,47 @@ char* encodeInto(char* out, const unsigned char* in, size_t length)
     return out;
 }
 
-constexpr std::string_view kPlaceholder = "$KEY$";
+// ---- Placeholders --------------------------------------------------------------------------
+
+enum class KeywordForm { None, EucJp, Utf8, Sjis };
+
+struct Placeholder {
+    size_t at;
+    size_t length;
+    KeywordForm form;
+};
+
+// The earliest placeholder of any form: "$KEY$", "$KEY:UTF-8$" or "$KEY:SJIS$". All three begin
+// with "$KEY", so only where that stands is there anything to compare.
+Placeholder firstPlaceholder(std::string_view addressTemplate)
+{
+    constexpr std::string_view stem = "$KEY";
+    for (size_t at = addressTemplate.find(stem); at != std::string_view::npos; at = addressTemplate.find(stem, at + 1)) {
+        const std::string_view rest = addressTemplate.substr(at + stem.size());
+        if (rest.starts_with('$'))
+            return {at, stem.size() + 1, KeywordForm::EucJp};
+        if (rest.starts_with(":UTF-8$"))
+            return {at, stem.size() + 7, KeywordForm::Utf8};
+        if (rest.starts_with(":SJIS$"))
+            return {at, stem.size() + 6, KeywordForm::Sjis};
+    }
+    return {std::string_view::npos, 0, KeywordForm::None};
+}
+
+// `keyword` encoded in place of the `length` template bytes at `at`.
+std::string replaced(std::string_view addressTemplate, size_t at, size_t length, const unsigned char* keyword,
+                     size_t keywordLength)
+{
+    const std::string_view before = addressTemplate.substr(0, at);
+    const std::string_view after = addressTemplate.substr(at + length);
+    std::string address(before.size() + 3 * keywordLength + kEncodingSlack + after.size(), '\0');
+    char* out = address.data();
+    out = std::copy(before.begin(), before.end(), out);
+    out = encodeInto(out, keyword, keywordLength);
+    out = std::copy(after.begin(), after.end(), out);
+    address.resize(static_cast<size_t>(out - address.data()));
+    return address;
+}
 
 }  // namespace
 
@@ -196,31 +238,32 @@ std::string UrlEncode(std::string_view text)
 
 std::string ExpandKeyword(std::string_view addressTemplate, std::string_view keyword)
 {
-    const size_t at = addressTemplate.find(kPlaceholder);
-    if (at == std::string_view::npos)
+    const Placeholder found = firstPlaceholder(addressTemplate);
+    if (found.form == KeywordForm::None)
         return std::string(addressTemplate);
 
-    // The conversion's status is deliberately not looked at: whether it succeeded or stopped at a
-    // character that did not fit or was not Shift-JIS, the buffer holds `written` bytes of whole
-    // characters, and those are what goes into the address. On failure the buffer has no
-    // terminator, so it is never read as a C string.
-    unsigned char converted[256];
-    constexpr uint32_t capacity = sizeof converted - 1;
-    // The keyword need not be zero-terminated. Only its first capacity + 2 bytes can be read, so a
-    // terminated copy of those stands in for it exactly.
-    unsigned char source[capacity + 3];
-    const size_t taken = std::min(keyword.size(), size_t{capacity + 2});
-    std::copy_n(keyword.data(), taken, source);
-    source[taken] = 0;
-    const Conversion conversion = convert(source, converted, capacity);
-
-    const std::string_view before = addressTemplate.substr(0, at);
-    const std::string_view after = addressTemplate.substr(at + kPlaceholder.size());
-    std::string address(before.size() + 3 * size_t{conversion.written} + kEncodingSlack + after.size(), '\0');
-    char* out = address.data();
-    out = std::copy(before.begin(), before.end(), out);
-    out = encodeInto(out, converted, conversion.written);
-    out = std::copy(after.begin(), after.end(), out);
-    address.resize(static_cast<size_t>(out - address.data()));
-    return address;
+    if (found.form == KeywordForm::EucJp) {
+        // The conversion's status is deliberately not looked at: whether it succeeded or stopped at a
+        // character that did not fit or was not Shift-JIS, the buffer holds `written` bytes of whole
+        // characters, and those are what goes into the address. On failure the buffer has no
+        // terminator, so it is never read as a C string.
+        unsigned char converted[256];
+        constexpr uint32_t capacity = sizeof converted - 1;
+        // The keyword need not be zero-terminated. Only its first capacity + 2 bytes can be read, so a
+        // terminated copy of those stands in for it exactly.
+        unsigned char source[capacity + 3];
+        const size_t taken = std::min(keyword.size(), size_t{capacity + 2});
+        std::copy_n(keyword.data(), taken, source);
+        source[taken] = 0;
+        const Conversion conversion = convert(source, converted, capacity);
+        return replaced(addressTemplate, found.at, found.length, converted, conversion.written);
+    }
+    if (found.form == KeywordForm::Sjis) {
+        keyword = keyword.substr(0, keyword.find('\0'));
+        return replaced(addressTemplate, found.at, found.length, reinterpret_cast<const unsigned char*>(keyword.data()),
+                        keyword.size());
+    }
+    const std::string utf8 = sjisToUtf8(keyword);
+    return replaced(addressTemplate, found.at, found.length, reinterpret_cast<const unsigned char*>(utf8.data()),
+                    utf8.size());
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Turning an address template and a keyword into a search address: the keyword's Shift-JIS bytes
-// are converted to EUC-JP (what the statistics site expects) and percent-encoded in place of the
-// first "$KEY$" of the template.
+// are converted to the form the template asks for (EUC-JP for "$KEY$") and percent-encoded in place
+// of the template's first placeholder.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,9 +26,14 @@ uint32_t SjisToEucJp(const char* source, char* target, uint32_t capacity);
 // are, the space becomes "+", every other byte "%XX" with upper-case hex digits.
 std::string UrlEncode(std::string_view text);
 
-// Replaces the first "$KEY$" (exact case) of `addressTemplate` with `keyword` converted to EUC-JP
-// and percent-encoded; a template without it comes back unchanged. The keyword is a zero-terminated
-// text: bytes after an embedded zero byte are not part of it. Never fails: a keyword too long for the
-// 254-byte conversion buffer, or one holding bytes that are not Shift-JIS, contributes the whole
-// characters converted before the point where the conversion stopped.
+// Replaces the first placeholder of `addressTemplate` (exact case) with `keyword`, percent-encoded,
+// and returns the address; a template without any placeholder comes back unchanged. The placeholder
+// says in which form the keyword goes in:
+//   "$KEY$"        converted to EUC-JP (what the statistics site and the older sites expect);
+//   "$KEY:UTF-8$"  converted to UTF-8 (what most sites expect today);
+//   "$KEY:SJIS$"   as its own Shift-JIS bytes.
+// The first placeholder of any of the three is the one replaced. The keyword is a zero-terminated
+// text: bytes after an embedded zero byte are not part of it. Never fails: a keyword that cannot be
+// converted contributes the whole characters converted before the point where the conversion
+// stopped (for EUC-JP also a keyword too long for its 254-byte conversion buffer).
 std::string ExpandKeyword(std::string_view addressTemplate, std::string_view keyword);

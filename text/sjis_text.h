@@ -5,7 +5,8 @@
 #include <string_view>
 
 QString fromSjis(std::string_view bytes);
-// Characters with no code-page-932 form become "?", as the platform's conversion does.
+// As the platform converts text taken from a widget: code page 932, then the JIS forms of a few
+// characters, then the best-fit table; "?" for what none of them has (unicodeToSjis).
 std::string toSjis(const QString& text);
 
 // The bytes for a text a widget shows: the original bytes while the widget still shows exactly

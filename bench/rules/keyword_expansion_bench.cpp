@@ -37,6 +37,16 @@ void ExpandShortMixedKeyword(benchmark::State& state)
 }
 BENCHMARK(ExpandShortMixedKeyword);
 
+void ExpandLongJapaneseKeywordAsUtf8(benchmark::State& state)
+{
+    const std::string keyword = longJapaneseKeyword();
+    for (auto _ : state) {
+        std::string address = ExpandKeyword("u?k=$KEY:UTF-8$", keyword);
+        benchmark::DoNotOptimize(address);
+    }
+}
+BENCHMARK(ExpandLongJapaneseKeywordAsUtf8);
+
 void ConvertLongJapaneseKeyword(benchmark::State& state)
 {
     const std::string keyword = longJapaneseKeyword();

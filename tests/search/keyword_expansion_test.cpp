@@ -251,4 +251,36 @@ INSTANTIATE_TEST_SUITE_P(
         Expansion{"BadFirstByte", "q=$KEY$&t", "\xFF" "abc", "q=&t"}),
     [](const auto& test) { return std::string(test.param.name); });
 
+// ---- The three placeholders ----------------------------------------------------------------
+
+class KeywordFormCase : public ::testing::TestWithParam<Expansion> {};
+
+TEST_P(KeywordFormCase, ReplacesTheFirstPlaceholderInItsForm)
+{
+    const Expansion& e = GetParam();
+    EXPECT_EQ(ExpandKeyword(e.addressTemplate, e.keyword), e.address);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KeywordExpansion, KeywordFormCase,
+    ::testing::Values(
+        Expansion{"Utf8", "u?k=$KEY:UTF-8$&x", kTokei + " a+", "u?k=%E6%99%82%E8%A8%88+a%2B&x"},
+        Expansion{"Sjis", "s?k=$KEY:SJIS$", kTokei + " a+", "s?k=%8E%9E%8Cv+a%2B"},
+        Expansion{"FirstOfAnyKind", "$KEY:SJIS$/$KEY$/$KEY:UTF-8$", kJi, "%8E%9E/$KEY$/$KEY:UTF-8$"},
+        Expansion{"EucJpBeforeUtf8", "$KEY$/$KEY:UTF-8$", kJi, "%BB%FE/$KEY:UTF-8$"},
+        Expansion{"NotPlaceholders", "$key:utf-8$ $KEY:UTF8$ $KEY:sjis$", kJi, "$key:utf-8$ $KEY:UTF8$ $KEY:sjis$"},
+        Expansion{"BrokenThenWhole", "$KEY:UTF-8 $KEY$", "a", "$KEY:UTF-8 a"},
+        Expansion{"EmptyKeyword", "q=$KEY:UTF-8$&", "", "q=&"},
+        Expansion{"KanaAndByte80", "$KEY:UTF-8$", kHalfWidthAiu.substr(0, 1) + "\x80", "%EF%BD%B1%C2%80"},
+        Expansion{"UserDefinedArea", "$KEY:UTF-8$", "\xF0\x40", "%EE%80%80"},
+        Expansion{"LongerThanTheEucJpBuffer", "$KEY:UTF-8$", std::string(300, 'a'), std::string(300, 'a')},
+        // UTF-8 stops where the keyword is no Shift-JIS, as EUC-JP does; its own bytes go in as they are.
+        Expansion{"Utf8StopsAtBadByte", "$KEY:UTF-8$", kJi + "a\xFD" + kJi, "%E6%99%82a"},
+        Expansion{"Utf8StopsAtByteA0", "$KEY:UTF-8$", "ab\xA0" "cd", "ab"},
+        Expansion{"Utf8StopsAtLoneLead", "$KEY:UTF-8$", "ab\x8E", "ab"},
+        Expansion{"Utf8StopsAtEmptyPair", "$KEY:UTF-8$", "a\x85\x40" + kJi, "a"},
+        Expansion{"Utf8StopsAtZeroByte", "$KEY:UTF-8$", std::string("ab\0cd", 5), "ab"},
+        Expansion{"SjisKeepsBadBytes", "$KEY:SJIS$", std::string("\xFD\x8E\0x", 4), "%FD%8E"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
 }  // namespace

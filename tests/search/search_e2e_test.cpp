@@ -19,6 +19,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <QWebEngineProfile>
@@ -93,6 +94,29 @@ protected:
 private:
     QWebEngineProfile* profile_ = nullptr;
     ProgramWindows windows_;
+};
+
+// The first user site asks for its keyword as UTF-8; its template comes from the settings file, as
+// the user left it.
+class RealSearchWithUtf8Site : public RealSearch {
+protected:
+    RealSearchWithUtf8Site()
+    {
+        folder.write(".ini", "[LinkBar]\r\nSite1URL=" + toSjis(server.baseAddress()) + "u?k=$KEY:UTF-8$\r\n");
+    }
+
+    // As the window system delivers text typed at a real display: key events that carry it, to the
+    // focused top-level window.
+    void typeIntoWindow(const QString& text)
+    {
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, form().windowHandle(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+
+    void clickInWindow(QWidget* widget)
+    {
+        QTest::mouseClick(form().windowHandle(), Qt::LeftButton, {}, widget->mapTo(&form(), widget->rect().center()));
+    }
 };
 
 const QByteArray kClosedSearch = "GET /search?q=%BB%FE%B7%D7+abc&t=-1 HTTP/1.1";
@@ -177,4 +201,21 @@ TEST_F(RealSearch, ASideButtonOverThePaneGoesBackExactlyOnePage)
     QTest::mousePress(form().windowHandle(), Qt::ForwardButton, {}, over);
     QTest::mouseRelease(form().windowHandle(), Qt::ForwardButton, {}, over);
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("three")));
+}
+
+TEST_F(RealSearchWithUtf8Site, TheWaveDashTypedGoesOutAsItsJisCodeAndAUtf8SiteGetsUtf8)
+{
+    clickInWindow(form().ComboBox1);
+    typeIntoWindow(QStringLiteral("時計\u301C"));
+    clickInWindow(form().Button1);
+    ASSERT_TRUE(waitForRequest("GET /search?q=%BB%FE%B7%D7%A1%C1&t=-1 HTTP/1.1"))
+        << server.pageRequestLines().join('\n').toStdString();
+    ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("search?")));
+
+    clickInWindow(form().ComboBox1);
+    QTest::keyClick(form().windowHandle(), Qt::Key_End);
+    QTest::keyClick(form().windowHandle(), Qt::Key_Backspace);
+    ASSERT_TRUE(form().SiteButtons[0]->isVisible());
+    clickInWindow(form().SiteButtons[0]);
+    ASSERT_TRUE(waitForRequest("GET /u?k=%E6%99%82%E8%A8%88 HTTP/1.1")) << server.pageRequestLines().join('\n').toStdString();
 }
