@@ -152,7 +152,8 @@ TEST_F(SettingsWindow, OnlyWidthsOfBandsFollowedOnTheirRowAreReadPlusOneAfterThe
     EXPECT_EQ(bands.widthAt(1), 221) << "ends its row: not read";
     EXPECT_EQ(bands.widthAt(5), 569);
 
-    startWith("[CoolBar]\r\nBand1Break=0\r\nBand2Break=0\r\n" + widths);
+    // Wide enough that the row holds all three as stored: a narrower window takes from them first.
+    startWith("[Form]\r\nWidth=1200\r\n[CoolBar]\r\nBand1Break=0\r\nBand2Break=0\r\n" + widths);
     showAndActivate();
     const CoolBar& shared = *form().CoolBar1;
     EXPECT_EQ(shared.widthAt(0), 500);

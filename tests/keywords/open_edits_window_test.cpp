@@ -4,10 +4,10 @@
 #include "watched/auction_list_view.h"
 #include "watched/fav_auc_dlg.h"
 #include "widgets/tab_control.h"
+#include "widgets/tab_rows.h"
 #include "keywords/keyword_tree_view.h"
 
 #include <QPushButton>
-#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 

@@ -1,5 +1,6 @@
 // The main window at the size it opens: keyword tabs on as many rows as they need, each reachable
 // where it is drawn; the bands' buttons whole when the bands share rows; the band edge easy to take.
+#include "widgets/animate.h"
 #include "widgets/cool_bar.h"
 #include "widgets/tab_control.h"
 #include "widgets/tab_rows.h"
@@ -70,6 +71,7 @@ TEST_F(WindowFit, TwoBandRowsShowTheAddressButtonWholeAndKeepTheStoredWidths)
     ASSERT_EQ(form().CoolBar1->rowCount(), 2);
     EXPECT_TRUE(wholeInside(form().Button2, form().CoolBar1));
     EXPECT_TRUE(wholeInside(form().Button1, form().CoolBar1));
+    EXPECT_TRUE(wholeInside(form().Animate1, form().CoolBar1));
     EXPECT_LT(form().ComboBox2->width(), 457);
     EXPECT_GE(form().ComboBox2->width(), 120);
     ASSERT_TRUE(closeWindow());
