@@ -35,9 +35,29 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
 
     connect(page_, &PanePage::navigationRequested, this,
             [this](const QUrl& url) { emit BeforeNavigate2(url.toString(QUrl::FullyEncoded)); });
-    connect(page_, &QWebEnginePage::loadStarted, this, &TCppWebBrowser::DownloadBegin);
+    connect(page_, &QWebEnginePage::loadStarted, this, [this] {
+        loading_ = true;
+        emit DownloadBegin();
+    });
     connect(page_, &QWebEnginePage::loadProgress, this, [this](int percent) { emit ProgressChange(percent, 100); });
-    connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) { emit DownloadComplete(); });
+    connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) {
+        loading_ = false;
+        emit DownloadComplete();
+    });
+    connect(page_, &QWebEnginePage::urlChanged, this, &WebEngineBrowser::onUrlChanged);
+}
+
+void WebEngineBrowser::onUrlChanged(const QUrl& url)
+{
+    // A load's own address change comes between its start and finish. One outside a load is the
+    // page moving within itself (an #anchor, a script's history change): the engine fetches
+    // nothing and reports no load, but the address is new, so it goes out as a whole page load.
+    if (loading_ || url.isEmpty())
+        return;
+    emit BeforeNavigate2(url.toString(QUrl::FullyEncoded));
+    emit DownloadBegin();
+    emit ProgressChange(100, 100);
+    emit DownloadComplete();
 }
 
 void WebEngineBrowser::Navigate(const QString& address)

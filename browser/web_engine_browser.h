@@ -26,9 +26,12 @@ public:
     QWebEngineView* view() const { return view_; }
 
 private:
+    void onUrlChanged(const QUrl& url);
+
     QWebEngineView* view_;
     PanePage* page_;
     QString homeAddress_;
+    bool loading_ = false;  // between the engine's start and finish of a page load
 };
 
 // The profile the pane keeps cookies and cache in between runs, in the per-user data folder.
