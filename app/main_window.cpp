@@ -33,6 +33,7 @@ TForm1::TForm1(const ProgramServices& services) : services_(services)
     setUpSearchInput();
     setUpKeywordTree();
     setUpWatchedList();
+    setUpBrowserKeys();
     Settings = SettingsRecord{};
     qApp->installEventFilter(new AppMessageFilter(*CppWebBrowser1, this));
 }

@@ -229,12 +229,19 @@ private:
     void setUpSearchInput();   // search/search_input.cpp
     void setUpKeywordTree();   // keywords/keyword_tree_editing.cpp
     void setUpWatchedList();   // watched/watched_list.cpp
+    void setUpBrowserKeys();   // search/browser_keys.cpp
     void OleInitialize() {}    // nothing to do on this platform; kept as the start-up step
     void OleUninitialize() {}  // likewise for the close sequence
 
     ProgramServices services_;
     // ---- Subsystem state. Each block belongs to its folder; add members only inside your own.
     // search/:
+    class FindBar* findBar_ = nullptr;  // below the pane (search/find_bar.h)
+    void focusAddressBox();             // search/browser_keys.cpp
+    void openFindBar();
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
     // keywords/:
     void showKeywordTab(int tab);  // keywords/keyword_tabs.cpp
     void showFreshKeywordTree();

@@ -22,9 +22,20 @@ public:
     virtual QString LocationURL() const = 0;
     virtual QString LocationName() const = 0;
 
+    // ---- Beyond the control: what the main window offers in the pane as any desktop browser
+    // does. A stand-in without a page keeps these defaults, which do nothing.
+    // steps: +1 one step larger, -1 one step smaller, 0 back to the page's own size.
+    virtual void Zoom(int steps) { (void)steps; }
+    // Finds the next (or previous) match of text in the page; an empty text clears the highlight.
+    // The outcome comes back as FindTextFinished.
+    virtual void FindText(const QString& text, bool backward) { (void)text, (void)backward; }
+
 signals:
     void BeforeNavigate2(const QString& url);
     void DownloadBegin();
     void ProgressChange(int progress, int progressMax);
     void DownloadComplete();
+
+    // activeMatch counts from 1; matches is the number of matches in the page.
+    void FindTextFinished(int activeMatch, int matches);
 };

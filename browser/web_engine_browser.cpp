@@ -3,13 +3,23 @@
 #include "browser/pane_page.h"
 
 #include <QDir>
+#include <QPointer>
+#include <QWebEngineFindTextResult>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+
 namespace {
+
+// The zoom steps of the usual desktop browsers, so the keys feel the same here.
+constexpr std::array<double, 15> kZoomFactors = {0.25, 0.33, 0.5, 0.67, 0.75, 0.8, 0.9, 1.0,
+                                                 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
 
 QUrl addressToUrl(const QString& address)
 {
@@ -85,6 +95,33 @@ QString WebEngineBrowser::LocationURL() const
 }
 
 QString WebEngineBrowser::LocationName() const { return page_->title(); }
+
+void WebEngineBrowser::Zoom(int steps)
+{
+    if (steps == 0) {
+        page_->setZoomFactor(1.0);
+        return;
+    }
+    // From the step nearest the present factor, which a page may have set between two steps.
+    const double now = page_->zoomFactor();
+    const auto nearest = std::min_element(kZoomFactors.begin(), kZoomFactors.end(), [now](double a, double b) {
+        return std::abs(a - now) < std::abs(b - now);
+    });
+    const auto index = std::clamp<std::ptrdiff_t>(nearest - kZoomFactors.begin() + steps, 0,
+                                                   std::ssize(kZoomFactors) - 1);
+    page_->setZoomFactor(kZoomFactors[static_cast<size_t>(index)]);
+}
+
+void WebEngineBrowser::FindText(const QString& text, bool backward)
+{
+    const QWebEnginePage::FindFlags flags = backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags();
+    // A search still under way when the pane goes is answered while the page is destroyed: by
+    // then there is nobody to tell.
+    page_->findText(text, flags, [browser = QPointer<WebEngineBrowser>(this)](const QWebEngineFindTextResult& result) {
+        if (browser)
+            emit browser->FindTextFinished(result.activeMatch(), result.numberOfMatches());
+    });
+}
 
 QWebEngineProfile* persistentBrowserProfile()
 {

@@ -20,6 +20,8 @@ public:
     void Stop() override;
     QString LocationURL() const override;
     QString LocationName() const override;
+    void Zoom(int steps) override;
+    void FindText(const QString& text, bool backward) override;
 
     // Where GoHome goes: the program has no home page of its own, so the owner names one.
     void setHomeAddress(const QString& address) { homeAddress_ = address; }

@@ -10,7 +10,9 @@
 #include "widgets/animate.h"
 #include "widgets/status_bar.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -19,6 +21,10 @@
 #include <QWebEngineView>
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -107,4 +113,81 @@ TEST_F(PaneHabits, TheStatusFollowsThePageNotItsLateFramesAndMovesWithItsHistory
     EXPECT_EQ(panel(0), QStringLiteral("現在のURL :"));
     EXPECT_EQ(panel(1), moved);
     EXPECT_FALSE(server.pageRequestLines().contains("GET /moved?x=1 HTTP/1.1"));
+}
+
+TEST_F(PaneHabits, TheBrowserKeysWorkAtTheMainWindow)
+{
+    server.serve("/fruit", "text/html", "<html><body>apple pear apple plum apple</body></html>");
+    open(server.baseAddress() + QStringLiteral("one"));
+    ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("one")));
+    open(server.baseAddress() + QStringLiteral("fruit"));
+    ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("fruit")));
+    QWindow* window = form().windowHandle();
+    QWidget* page = browser->view();
+    const auto focusThePage = [&] {
+        QTest::mouseClick(window, Qt::LeftButton, {}, page->mapTo(&form(), page->rect().center()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return browser->isAncestorOf(QApplication::focusWidget()); }, kWaitMs));
+    };
+    focusThePage();
+
+    struct Move {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* arrivesAt;
+    };
+    for (const Move& move : {Move{Qt::Key_Left, Qt::AltModifier, "one"}, Move{Qt::Key_Right, Qt::AltModifier, "fruit"},
+                             Move{Qt::Key_Back, {}, "one"}, Move{Qt::Key_Forward, {}, "fruit"}}) {
+        QTest::keyClick(window, move.key, move.modifiers);
+        ASSERT_TRUE(waitUntilShown(server.baseAddress() + QString::fromLatin1(move.arrivesAt))) << move.arrivesAt;
+    }
+
+    const auto fruitRequests = [&] { return server.pageRequestLines().count("GET /fruit HTTP/1.1"); };
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_F5, Qt::NoModifier}, std::pair{Qt::Key_R, Qt::ControlModifier}}) {
+        const auto before = fruitRequests();
+        QTest::keyClick(window, key, modifiers);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return fruitRequests() == before + 1; }, kWaitMs)) << key;
+        ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("fruit")));
+    }
+
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_L, Qt::ControlModifier}, std::pair{Qt::Key_D, Qt::AltModifier},
+                                         std::pair{Qt::Key_F6, Qt::NoModifier}}) {
+        focusThePage();
+        QTest::keyClick(window, key, modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), form().ComboBox2) << key;
+        EXPECT_EQ(form().ComboBox2->lineEdit()->selectedText(), server.baseAddress() + QStringLiteral("fruit")) << key;
+    }
+
+    QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
+    auto* findField = form().findChild<QLineEdit*>(QStringLiteral("FindField"));
+    auto* findCount = form().findChild<QLabel*>(QStringLiteral("FindCount"));
+    ASSERT_TRUE(findField && findField->isVisible() && findField->hasFocus());
+    for (const char c : std::string("apple"))
+        QTest::keyClick(window, c);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return findCount->text() == QStringLiteral("1 / 3 件"); }, kWaitMs))
+        << findCount->text().toStdString();
+    QTest::keyClick(window, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return findCount->text() == QStringLiteral("2 / 3 件"); }, kWaitMs));
+    QTest::keyClick(window, Qt::Key_Return, Qt::ShiftModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return findCount->text() == QStringLiteral("1 / 3 件"); }, kWaitMs));
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(findField->isVisible());
+
+    const auto zoom = [&] { return browser->view()->zoomFactor(); };
+    for (const auto& [key, modifiers, factor] : {std::tuple{Qt::Key_Plus, Qt::ControlModifier, 1.1},
+                                                 std::tuple{Qt::Key_Minus, Qt::ControlModifier, 1.0},
+                                                 std::tuple{Qt::Key_Minus, Qt::ControlModifier, 0.9},
+                                                 std::tuple{Qt::Key_0, Qt::ControlModifier, 1.0}}) {
+        QTest::keyClick(window, key, modifiers);
+        EXPECT_DOUBLE_EQ(zoom(), factor) << key;
+    }
+
+    // Esc in the page stops a load the server holds; the pane is idle again at once.
+    server.setHoldResponses(true);
+    browser->Navigate(server.baseAddress() + QStringLiteral("slow"));
+    ASSERT_TRUE(waitForRequest("GET /slow HTTP/1.1"));
+    focusThePage();
+    ASSERT_EQ(panel(0), QStringLiteral("検索中... :"));
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel(0) == QStringLiteral("現在のURL :"); }, kWaitMs));
+    server.releaseHeldResponses();
 }
