@@ -1,5 +1,6 @@
 #include "browser/web_engine_browser.h"
 
+#include "browser/pane_action_texts.h"
 #include "browser/pane_page.h"
 
 #include <QDir>
@@ -39,6 +40,7 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
     : TCppWebBrowser(parent), view_(new QWebEngineView(this)), page_(new PanePage(profile, view_))
 {
     view_->setPage(page_);
+    giveActionsJapaneseTexts(*page_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
