@@ -34,6 +34,7 @@ TForm1::TForm1(const ProgramServices& services) : services_(services)
     setUpKeywordTree();
     setUpWatchedList();
     setUpBrowserKeys();
+    setUpDownloads();
     Settings = SettingsRecord{};
     qApp->installEventFilter(new AppMessageFilter(*CppWebBrowser1, this));
 }

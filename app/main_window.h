@@ -230,6 +230,7 @@ private:
     void setUpKeywordTree();   // keywords/keyword_tree_editing.cpp
     void setUpWatchedList();   // watched/watched_list.cpp
     void setUpBrowserKeys();   // search/browser_keys.cpp
+    void setUpDownloads();     // search/download_status.cpp
     void OleInitialize() {}    // nothing to do on this platform; kept as the start-up step
     void OleUninitialize() {}  // likewise for the close sequence
 
@@ -242,6 +243,9 @@ private:
     void zoomIn();
     void zoomOut();
     void zoomReset();
+    QString CppWebBrowser1DownloadPath(const QString& suggestedFileName);  // search/download_status.cpp
+    void CppWebBrowser1DownloadProgress(const QString& path, qint64 received, qint64 total);
+    void CppWebBrowser1DownloadFinished(const QString& path, bool saved, const QString& reason);
     // keywords/:
     void showKeywordTab(int tab);  // keywords/keyword_tabs.cpp
     void showFreshKeywordTree();

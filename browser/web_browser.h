@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class TCppWebBrowser : public QWidget {
     Q_OBJECT
 public:
@@ -29,6 +31,9 @@ public:
     // Finds the next (or previous) match of text in the page; an empty text clears the highlight.
     // The outcome comes back as FindTextFinished.
     virtual void FindText(const QString& text, bool backward) { (void)text, (void)backward; }
+    // Where a download the page asks for (a link, "save page") goes: the owner answers with a
+    // full file path, or an empty text when the user chose not to save it.
+    std::function<QString(const QString& suggestedFileName)> askDownloadPath;
 
 signals:
     void BeforeNavigate2(const QString& url);
@@ -38,4 +43,8 @@ signals:
 
     // activeMatch counts from 1; matches is the number of matches in the page.
     void FindTextFinished(int activeMatch, int matches);
+    // A download under way: bytes received so far, and the whole size (-1 while not known).
+    void DownloadProgress(const QString& path, qint64 received, qint64 total);
+    // A download has ended: saved whole, or not, with the reason in the user's words.
+    void DownloadFinished(const QString& path, bool saved, const QString& reason);
 };

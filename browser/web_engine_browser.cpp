@@ -1,6 +1,7 @@
 #include "browser/web_engine_browser.h"
 
 #include "browser/pane_action_texts.h"
+#include "browser/pane_downloads.h"
 #include "browser/pane_page.h"
 
 #include <QDir>
@@ -41,6 +42,7 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
 {
     view_->setPage(page_);
     giveActionsJapaneseTexts(*page_);
+    new PaneDownloads(*page_, *this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);

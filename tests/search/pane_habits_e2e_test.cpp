@@ -12,10 +12,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -190,4 +193,40 @@ TEST_F(PaneHabits, TheBrowserKeysWorkAtTheMainWindow)
     QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([&] { return panel(0) == QStringLiteral("現在のURL :"); }, kWaitMs));
     server.releaseHeldResponses();
+}
+
+TEST_F(PaneHabits, ADownloadIsSavedWhereTheUserSaysWithItsExactBytesAndAFailureIsTold)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 200000; ++i)
+        bytes.append(static_cast<char>((i * 7919) % 256));
+    server.serve("/file.bin", "application/octet-stream", bytes,
+                 "Content-Disposition: attachment; filename=\"file.bin\"\r\n");
+    QTemporaryDir scratch;
+    const QString saved = scratch.filePath(QStringLiteral("saved.bin"));
+    dialogs.savePaths.push_back(saved);
+
+    open(server.baseAddress() + QStringLiteral("file.bin"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel(0) == QStringLiteral("ダウンロード完了 :"); }, kWaitMs));
+    EXPECT_EQ(panel(1), saved);
+    EXPECT_TRUE(form().ProgressBar1->isHidden());
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll() == bytes);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("名前を付けて保存"));
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    EXPECT_EQ(dialogs.shown[0].text, downloads + QStringLiteral("/file.bin"));
+
+    // A folder that cannot be made, since a file holds its name.
+    QFile blocker(scratch.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    dialogs.savePaths.push_back(scratch.filePath(QStringLiteral("blocker/again.bin")));
+    open(server.baseAddress() + QStringLiteral("file.bin"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel(0) == QStringLiteral("ダウンロード失敗 :"); }, kWaitMs))
+        << panel(0).toStdString();
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[2].icon, QMessageBox::Warning);
+    EXPECT_TRUE(dialogs.shown[2].text.contains(QStringLiteral("保存できませんでした"))) << dialogs.shown[2].text.toStdString();
 }
