@@ -13,7 +13,8 @@ public:
     using QWidget::QWidget;
 
     // Starts loading the address. An absolute local path opens that file; any other text is
-    // taken as an address whose percent-escapes reach the server unchanged.
+    // taken as an address whose percent-escapes reach the server unchanged (host:port without a
+    // scheme opens over http).
     virtual void Navigate(const QString& address) = 0;
     virtual void GoBack() = 0;
     virtual void GoForward() = 0;

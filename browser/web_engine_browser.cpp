@@ -1,6 +1,7 @@
 #include "browser/web_engine_browser.h"
 
 #include "browser/pane_action_texts.h"
+#include "browser/pane_address.h"
 #include "browser/pane_downloads.h"
 #include "browser/pane_page.h"
 
@@ -22,18 +23,6 @@ namespace {
 // The zoom steps of the usual desktop browsers, so the keys feel the same here.
 constexpr std::array<double, 15> kZoomFactors = {0.25, 0.33, 0.5, 0.67, 0.75, 0.8, 0.9, 1.0,
                                                  1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
-
-QUrl addressToUrl(const QString& address)
-{
-    if (address.startsWith(u'/'))
-        return QUrl::fromLocalFile(address);
-    // fromEncoded keeps every %XX and "+" exactly as the address spells them; characters outside
-    // ASCII (typed by hand into the address bar) are sent as UTF-8 escapes.
-    QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode);
-    if (url.scheme().isEmpty() && !address.isEmpty())
-        url = QUrl::fromUserInput(address);
-    return url;
-}
 
 }  // namespace
 
@@ -76,7 +65,7 @@ void WebEngineBrowser::onUrlChanged(const QUrl& url)
 
 void WebEngineBrowser::Navigate(const QString& address)
 {
-    page_->load(addressToUrl(address));
+    page_->load(paneAddressToUrl(address));
 }
 
 void WebEngineBrowser::GoBack() { page_->triggerAction(QWebEnginePage::Back); }

@@ -230,3 +230,12 @@ TEST_F(PaneHabits, ADownloadIsSavedWhereTheUserSaysWithItsExactBytesAndAFailureI
     EXPECT_EQ(dialogs.shown[2].icon, QMessageBox::Warning);
     EXPECT_TRUE(dialogs.shown[2].text.contains(QStringLiteral("保存できませんでした"))) << dialogs.shown[2].text.toStdString();
 }
+
+TEST_F(PaneHabits, HostAndPortTypedWithoutASchemeOpenOverHttp)
+{
+    const QString port = QString::number(QUrl(server.baseAddress()).port());
+    for (const QString& host : {QStringLiteral("localhost"), QStringLiteral("127.0.0.1")}) {
+        open(host + u':' + port + QStringLiteral("/typed-") + host);
+        EXPECT_TRUE(waitForRequest("GET /typed-" + host.toLatin1() + " HTTP/1.1")) << host.toStdString();
+    }
+}
