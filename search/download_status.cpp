@@ -1,6 +1,7 @@
 // Downloads from the browser pane: where to save them, and the status bar and progress bar while
-// they run and when they end. A page load that begins meanwhile takes the bars over; the download
-// shows itself again with its next progress report.
+// they run and when they end. The state labels are as short as the page's, to fit their panel. A
+// page load that begins meanwhile takes the bars over; the download shows itself again with its
+// next progress report.
 #include "app/main_window.h"
 #include "browser/web_browser.h"
 #include "widgets/dialogs.h"
@@ -29,13 +30,15 @@ void TForm1::setUpDownloads()
 
 QString TForm1::CppWebBrowser1DownloadPath(const QString& suggestedFileName)
 {
+    // A fresh account has no download folder yet; browsers make it rather than start elsewhere.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    QDir().mkpath(folder);
     return dialogs().askSaveFileName(this, QStringLiteral("名前を付けて保存"), QDir(folder).filePath(suggestedFileName));
 }
 
 void TForm1::CppWebBrowser1DownloadProgress(const QString& path, qint64 received, qint64 total)
 {
-    StatusBar1->setPanelText(0, QStringLiteral("ダウンロード中 :"));
+    StatusBar1->setPanelText(0, QStringLiteral("保存中 :"));
     StatusBar1->setPanelText(1, QDir::toNativeSeparators(path));
     if (!ProgressBar1)
         return;
@@ -56,11 +59,11 @@ void TForm1::CppWebBrowser1DownloadFinished(const QString& path, bool saved, con
     if (ProgressBar1)
         ProgressBar1->hide();
     if (saved) {
-        StatusBar1->setPanelText(0, QStringLiteral("ダウンロード完了 :"));
+        StatusBar1->setPanelText(0, QStringLiteral("保存完了 :"));
         StatusBar1->setPanelText(1, shownPath);
         return;
     }
-    StatusBar1->setPanelText(0, QStringLiteral("ダウンロード失敗 :"));
+    StatusBar1->setPanelText(0, QStringLiteral("保存失敗 :"));
     StatusBar1->setPanelText(1, shownPath);
     dialogs().inform(this, QMessageBox::Warning, QStringLiteral("ダウンロード"),
                      QStringLiteral("%1 を保存できませんでした（%2）。").arg(shownPath, reason));

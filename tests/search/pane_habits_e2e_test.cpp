@@ -207,7 +207,7 @@ TEST_F(PaneHabits, ADownloadIsSavedWhereTheUserSaysWithItsExactBytesAndAFailureI
     dialogs.savePaths.push_back(saved);
 
     open(server.baseAddress() + QStringLiteral("file.bin"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return panel(0) == QStringLiteral("ダウンロード完了 :"); }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel(0) == QStringLiteral("保存完了 :"); }, kWaitMs));
     EXPECT_EQ(panel(1), saved);
     EXPECT_TRUE(form().ProgressBar1->isHidden());
     QFile file(saved);
@@ -224,7 +224,7 @@ TEST_F(PaneHabits, ADownloadIsSavedWhereTheUserSaysWithItsExactBytesAndAFailureI
     blocker.close();
     dialogs.savePaths.push_back(scratch.filePath(QStringLiteral("blocker/again.bin")));
     open(server.baseAddress() + QStringLiteral("file.bin"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return panel(0) == QStringLiteral("ダウンロード失敗 :"); }, kWaitMs))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel(0) == QStringLiteral("保存失敗 :"); }, kWaitMs))
         << panel(0).toStdString();
     ASSERT_EQ(dialogs.shown.size(), 3u);
     EXPECT_EQ(dialogs.shown[2].icon, QMessageBox::Warning);
