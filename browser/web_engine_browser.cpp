@@ -6,7 +6,6 @@
 #include "browser/pane_page.h"
 
 #include <QDir>
-#include <QPointer>
 #include <QWebEngineFindTextResult>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -48,6 +47,11 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
         emit DownloadComplete();
     });
     connect(page_, &QWebEnginePage::urlChanged, this, &WebEngineBrowser::onUrlChanged);
+    // The page's signal rather than each search's callback: typing a word searches once per
+    // letter, and only the last search of a quick run is answered.
+    connect(page_, &QWebEnginePage::findTextFinished, this, [this](const QWebEngineFindTextResult& result) {
+        emit FindTextFinished(result.activeMatch(), result.numberOfMatches());
+    });
 }
 
 void WebEngineBrowser::onUrlChanged(const QUrl& url)
@@ -107,13 +111,7 @@ void WebEngineBrowser::Zoom(int steps)
 
 void WebEngineBrowser::FindText(const QString& text, bool backward)
 {
-    const QWebEnginePage::FindFlags flags = backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags();
-    // A search still under way when the pane goes is answered while the page is destroyed: by
-    // then there is nobody to tell.
-    page_->findText(text, flags, [browser = QPointer<WebEngineBrowser>(this)](const QWebEngineFindTextResult& result) {
-        if (browser)
-            emit browser->FindTextFinished(result.activeMatch(), result.numberOfMatches());
-    });
+    page_->findText(text, backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags());
 }
 
 QWebEngineProfile* persistentBrowserProfile()

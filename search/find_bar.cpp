@@ -88,6 +88,13 @@ void FindBar::open()
 
 void FindBar::showResult(int activeMatch, int matches)
 {
+    if (isHidden())
+        return;  // the answer to closing: the highlight is gone
+    // The engine answers "nothing" for a search it gave up when the next one came too soon
+    // after it; for a text just seen with matches that answer is not the page's.
+    if (matches == 0 && field_->text() == textWithMatches_)
+        return;
+    textWithMatches_ = matches > 0 ? field_->text() : QString();
     if (field_->text().isEmpty())
         count_->clear();
     else if (matches == 0)
@@ -106,6 +113,7 @@ void FindBar::find(bool backward)
 void FindBar::close()
 {
     hide();
+    textWithMatches_.clear();
     count_->clear();
     emit findRequested(QString(), false);
     emit closed();

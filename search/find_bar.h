@@ -28,4 +28,5 @@ private:
 
     QLineEdit* field_;
     QLabel* count_;
+    QString textWithMatches_;  // the text whose last answer found matches
 };

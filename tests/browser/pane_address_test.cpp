@@ -10,12 +10,10 @@ TEST(PaneAddress, TextsBecomeTheAddressesTheUserMeant)
         const char* url;
     } cases[] = {
         {"localhost:8080/x", "http://localhost:8080/x"},
-        {"LOCALHOST:8080", "http://localhost:8080"},
         {"127.0.0.1:8080", "http://127.0.0.1:8080"},
         {"auction-stats.example:81/search?q=%BB%FE+abc", "http://auction-stats.example:81/search?q=%BB%FE+abc"},
         {"[::1]:8080/x", "http://[::1]:8080/x"},
         {"http://127.0.0.1:8080/search?q=%BB%FE+abc&t=-1", "http://127.0.0.1:8080/search?q=%BB%FE+abc&t=-1"},
-        {"auction-stats.example", "http://auction-stats.example"},
         {"tel:0312345678", "tel:0312345678"},
         {"mailto:someone@auction-stats.example", "mailto:someone@auction-stats.example"},
         {"/tmp/HELP/index.htm", "file:///tmp/HELP/index.htm"},
