@@ -53,9 +53,11 @@ void PaneDownloads::onRequested(QWebEngineDownloadRequest* request)
     request->setDownloadDirectory(target.absolutePath());
     request->setDownloadFileName(target.fileName());
     if (request->isSavePageDownload()) {
+        // The name the user gives says the form: a web page alone, or everything in one archive.
         const QString suffix = target.suffix().toLower();
-        request->setSavePageFormat(suffix == u"htm" || suffix == u"html" ? QWebEngineDownloadRequest::SingleHtmlSaveFormat
-                                                                          : QWebEngineDownloadRequest::MimeHtmlSaveFormat);
+        const bool page = suffix == u"htm" || suffix == u"html";
+        request->setSavePageFormat(page ? QWebEngineDownloadRequest::SingleHtmlSaveFormat
+                                        : QWebEngineDownloadRequest::MimeHtmlSaveFormat);
     }
     follow(request);
     request->accept();

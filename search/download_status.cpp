@@ -20,12 +20,14 @@ void TForm1::setUpDownloads()
         guarded([&] { path = CppWebBrowser1DownloadPath(suggestedFileName); });
         return path;
     };
-    connect(CppWebBrowser1, &TCppWebBrowser::DownloadProgress, this, [this](const QString& path, qint64 received, qint64 total) {
-        guarded([&] { CppWebBrowser1DownloadProgress(path, received, total); });
-    });
-    connect(CppWebBrowser1, &TCppWebBrowser::DownloadFinished, this, [this](const QString& path, bool saved, const QString& reason) {
-        guarded([&] { CppWebBrowser1DownloadFinished(path, saved, reason); });
-    });
+    connect(CppWebBrowser1, &TCppWebBrowser::DownloadProgress, this,
+            [this](const QString& path, qint64 received, qint64 total) {
+                guarded([&] { CppWebBrowser1DownloadProgress(path, received, total); });
+            });
+    connect(CppWebBrowser1, &TCppWebBrowser::DownloadFinished, this,
+            [this](const QString& path, bool saved, const QString& reason) {
+                guarded([&] { CppWebBrowser1DownloadFinished(path, saved, reason); });
+            });
 }
 
 QString TForm1::CppWebBrowser1DownloadPath(const QString& suggestedFileName)
