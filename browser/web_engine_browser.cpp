@@ -47,8 +47,7 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
         emit DownloadComplete();
     });
     connect(page_, &QWebEnginePage::urlChanged, this, &WebEngineBrowser::onUrlChanged);
-    // The page's signal rather than each search's callback: typing a word searches once per
-    // letter, and only the last search of a quick run is answered.
+    // One connection answers every search, whoever started it.
     connect(page_, &QWebEnginePage::findTextFinished, this, [this](const QWebEngineFindTextResult& result) {
         emit FindTextFinished(result.activeMatch(), result.numberOfMatches());
     });
