@@ -34,6 +34,8 @@ TForm1::TForm1(const ProgramServices& services) : services_(services)
     setUpSearchInput();
     setUpKeywordTree();
     setUpWatchedList();
+    setUpBrowserKeys();
+    setUpDownloads();
     Settings = SettingsRecord{};
     qApp->installEventFilter(new AppMessageFilter(*CppWebBrowser1, this));
 }

@@ -243,6 +243,8 @@ private:
     void setUpSearchInput();   // search/search_input.cpp
     void setUpKeywordTree();   // keywords/keyword_tree_editing.cpp
     void setUpWatchedList();   // watched/watched_list.cpp
+    void setUpBrowserKeys();   // search/browser_keys.cpp
+    void setUpDownloads();     // search/download_status.cpp
     void OleInitialize() {}    // nothing to do on this platform; kept as the start-up step
     void OleUninitialize() {}  // likewise for the close sequence
 
@@ -253,6 +255,15 @@ private:
     bool sessionEnded_ = false;  // the session-end saves have run; the program is ending
     // ---- Subsystem state. Each block belongs to its folder; add members only inside your own.
     // search/:
+    class FindBar* findBar_ = nullptr;  // below the pane (search/find_bar.h)
+    void focusAddressBox();             // search/browser_keys.cpp
+    void openFindBar();
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    QString CppWebBrowser1DownloadPath(const QString& suggestedFileName);  // search/download_status.cpp
+    void CppWebBrowser1DownloadProgress(const QString& path, qint64 received, qint64 total);
+    void CppWebBrowser1DownloadFinished(const QString& path, bool saved, const QString& reason);
     // keywords/:
     void showKeywordTab(int tab);  // keywords/keyword_tabs.cpp
     void showFreshKeywordTree();

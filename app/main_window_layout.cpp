@@ -9,6 +9,7 @@
 #include "widgets/tab_control.h"
 #include "browser/web_browser.h"
 #include "keywords/keyword_tree_view.h"
+#include "search/find_bar.h"
 #include "watched/auction_list_view.h"
 
 #include <QComboBox>
@@ -272,7 +273,14 @@ void TForm1::buildPanes()
     TabControl1->addTab(QStringLiteral("最近落札されたオークション"));
     TabControl1->addTab(QStringLiteral("現在開催中のオークション"));
     CppWebBrowser1 = named(services_.browser, "CppWebBrowser1");
-    TabControl1->setContent(CppWebBrowser1);
+    auto* paneColumn = new QWidget;
+    auto* paneLayout = new QVBoxLayout(paneColumn);
+    paneLayout->setContentsMargins(0, 0, 0, 0);
+    paneLayout->setSpacing(0);
+    paneLayout->addWidget(CppWebBrowser1, 1);
+    findBar_ = named(new FindBar, "FindBar1");  // hidden until Ctrl+F
+    paneLayout->addWidget(findBar_);
+    TabControl1->setContent(paneColumn);
 
     Panel2 = named(new QWidget, "Panel2");
     auto* strip = new QHBoxLayout(Panel2);

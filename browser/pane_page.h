@@ -1,6 +1,6 @@
 #pragma once
-// Page policy of the pane: every navigation is reported before it starts, and a link that asks for
-// a new window opens in the pane itself, since the program has only the one pane.
+// Page policy of the pane: every navigation of the page itself is reported before it starts, and a
+// link that asks for a new window opens in the pane itself, since the program has only the one pane.
 #include <QWebEnginePage>
 
 class PanePage : public QWebEnginePage {

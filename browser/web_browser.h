@@ -5,13 +5,16 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class TCppWebBrowser : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;
 
     // Starts loading the address. An absolute local path opens that file; any other text is
-    // taken as an address whose percent-escapes reach the server unchanged.
+    // taken as an address whose percent-escapes reach the server unchanged (host:port without a
+    // scheme opens over http).
     virtual void Navigate(const QString& address) = 0;
     virtual void GoBack() = 0;
     virtual void GoForward() = 0;
@@ -22,9 +25,27 @@ public:
     virtual QString LocationURL() const = 0;
     virtual QString LocationName() const = 0;
 
+    // ---- Beyond the control: what the main window offers in the pane as any desktop browser
+    // does. A stand-in without a page keeps these defaults, which do nothing.
+    // steps: +1 one step larger, -1 one step smaller, 0 back to the page's own size.
+    virtual void Zoom(int steps) { (void)steps; }
+    // Finds the next (or previous) match of text in the page; an empty text clears the highlight.
+    // The outcome comes back as FindTextFinished.
+    virtual void FindText(const QString& text, bool backward) { (void)text, (void)backward; }
+    // Where a download the page asks for (a link, "save page") goes: the owner answers with a
+    // full file path, or an empty text when the user chose not to save it.
+    std::function<QString(const QString& suggestedFileName)> askDownloadPath;
+
 signals:
     void BeforeNavigate2(const QString& url);
     void DownloadBegin();
     void ProgressChange(int progress, int progressMax);
     void DownloadComplete();
+
+    // activeMatch counts from 1; matches is the number of matches in the page.
+    void FindTextFinished(int activeMatch, int matches);
+    // A download under way: bytes received so far, and the whole size (-1 while not known).
+    void DownloadProgress(const QString& path, qint64 received, qint64 total);
+    // A download has ended: saved whole, or not, with the reason in the user's words.
+    void DownloadFinished(const QString& path, bool saved, const QString& reason);
 };

@@ -1,27 +1,27 @@
 #include "browser/web_engine_browser.h"
 
+#include "browser/pane_action_texts.h"
+#include "browser/pane_address.h"
+#include "browser/pane_downloads.h"
 #include "browser/pane_page.h"
 
 #include <QDir>
+#include <QWebEngineFindTextResult>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+
 namespace {
 
-QUrl addressToUrl(const QString& address)
-{
-    if (address.startsWith(u'/'))
-        return QUrl::fromLocalFile(address);
-    // fromEncoded keeps every %XX and "+" exactly as the address spells them; characters outside
-    // ASCII (typed by hand into the address bar) are sent as UTF-8 escapes.
-    QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode);
-    if (url.scheme().isEmpty() && !address.isEmpty())
-        url = QUrl::fromUserInput(address);
-    return url;
-}
+// The zoom steps of the usual desktop browsers, so the keys feel the same here.
+constexpr std::array<double, 15> kZoomFactors = {0.25, 0.33, 0.5, 0.67, 0.75, 0.8, 0.9, 1.0,
+                                                 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
 
 }  // namespace
 
@@ -29,20 +29,46 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
     : TCppWebBrowser(parent), view_(new QWebEngineView(this)), page_(new PanePage(profile, view_))
 {
     view_->setPage(page_);
+    giveActionsJapaneseTexts(*page_);
+    new PaneDownloads(*page_, *this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
 
     connect(page_, &PanePage::navigationRequested, this,
             [this](const QUrl& url) { emit BeforeNavigate2(url.toString(QUrl::FullyEncoded)); });
-    connect(page_, &QWebEnginePage::loadStarted, this, &TCppWebBrowser::DownloadBegin);
+    connect(page_, &QWebEnginePage::loadStarted, this, [this] {
+        loading_ = true;
+        emit DownloadBegin();
+    });
     connect(page_, &QWebEnginePage::loadProgress, this, [this](int percent) { emit ProgressChange(percent, 100); });
-    connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) { emit DownloadComplete(); });
+    connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) {
+        loading_ = false;
+        emit DownloadComplete();
+    });
+    connect(page_, &QWebEnginePage::urlChanged, this, &WebEngineBrowser::onUrlChanged);
+    // One connection answers every search, whoever started it.
+    connect(page_, &QWebEnginePage::findTextFinished, this, [this](const QWebEngineFindTextResult& result) {
+        emit FindTextFinished(result.activeMatch(), result.numberOfMatches());
+    });
+}
+
+void WebEngineBrowser::onUrlChanged(const QUrl& url)
+{
+    // A load's own address change comes between its start and finish. One outside a load is the
+    // page moving within itself (an #anchor, a script's history change): the engine fetches
+    // nothing and reports no load, but the address is new, so it goes out as a whole page load.
+    if (loading_ || url.isEmpty())
+        return;
+    emit BeforeNavigate2(url.toString(QUrl::FullyEncoded));
+    emit DownloadBegin();
+    emit ProgressChange(100, 100);
+    emit DownloadComplete();
 }
 
 void WebEngineBrowser::Navigate(const QString& address)
 {
-    page_->load(addressToUrl(address));
+    page_->load(paneAddressToUrl(address));
 }
 
 void WebEngineBrowser::GoBack() { page_->triggerAction(QWebEnginePage::Back); }
@@ -65,6 +91,27 @@ QString WebEngineBrowser::LocationURL() const
 }
 
 QString WebEngineBrowser::LocationName() const { return page_->title(); }
+
+void WebEngineBrowser::Zoom(int steps)
+{
+    if (steps == 0) {
+        page_->setZoomFactor(1.0);
+        return;
+    }
+    // From the step nearest the present factor, which a page may have set between two steps.
+    const double now = page_->zoomFactor();
+    const auto nearest = std::min_element(kZoomFactors.begin(), kZoomFactors.end(), [now](double a, double b) {
+        return std::abs(a - now) < std::abs(b - now);
+    });
+    const auto index = std::clamp<std::ptrdiff_t>(nearest - kZoomFactors.begin() + steps, 0,
+                                                   std::ssize(kZoomFactors) - 1);
+    page_->setZoomFactor(kZoomFactors[static_cast<size_t>(index)]);
+}
+
+void WebEngineBrowser::FindText(const QString& text, bool backward)
+{
+    page_->findText(text, backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags());
+}
 
 QWebEngineProfile* persistentBrowserProfile()
 {

@@ -20,15 +20,20 @@ public:
     void Stop() override;
     QString LocationURL() const override;
     QString LocationName() const override;
+    void Zoom(int steps) override;
+    void FindText(const QString& text, bool backward) override;
 
     // Where GoHome goes: the program has no home page of its own, so the owner names one.
     void setHomeAddress(const QString& address) { homeAddress_ = address; }
     QWebEngineView* view() const { return view_; }
 
 private:
+    void onUrlChanged(const QUrl& url);
+
     QWebEngineView* view_;
     PanePage* page_;
     QString homeAddress_;
+    bool loading_ = false;  // between the engine's start and finish of a page load
 };
 
 // The profile the pane keeps cookies and cache in between runs, in the per-user data folder.

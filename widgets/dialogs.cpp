@@ -1,5 +1,7 @@
 #include "widgets/dialogs.h"
 
+#include <QFileDialog>
+
 QMessageBox::StandardButton MessageBoxDialogs::ask(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
                                                    const QString& text, QMessageBox::StandardButtons buttons,
                                                    QMessageBox::StandardButton defaultButton)
@@ -14,4 +16,9 @@ void MessageBoxDialogs::inform(QWidget* owner, QMessageBox::Icon icon, const QSt
 {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
     box.exec();
+}
+
+QString MessageBoxDialogs::askSaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath)
+{
+    return QFileDialog::getSaveFileName(owner, caption, proposedPath);
 }

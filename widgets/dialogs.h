@@ -14,6 +14,13 @@ public:
                                             QMessageBox::StandardButton defaultButton) = 0;
     // A modal message with an OK button only.
     virtual void inform(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text) = 0;
+    // The standard save dialog, opened on proposedPath; returns the path chosen, or an empty text
+    // when the user cancels. Dialogs that cannot ask save nothing.
+    virtual QString askSaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath)
+    {
+        (void)owner, (void)caption, (void)proposedPath;
+        return {};
+    }
 };
 
 // The real boxes.
@@ -23,4 +30,5 @@ public:
                                     const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton) override;
     void inform(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text) override;
+    QString askSaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath) override;
 };

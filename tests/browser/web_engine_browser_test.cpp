@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class RealBrowser : public ::testing::Test {
@@ -98,4 +100,14 @@ TEST_F(RealBrowser, ALinkAskingForANewWindowOpensInThePane)
     // The page's link has target="_blank"; a script click stands for the user's.
     browser->view()->page()->runJavaScript(QStringLiteral("document.getElementById('next').click();"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return browser->LocationURL().endsWith(QStringLiteral("/next")); }, 30000));
+}
+
+TEST_F(RealBrowser, EveryPageActionSpeaksJapanese)
+{
+    QWebEnginePage* page = browser->view()->page();
+    for (int action = 0; action < QWebEnginePage::WebActionCount; ++action) {
+        const QString text = page->action(static_cast<QWebEnginePage::WebAction>(action))->text();
+        const bool japanese = std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
+        EXPECT_TRUE(japanese) << action << " " << text.toStdString();
+    }
 }

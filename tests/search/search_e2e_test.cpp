@@ -16,16 +16,24 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QLabel>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -218,4 +226,142 @@ TEST_F(RealSearchWithUtf8Site, TheWaveDashTypedGoesOutAsItsJisCodeAndAUtf8SiteGe
     ASSERT_TRUE(form().SiteButtons[0]->isVisible());
     clickInWindow(form().SiteButtons[0]);
     ASSERT_TRUE(waitForRequest("GET /u?k=%E6%99%82%E8%A8%88 HTTP/1.1")) << server.pageRequestLines().join('\n').toStdString();
+}
+
+// ---- The pane's habits: the status follows the page itself, the keys at the main window, downloads.
+
+namespace {
+
+// Types the address into the address box and presses 移動, at the main window.
+void openAddress(TForm1& form, const QString& address)
+{
+    form.ComboBox2->lineEdit()->setFocus();
+    form.ComboBox2->lineEdit()->clear();
+    for (const QChar c : address)
+        QTest::keyClick(form.windowHandle(), c.toLatin1());
+    QPushButton* go = form.Button2;
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, go->mapTo(&form, go->rect().center()));
+}
+
+}  // namespace
+
+TEST_F(RealSearch, TheStatusFollowsThePageNotItsLateFramesAndMovesWithItsHistory)
+{
+    server.serve("/late", "text/html",
+                 "<body>late<script>onload = () => setTimeout(() => { const f = document.createElement('iframe');"
+                 " f.src = '/frame'; document.body.appendChild(f); }, 200);</script></body>");
+    openAddress(form(), server.baseAddress() + QStringLiteral("late"));
+    ASSERT_TRUE(waitForRequest("GET /frame HTTP/1.1"));
+    QTest::qWait(1000);  // the frame's own load has long finished
+    EXPECT_EQ(panel(0), QStringLiteral("現在のURL :"));
+    EXPECT_EQ(panel(1), server.baseAddress() + QStringLiteral("late"));
+    EXPECT_TRUE(form().ProgressBar1->isHidden());
+    EXPECT_FALSE(form().Animate1->active());
+
+    browser->view()->page()->runJavaScript(QStringLiteral("history.pushState({}, '', '/moved?x=1')"));
+    const QString moved = server.baseAddress() + QStringLiteral("moved?x=1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form().ComboBox2->currentText() == moved; }, kWaitMs));
+    EXPECT_EQ(panel(1), moved);
+}
+
+TEST_F(RealSearch, TheBrowserKeysWorkAtTheMainWindow)
+{
+    const QString port = QString::number(QUrl(server.baseAddress()).port());
+    server.serve("/fruit", "text/html", "<body>apple pear apple plum apple</body>");
+    // Host and port without a scheme open over http.
+    openAddress(form(), QStringLiteral("localhost:%1/one").arg(port));
+    ASSERT_TRUE(waitUntilShown(QStringLiteral("http://localhost:%1/one").arg(port)));
+    openAddress(form(), QStringLiteral("127.0.0.1:%1/fruit").arg(port));
+    ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("fruit")));
+    QWindow* window = form().windowHandle();
+    QWidget* page = browser->view();
+    const auto focusThePage = [&] {
+        QTest::mouseClick(window, Qt::LeftButton, {}, page->mapTo(&form(), page->rect().center()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return browser->isAncestorOf(QApplication::focusWidget()); }, kWaitMs));
+    };
+    focusThePage();
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(window, key, modifiers); };
+
+    for (const auto& [key, modifiers, shown] : {std::tuple{Qt::Key_Left, Qt::AltModifier, "one"},
+                                                std::tuple{Qt::Key_Right, Qt::AltModifier, "fruit"},
+                                                std::tuple{Qt::Key_Back, Qt::NoModifier, "one"},
+                                                std::tuple{Qt::Key_Forward, Qt::NoModifier, "fruit"}}) {
+        press(key, modifiers);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return browser->LocationURL().endsWith(QString::fromLatin1(shown)); }, kWaitMs));
+    }
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_F5, Qt::NoModifier}, std::pair{Qt::Key_R, Qt::ControlModifier}}) {
+        const auto before = server.pageRequestLines().count("GET /fruit HTTP/1.1");
+        press(key, modifiers);
+        ASSERT_TRUE(waitForRequest("GET /fruit HTTP/1.1") &&
+                    QTest::qWaitFor([&] { return server.pageRequestLines().count("GET /fruit HTTP/1.1") > before; }, kWaitMs));
+    }
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_L, Qt::ControlModifier}, std::pair{Qt::Key_D, Qt::AltModifier},
+                                         std::pair{Qt::Key_F6, Qt::NoModifier}}) {
+        focusThePage();
+        press(key, modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), form().ComboBox2) << key;
+        EXPECT_EQ(form().ComboBox2->lineEdit()->selectedText(), server.baseAddress() + QStringLiteral("fruit")) << key;
+    }
+
+    press(Qt::Key_F, Qt::ControlModifier);
+    auto* findField = form().findChild<QLineEdit*>(QStringLiteral("FindField"));
+    auto* findCount = form().findChild<QLabel*>(QStringLiteral("FindCount"));
+    ASSERT_TRUE(findField->isVisible() && findField->hasFocus());
+    for (const char c : std::string("apple"))
+        QTest::keyClick(window, c);
+    const auto counted = [&](const QString& text) { return QTest::qWaitFor([&] { return findCount->text() == text; }, kWaitMs); };
+    EXPECT_TRUE(counted(QStringLiteral("1 / 3 件")));
+    // The engine counts before it has finished the search; a next one within that time loses
+    // its count. A user pauses at least this long between typing and Enter.
+    QTest::qWait(1000);
+    press(Qt::Key_Return);
+    EXPECT_TRUE(counted(QStringLiteral("2 / 3 件")));
+    press(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_TRUE(counted(QStringLiteral("1 / 3 件")));
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(findField->isVisible());
+
+    for (const auto& [key, factor] : {std::pair{Qt::Key_Plus, 1.1}, std::pair{Qt::Key_Minus, 1.0},
+                                      std::pair{Qt::Key_Minus, 0.9}, std::pair{Qt::Key_0, 1.0}}) {
+        press(key, Qt::ControlModifier);
+        EXPECT_DOUBLE_EQ(browser->view()->zoomFactor(), factor) << key;
+    }
+
+    // Esc in the page stops a load the server holds.
+    server.setHoldResponses(true);
+    browser->Navigate(server.baseAddress() + QStringLiteral("slow"));
+    ASSERT_TRUE(waitForRequest("GET /slow HTTP/1.1"));
+    focusThePage();
+    ASSERT_EQ(panel(0), QStringLiteral("検索中... :"));
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel(0) == QStringLiteral("現在のURL :"); }, kWaitMs));
+    server.releaseHeldResponses();
+}
+
+TEST_F(RealSearch, ADownloadIsSavedWhereTheUserSaysWithItsExactBytesAndAFailureIsTold)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 200000; ++i)
+        bytes.append(static_cast<char>((i * 7919) % 256));
+    server.serve("/file.bin", "application/octet-stream", bytes, "Content-Disposition: attachment; filename=\"file.bin\"\r\n");
+    QTemporaryDir scratch;
+    QFile(scratch.filePath(QStringLiteral("blocker"))).open(QIODevice::WriteOnly);  // a file where a folder would go
+    const QString saved = scratch.filePath(QStringLiteral("saved.bin"));
+    dialogs.savePaths = {saved, scratch.filePath(QStringLiteral("blocker/again.bin"))};
+
+    openAddress(form(), server.baseAddress() + QStringLiteral("file.bin"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel(0) == QStringLiteral("保存完了 :"); }, kWaitMs));
+    EXPECT_EQ(panel(1), saved);
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll() == bytes);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("名前を付けて保存"));
+    EXPECT_EQ(dialogs.shown[0].text,
+              QStandardPaths::writableLocation(QStandardPaths::DownloadLocation) + QStringLiteral("/file.bin"));
+
+    openAddress(form(), server.baseAddress() + QStringLiteral("file.bin"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel(0) == QStringLiteral("保存失敗 :"); }, kWaitMs));
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[2].icon, QMessageBox::Warning);
 }

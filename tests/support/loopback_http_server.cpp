@@ -27,6 +27,12 @@ QList<QByteArray> LoopbackHttpServer::pageRequestLines() const
     return lines;
 }
 
+void LoopbackHttpServer::serve(const QByteArray& path, const QByteArray& contentType, const QByteArray& body,
+                               const QByteArray& extraHeaders)
+{
+    served_.insert(path, {contentType, body, extraHeaders});
+}
+
 void LoopbackHttpServer::onReadyRead(QTcpSocket* socket)
 {
     QByteArray buffer = socket->property("buffer").toByteArray() + socket->readAll();
@@ -61,6 +67,12 @@ void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& requestLi
     const QByteArray path = parts.size() > 1 ? parts[1] : QByteArray("/");
     if (path == "/favicon.ico") {
         socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
+        return;
+    }
+    if (served_.contains(path)) {
+        const Response& r = served_[path];
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + r.contentType + "\r\nCache-Control: no-store\r\n" +
+                      r.extraHeaders + "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n\r\n" + r.body);
         return;
     }
     const QByteArray escaped = QString::fromLatin1(path).toHtmlEscaped().toLatin1();

@@ -3,6 +3,7 @@
 // request exactly as the bytes arrived, and answers each with a small page titled after the path,
 // at once or, while held, only when the test releases it.
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QTcpServer>
@@ -21,6 +22,11 @@ public:
     // Request lines whose path is not /favicon.ico.
     QList<QByteArray> pageRequestLines() const;
 
+    // Answers the request target path (exactly as requested) with this body instead of the small
+    // page; extraHeaders are further header lines, each ending in CR LF.
+    void serve(const QByteArray& path, const QByteArray& contentType, const QByteArray& body,
+               const QByteArray& extraHeaders = {});
+
     void setHoldResponses(bool hold) { hold_ = hold; }
     void releaseHeldResponses();
 
@@ -35,4 +41,8 @@ private:
     QList<QByteArray> requestLines_;
     QList<QPair<QTcpSocket*, QByteArray>> held_;
     bool hold_ = false;
+    struct Response {
+        QByteArray contentType, body, extraHeaders;
+    };
+    QHash<QByteArray, Response> served_;
 };

@@ -33,6 +33,18 @@ public:
         shown.push_back({icon, caption, text, QMessageBox::Ok, QMessageBox::Ok});
     }
 
+    // A save dialog is recorded with proposedPath as its text, and answered from savePaths (an
+    // empty queue cancels).
+    QString askSaveFileName(QWidget*, const QString& caption, const QString& proposedPath) override
+    {
+        shown.push_back({QMessageBox::NoIcon, caption, proposedPath, QMessageBox::Save, QMessageBox::Save});
+        if (savePaths.empty())
+            return {};
+        const QString path = savePaths.front();
+        savePaths.pop_front();
+        return path;
+    }
+
     // The texts of the error boxes shown so far.
     std::vector<QString> errors() const
     {
@@ -44,5 +56,6 @@ public:
     }
 
     std::deque<QMessageBox::StandardButton> answers;
+    std::deque<QString> savePaths;
     std::vector<ShownBox> shown;
 };

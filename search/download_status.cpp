@@ -1,0 +1,72 @@
+// Downloads from the browser pane: where to save them, and the status bar and progress bar while
+// they run and when they end. The state labels are as short as the page's, to fit their panel. A
+// page load that begins meanwhile takes the bars over; the download shows itself again with its
+// next progress report.
+#include "app/main_window.h"
+#include "browser/web_browser.h"
+#include "widgets/dialogs.h"
+#include "widgets/status_bar.h"
+
+#include <QDir>
+#include <QProgressBar>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+void TForm1::setUpDownloads()
+{
+    CppWebBrowser1->askDownloadPath = [this](const QString& suggestedFileName) {
+        QString path;
+        guarded([&] { path = CppWebBrowser1DownloadPath(suggestedFileName); });
+        return path;
+    };
+    connect(CppWebBrowser1, &TCppWebBrowser::DownloadProgress, this,
+            [this](const QString& path, qint64 received, qint64 total) {
+                guarded([&] { CppWebBrowser1DownloadProgress(path, received, total); });
+            });
+    connect(CppWebBrowser1, &TCppWebBrowser::DownloadFinished, this,
+            [this](const QString& path, bool saved, const QString& reason) {
+                guarded([&] { CppWebBrowser1DownloadFinished(path, saved, reason); });
+            });
+}
+
+QString TForm1::CppWebBrowser1DownloadPath(const QString& suggestedFileName)
+{
+    // A fresh account has no download folder yet; browsers make it rather than start elsewhere.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    QDir().mkpath(folder);
+    return dialogs().askSaveFileName(this, QStringLiteral("名前を付けて保存"), QDir(folder).filePath(suggestedFileName));
+}
+
+void TForm1::CppWebBrowser1DownloadProgress(const QString& path, qint64 received, qint64 total)
+{
+    StatusBar1->setPanelText(0, QStringLiteral("保存中 :"));
+    StatusBar1->setPanelText(1, QDir::toNativeSeparators(path));
+    if (!ProgressBar1)
+        return;
+    // A size the server did not give shows as the bar's busy state. Per mille keeps large files
+    // within the bar's int range.
+    if (total > 0) {
+        ProgressBar1->setRange(0, 1000);
+        ProgressBar1->setValue(static_cast<int>(std::min<qint64>(received, total) * 1000 / total));
+    } else {
+        ProgressBar1->setRange(0, 0);
+    }
+    ProgressBar1->show();
+}
+
+void TForm1::CppWebBrowser1DownloadFinished(const QString& path, bool saved, const QString& reason)
+{
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (ProgressBar1)
+        ProgressBar1->hide();
+    if (saved) {
+        StatusBar1->setPanelText(0, QStringLiteral("保存完了 :"));
+        StatusBar1->setPanelText(1, shownPath);
+        return;
+    }
+    StatusBar1->setPanelText(0, QStringLiteral("保存失敗 :"));
+    StatusBar1->setPanelText(1, shownPath);
+    dialogs().inform(this, QMessageBox::Warning, QStringLiteral("ダウンロード"),
+                     QStringLiteral("%1 を保存できませんでした（%2）。").arg(shownPath, reason));
+}
