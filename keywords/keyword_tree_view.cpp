@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QCollator>
 #include <QDrag>
+#include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -276,6 +278,45 @@ void KeywordTreeView::mousePressEvent(QMouseEvent* event)
     QTreeWidget::mousePressEvent(event);
     if (onMouseDown)
         onMouseDown(event->button(), event->position().toPoint());
+}
+
+void KeywordTreeView::keyPressEvent(QKeyEvent* event)
+{
+    // The keyboard's two ways to the context menu: the Menu key, and Shift+F10 for keyboards
+    // without one.
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey) {
+        QTreeWidget::keyPressEvent(event);
+        return;
+    }
+    requestMenuAtSelection();
+    event->accept();
+}
+
+bool KeywordTreeView::event(QEvent* event)
+{
+    // Some window systems follow the Menu key's press with a context-menu request of their own,
+    // placed at the mouse pointer; the press has already opened the menu at the selected node.
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        event->accept();
+        return true;
+    }
+    return QTreeWidget::event(event);
+}
+
+void KeywordTreeView::requestMenuAtSelection()
+{
+    QPoint at;
+    if (QTreeWidgetItem* node = selectedNode()) {
+        scrollToItem(node);
+        const QRect row = visualItemRect(node);
+        // Just right of the node's picture, halfway down its row: the menu covers the row's
+        // text only partly, and its first entry sits where the eye already is.
+        at = QPoint(row.left() + row.height(), row.center().y());
+    }
+    emit customContextMenuRequested(at);
 }
 
 void KeywordTreeView::mouseDoubleClickEvent(QMouseEvent* event)

@@ -81,8 +81,12 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    // Asks for the context menu at the selected node (at the view's corner without one).
+    void requestMenuAtSelection();
     void setSubtreeExpanded(QTreeWidgetItem* node, bool expanded);
     void setDropTarget(QTreeWidgetItem* node);
     QByteArray dragMarker() const;

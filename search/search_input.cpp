@@ -1,34 +1,51 @@
-// Key handling of the keyword box and the address box: their key handlers see every key pressed in
-// the box's edit field before the field does, and the key always goes on to the field.
+// Key handling of the keyword box and the address box: their key handlers see every key the user
+// presses in the box, and the key always goes on to the box.
 #include "app/main_window.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QTimer>
 
 #include <functional>
 #include <utility>
 
 namespace {
 
+bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
 class BoxKeyFilter : public QObject {
 public:
-    BoxKeyFilter(QLineEdit* field, std::function<void(int)> keyDown)
-        : QObject(field), keyDown_(std::move(keyDown))
+    BoxKeyFilter(QComboBox* box, std::function<void(int)> keyDown) : QObject(box), keyDown_(std::move(keyDown))
     {
-        field->installEventFilter(this);
+        // The window system hands keys and input-method text to the focused box, and the box
+        // passes them to its edit field by a direct call that no filter on the field would see.
+        box->installEventFilter(this);
+        // While the drop-down list is open the list has the keyboard. Its Enter takes the
+        // highlighted entry into the box (the box reports that as activated); the handler then
+        // runs with that entry in the box.
+        box->view()->installEventFilter(this);
+        list_ = box->view();
+        connect(box, &QComboBox::activated, this, [this] {
+            if (const int key = std::exchange(listEnter_, 0))
+                keyDown_(key);
+        });
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (watched == list_) {
+            watchList(event);
+            return false;
+        }
         switch (event->type()) {
         case QEvent::InputMethod:
             composing_ = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
             break;
         case QEvent::FocusOut:
-            // Leaving the field ends any composition the input method had under way.
+            // Leaving the box ends any composition the input method had under way.
             composing_ = false;
             break;
         case QEvent::KeyPress:
@@ -45,14 +62,29 @@ protected:
     }
 
 private:
+    void watchList(QEvent* event)
+    {
+        // The list acts on Enter when the key is offered to it as a possible shortcut, before the
+        // press itself; only an entry taken by this very key runs the handler, not a later click.
+        if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+            return;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (!isEnter(key) || !list_->isVisible())
+            return;
+        listEnter_ = key;
+        QTimer::singleShot(0, this, [this] { listEnter_ = 0; });
+    }
+
     std::function<void(int)> keyDown_;
+    QAbstractItemView* list_ = nullptr;
     bool composing_ = false;
+    int listEnter_ = 0;
 };
 
 }  // namespace
 
 void TForm1::setUpSearchInput()
 {
-    new BoxKeyFilter(ComboBox1->lineEdit(), [this](int key) { guarded([&] { ComboBox1KeyDown(key); }); });
-    new BoxKeyFilter(ComboBox2->lineEdit(), [this](int key) { guarded([&] { ComboBox2KeyDown(key); }); });
+    new BoxKeyFilter(ComboBox1, [this](int key) { guarded([&] { ComboBox1KeyDown(key); }); });
+    new BoxKeyFilter(ComboBox2, [this](int key) { guarded([&] { ComboBox2KeyDown(key); }); });
 }

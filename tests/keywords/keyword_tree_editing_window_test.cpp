@@ -2,11 +2,13 @@
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/window_input.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
@@ -28,7 +30,8 @@ protected:
         start();
         form().resize(870, 720);
         form().show();
-        QCoreApplication::processEvents();
+        form().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
     }
 
     KeywordTreeView& tree() { return *form().TreeView1; }
@@ -53,7 +56,23 @@ protected:
         return {20, tree().visualItemRect(last).bottom() + 6};
     }
 
-    void click(Qt::MouseButton button, QPoint at) { QTest::mouseClick(viewport(), button, {}, at); }
+    // A click through the window; a context menu left open by an earlier right-click is first
+    // dismissed with Escape, as the user would.
+    void click(Qt::MouseButton button, QPoint at)
+    {
+        if (QApplication::activePopupWidget())
+            input::key(Qt::Key_Escape);
+        input::click(viewport(), button, at);
+    }
+
+    // Chooses an entry of the open context menu with the mouse.
+    void choose(QAction* item)
+    {
+        QMenu* menu = form().PopupMenu1;
+        ASSERT_TRUE(menu->isVisible());
+        input::click(menu, Qt::LeftButton, menu->actionGeometry(item).center());
+        ASSERT_FALSE(menu->isVisible());
+    }
 
     // Selects the node with a real left click on its text, as the start of a drag does.
     void pressOn(QTreeWidgetItem* item)
@@ -67,7 +86,8 @@ protected:
     // Enter in the editor; the view takes the text over when the event loop next runs.
     void confirm(QLineEdit* editor)
     {
-        QTest::keyClick(editor, Qt::Key_Return);
+        ASSERT_TRUE(editor->hasFocus());
+        input::key(Qt::Key_Return);
         QCoreApplication::processEvents();
     }
 };
@@ -108,7 +128,7 @@ TEST_F(KeywordTreeEditing, RightClickSelectsTheRowAndRegisterAddsTheKeywordBelow
     QTreeWidgetItem* r = node({0});
     click(Qt::RightButton, {viewport()->width() - 3, textPoint(r).y()});
     form().setKeywordText(toSjis(QStringLiteral("ネコ")));
-    form().N6->trigger();
+    choose(form().N6);
 
     EXPECT_EQ(shown(), (KeywordForest{{0, "R"}, {1, "A"}, {2, "A1"}, {3, "A11"}, {1, "B"},
                                       {1, toSjis(QStringLiteral("ネコ"))}, {0, "T"}}));
@@ -119,12 +139,37 @@ TEST_F(KeywordTreeEditing, RightClickSelectsTheRowAndRegisterAddsTheKeywordBelow
     EXPECT_EQ(tree().selectedNode(), r);
 }
 
+TEST_F(KeywordTreeEditing, MenuKeyAndShiftF10OpenTheMenuAtTheSelectedNodeAndActOnIt)
+{
+    startWith(kTree);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::vector<int> at;
+    } gestures[] = {{Qt::Key_Menu, Qt::NoModifier, {0, 1}}, {Qt::Key_F10, Qt::ShiftModifier, {0, 0, 0}}};
+    form().setKeywordText("K");
+    for (const auto& g : gestures) {
+        SCOPED_TRACE(g.key);
+        QTreeWidgetItem* target = node(g.at);
+        click(Qt::LeftButton, textPoint(target));
+        input::key(g.key, g.modifiers);
+        QMenu* menu = form().PopupMenu1;
+        ASSERT_TRUE(menu->isVisible());
+        const QRect row(viewport()->mapToGlobal(tree().visualItemRect(target).topLeft()),
+                        tree().visualItemRect(target).size());
+        EXPECT_TRUE(row.contains(menu->geometry().topLeft())) << "the menu opens at the node's row";
+        choose(form().N6);
+        ASSERT_GT(target->childCount(), 0);
+        EXPECT_EQ(KeywordTreeView::itemBytes(target->child(target->childCount() - 1)), "K");
+    }
+}
+
 TEST_F(KeywordTreeEditing, RightClickBelowTheLastRowThenRegisterAddsATopLevelNode)
 {
     startWith(kTree);
     click(Qt::RightButton, belowLastRow());
     form().setKeywordText("Z");
-    form().N6->trigger();
+    choose(form().N6);
     ASSERT_EQ(tree().topLevelItemCount(), 3);
     EXPECT_EQ(KeywordTreeView::itemBytes(node({2})), "Z");
     EXPECT_EQ(KeywordTreeView::itemPicture(node({2})), 0);
@@ -152,7 +197,7 @@ TEST_F(KeywordTreeEditing, RegisterTakesTheKeywordBoxWithoutLeadingBlanksAndRefu
         SCOPED_TRACE(c.what);
         click(Qt::RightButton, textPoint(node({0})));
         form().setKeywordText(c.keyword);
-        form().N6->trigger();
+        choose(form().N6);
         EXPECT_EQ(shown(), c.after);
     }
 }
@@ -161,7 +206,7 @@ TEST_F(KeywordTreeEditing, NewKeywordStartsEditingAndTheEditIsStored)
 {
     startWith(kTree);
     click(Qt::RightButton, textPoint(node({0, 1})));
-    form().N7->trigger();
+    choose(form().N7);
     QTreeWidgetItem* made = node({0, 1, 0});
     EXPECT_EQ(KeywordTreeView::itemBytes(made), toSjis(QStringLiteral("新しいキーワード")));
     EXPECT_EQ(KeywordTreeView::itemPicture(made), 0);
@@ -169,19 +214,18 @@ TEST_F(KeywordTreeEditing, NewKeywordStartsEditingAndTheEditIsStored)
     QLineEdit* editor = openEditor();
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->text(), QStringLiteral("新しいキーワード"));
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    for (const QString& typed : {QStringLiteral("イ"), QStringLiteral("ヌ")})
-        QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, typed, {});
+    input::key(Qt::Key_A, Qt::ControlModifier);
+    input::type(QStringLiteral("イヌ"));
     confirm(editor);
     EXPECT_EQ(KeywordTreeView::itemBytes(made), toSjis(QStringLiteral("イヌ")));
 
     // With nothing selected the new node is the last top-level node.
     click(Qt::RightButton, belowLastRow());
-    form().N7->trigger();
+    choose(form().N7);
     ASSERT_EQ(tree().topLevelItemCount(), 3);
     editor = openEditor();
     ASSERT_NE(editor, nullptr);
-    QTest::keyClick(editor, Qt::Key_Escape);
+    input::key(Qt::Key_Escape);
     EXPECT_EQ(KeywordTreeView::itemBytes(node({2})), toSjis(QStringLiteral("新しいキーワード")));
 }
 
@@ -195,8 +239,8 @@ TEST_F(KeywordTreeEditing, ClickOnTheSelectedFirstNodeEditsItAndAnEmptyTextIsKep
     click(Qt::LeftButton, textPoint(node({0})));
     QTRY_VERIFY(openEditor() != nullptr && openEditor()->isVisible());
     QLineEdit* editor = openEditor();
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(editor, Qt::Key_Backspace);
+    input::key(Qt::Key_A, Qt::ControlModifier);
+    input::key(Qt::Key_Backspace);
     confirm(editor);
     EXPECT_EQ(KeywordTreeView::itemBytes(node({0})), "");
     ASSERT_TRUE(closeWindow());
@@ -228,7 +272,7 @@ TEST_F(KeywordTreeEditing, DeleteAsksOnceNamingTheNodeAndHonoursTheAnswer)
         if (c.answer != QMessageBox::NoButton)
             dialogs.answers.push_back(c.answer);
         click(Qt::RightButton, textPoint(node({0, 0})));
-        form().N8->trigger();
+        choose(form().N8);
         EXPECT_EQ(shown(), c.after);
         ASSERT_EQ(dialogs.shown.size(), c.questions);
         if (c.questions == 0)
@@ -254,17 +298,19 @@ TEST_F(KeywordTreeEditing, DeleteRefusesTheFirstNodeWhereverTheTreeIsScrolled)
     tree().verticalScrollBar()->setValue(10);
     click(Qt::LeftButton, {30, 3});
     ASSERT_EQ(tree().selectedNode(), node({0, 9}));
-    form().N8->trigger();
+    input::key(Qt::Key_F10, Qt::ShiftModifier);
+    choose(form().N8);
     EXPECT_EQ(node({0})->childCount(), 79);
     EXPECT_EQ(KeywordTreeView::itemBytes(node({0, 9})), "k10");
 
     // The first node stays, scrolled out of sight or in the top row.
     tree().selectNode(node({0}));
     tree().verticalScrollBar()->setValue(10);
-    form().N8->trigger();
+    input::key(Qt::Key_Menu);
+    choose(form().N8);
     tree().verticalScrollBar()->setValue(0);
     click(Qt::RightButton, textPoint(node({0})));
-    form().N8->trigger();
+    choose(form().N8);
     EXPECT_EQ(shown().size(), 80u);
     EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -275,7 +321,7 @@ TEST_F(KeywordTreeEditing, SortOrdersOnlyTheDirectChildren)
 {
     startWith("R\r\n\tB\r\n\t\tZ\r\n\t\tY\r\n\tA\r\n");
     click(Qt::RightButton, textPoint(node({0})));
-    form().N10->trigger();
+    choose(form().N10);
     EXPECT_EQ(shown(), (KeywordForest{{0, "R"}, {1, "A"}, {1, "B"}, {2, "Z"}, {2, "Y"}}));
     EXPECT_EQ(tree().selectedNode(), node({0}));
 }
@@ -285,12 +331,12 @@ TEST_F(KeywordTreeEditing, DoubleClickSearchesAKeywordAndOpensTheSiteForATopLeve
     startWith(kTree);
     form().Settings.URL = "http://auction-stats.example/";
     form().Settings.SoubaCheck = "closed?q=$KEY$";
-    QTest::mouseDClick(viewport(), Qt::LeftButton, {}, textPoint(node({0, 0, 0})));
+    input::doubleClick(viewport(), textPoint(node({0, 0, 0})));
     EXPECT_EQ(form().ComboBox1->currentText(), QStringLiteral("A1"));
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://auction-stats.example/closed?q=A1"));
 
     tree().collapseAll();
-    QTest::mouseDClick(viewport(), Qt::LeftButton, {}, textPoint(node({0})));
+    input::doubleClick(viewport(), textPoint(node({0})));
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://auction-stats.example/"));
     for (QTreeWidgetItem* item : {node({0}), node({0, 0}), node({0, 0, 0})})
         EXPECT_TRUE(item->isExpanded()) << item->text(0).toStdString();

@@ -3,6 +3,7 @@
 #include "options/option_dlg.h"
 #include "options/option_values.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/window_input.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,17 +23,6 @@
 
 namespace {
 
-// Types text into the widget as key presses carrying the characters (Japanese ones included).
-void typeText(QWidget* widget, const QString& text)
-{
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
 // Brings the control's page to the front, as the user does before touching it.
 void showPageOf(TOptionDlg& dlg, QWidget* control)
 {
@@ -47,18 +37,18 @@ void retype(QLineEdit* edit, const QString& text)
     auto* dlg = qobject_cast<TOptionDlg*>(edit->window());
     if (dlg)
         showPageOf(*dlg, edit);
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    input::click(edit);
+    input::key(Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
+        input::key(Qt::Key_Delete);
     else
-        typeText(edit, text);
+        input::type(text);
 }
 
 void clickCheckBox(TOptionDlg& dlg, QCheckBox* box)
 {
     showPageOf(dlg, box);
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    input::click(box, Qt::LeftButton, QPoint(5, box->height() / 2));
 }
 
 std::vector<QLineEdit*> everyEdit(TOptionDlg& dlg)
@@ -115,7 +105,7 @@ protected:
     {
         withOptions([&](TOptionDlg& d) {
             edit(d);
-            QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+            input::click(d.OKBtn);
         });
     }
 };
@@ -299,18 +289,18 @@ TEST_P(OptionsDialogDismissed, ChangesNothingAfterEveryFieldWasEdited)
     withOptions([&](TOptionDlg& d) {
         for (QLineEdit* edit : everyEdit(d)) {
             showPageOf(d, edit);
-            edit->setFocus();
-            typeText(edit, QStringLiteral("変更x"));
+            input::click(edit);
+            input::type(QStringLiteral("変更x"));
         }
         for (QCheckBox* box : everyCheckBox(d))
             clickCheckBox(d, box);
         ASSERT_NE(d.takenValues(), before) << "the edits did not reach the controls";
         switch (GetParam()) {
         case 0:
-            QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
+            input::click(d.CancelBtn);
             break;
         case 1:
-            QTest::keyClick(d.LabeledEdit1, Qt::Key_Escape);
+            input::key(Qt::Key_Escape);
             break;
         default:
             d.close();  // the title bar's close box
@@ -386,7 +376,7 @@ TEST_F(OptionsDialog, RenamesTheSecondKeywordTabAlsoToEmpty)
     for (const QString& name : {QStringLiteral("趣味"), QString()}) {
         withOptions([&](TOptionDlg& d) {
             retype(d.LabeledEdit7, name);
-            QTest::keyClick(d.LabeledEdit7, Qt::Key_Return);  // Enter in an edit is OK
+            input::key(Qt::Key_Return);  // Enter in an edit is OK
         });
         EXPECT_EQ(form().TabControl2->tabCaption(1), name);
         EXPECT_EQ(form().TabControl2->tabCaption(0), QStringLiteral("KEY #1"));
@@ -398,7 +388,7 @@ TEST_F(OptionsDialog, EnterOnTheFocusedCancelButtonCancels)
     withOptions([](TOptionDlg& d) {
         retype(d.LabeledEdit7, QStringLiteral("dropped"));
         d.CancelBtn->setFocus();
-        QTest::keyClick(d.CancelBtn, Qt::Key_Return);
+        input::key(Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_EQ(form().TabControl2->tabCaption(1), QStringLiteral("KEY #2"));
@@ -432,7 +422,8 @@ TEST_F(OptionsDialog, ChangedSearchCommandsTakeEffectAtTheNextSearchOfTheirTab)
         retype(d.LabeledEdit3, QStringLiteral("open?q=$KEY$"));
     });
     form().setKeywordText("abc");
-    QTest::mouseClick(form().Button1, Qt::LeftButton);
+    form().show();
+    input::click(form().Button1);
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://auction-stats.example/closed?q=abc"));
     form().TabControl1->setTabIndex(1);  // the tab switch searches again, on the other command
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://auction-stats.example/open?q=abc"));
@@ -479,7 +470,7 @@ TEST_F(OptionsDialog, ReopensOnThePageItWasClosedOn)
 {
     withOptions([](TOptionDlg& d) {
         EXPECT_EQ(d.PageControl1->currentIndex(), 0);
-        QTest::mouseClick(d.PageControl1->tabBar(), Qt::LeftButton, {},
+        input::click(d.PageControl1->tabBar(), Qt::LeftButton,
                           d.PageControl1->tabBar()->tabRect(2).center());
         EXPECT_EQ(d.PageControl1->currentIndex(), 2);
         d.reject();
@@ -487,7 +478,7 @@ TEST_F(OptionsDialog, ReopensOnThePageItWasClosedOn)
     withOptions([](TOptionDlg& d) {
         EXPECT_EQ(d.PageControl1->currentIndex(), 2);
         d.PageControl1->setCurrentIndex(3);
-        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+        input::click(d.OKBtn);
     });
     withOptions([](TOptionDlg& d) { EXPECT_EQ(d.PageControl1->currentIndex(), 3); });
 }

@@ -5,6 +5,7 @@
 #include "widgets/status_bar.h"
 #include "keywords/keyword_tree_view.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/window_input.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -52,24 +53,18 @@ protected:
     {
         start();
         form().show();
+        form().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
         browser->navigations.clear();
     }
 
     QLineEdit* addressField() { return form().ComboBox2->lineEdit(); }
 
-    // The box completes only where the user types: in the field that has the focus.
-    void focusAddressField()
-    {
-        form().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
-        addressField()->setFocus();
-        ASSERT_TRUE(addressField()->hasFocus());
-    }
-
     void typeAddress(const QString& text)
     {
         addressField()->clear();
-        QTest::keyClicks(addressField(), text);
+        input::click(form().ComboBox2);
+        input::type(text);
     }
 
     QStringList addressHistory()
@@ -95,7 +90,7 @@ TEST_F(Navigation, EachButtonCallsItsOperationWhateverTheHistory)
         for (const auto& b : buttons) {
             browser->operations.clear();
             EXPECT_TRUE(b.button->isEnabled()) << b.operation;
-            QTest::mouseClick(b.button, Qt::LeftButton);
+            input::click(b.button);
             EXPECT_EQ(browser->operations, QStringList{QString::fromLatin1(b.operation)});
         }
         browser->simulateLoad(QStringLiteral("http://a.example/"));  // with a history the same
@@ -155,14 +150,14 @@ TEST_F(Navigation, TheAddressGoesAsTypedAndEntersTheHistoryOnceInAnyCase)
     startShown();
     const QString typed = QStringLiteral(" http://a.example/s?q=$KEY$&x=%41 ");
     typeAddress(typed);
-    QTest::keyClick(addressField(), Qt::Key_Return);
+    input::key(Qt::Key_Return);
     ASSERT_EQ(browser->navigations.size(), 1);
     EXPECT_EQ(browser->lastNavigation(), typed);
 
     typeAddress(QStringLiteral("HTTP://A.EXAMPLE/S?Q=$KEY$&X=%41 ").prepend(u' '));
-    QTest::keyClick(addressField(), Qt::Key_Return, Qt::ShiftModifier);
+    input::key(Qt::Key_Return, Qt::ShiftModifier);
     typeAddress(QStringLiteral("b.example"));
-    QTest::mouseClick(form().Button2, Qt::LeftButton);
+    input::click(form().Button2);
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("b.example"));  // no scheme added
     EXPECT_EQ(browser->navigations.size(), 3);
     EXPECT_EQ(addressHistory(), (QStringList{QStringLiteral("b.example"), typed}));
@@ -174,10 +169,9 @@ TEST_F(Navigation, TheAddressGoesAsTypedAndEntersTheHistoryOnceInAnyCase)
 TEST_F(Navigation, TheAddressBarCompletesInlineFromItsHistory)
 {
     startShown();
-    focusAddressField();
     for (const char* address : {"http://other.example/", "http://auction-stats.example/search", "http://auction-two.example/"}) {
         typeAddress(QString::fromLatin1(address));
-        QTest::keyClick(addressField(), Qt::Key_Return);
+        input::key(Qt::Key_Return);
     }
     // Newest first: the first entry beginning with the typed text is the newest such address.
     // What was typed stays as typed; the rest of the entry is appended and highlighted.
@@ -186,10 +180,10 @@ TEST_F(Navigation, TheAddressBarCompletesInlineFromItsHistory)
     EXPECT_EQ(addressField()->selectedText(), QStringLiteral("two.example/"));
 
     // Typing on replaces the highlighted rest and completes afresh.
-    QTest::keyClicks(addressField(), QStringLiteral("s"));
+    input::type(QStringLiteral("s"));
     EXPECT_EQ(addressField()->text(), QStringLiteral("HTTP://AUCTION-stats.example/search"));
     EXPECT_EQ(addressField()->selectedText(), QStringLiteral("tats.example/search"));
-    QTest::keyClick(addressField(), Qt::Key_Return);
+    input::key(Qt::Key_Return);
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("HTTP://AUCTION-stats.example/search"));
     EXPECT_EQ(form().ComboBox2->count(), 3);
 

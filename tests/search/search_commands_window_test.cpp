@@ -5,6 +5,7 @@
 #include "widgets/tab_rows.h"
 #include "keywords/keyword_tree_view.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/window_input.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,6 +27,8 @@ protected:
     {
         start();
         form().show();
+        form().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
         SettingsRecord& s = form().Settings;
         s.URL = kBase.toStdString();
         s.SoubaCheck = "search?q=$KEY$&t=-1";
@@ -39,19 +42,20 @@ protected:
 
     QLineEdit* keywordField() { return form().ComboBox1->lineEdit(); }
 
+    // Typed as the user types: a click into the box, then the keys.
     void typeKeyword(const QString& text)
     {
         keywordField()->clear();
-        QTest::keyClicks(keywordField(), text);
+        input::click(form().ComboBox1);
+        input::type(text);
     }
 
     // Full-width and Japanese text comes in through the input method, committed in one piece.
     void commitKeyword(const QString& text)
     {
         keywordField()->clear();
-        QInputMethodEvent committed;
-        committed.setCommitString(text);
-        QApplication::sendEvent(keywordField(), &committed);
+        input::click(form().ComboBox1);
+        input::commit(text);
     }
 
     QStringList history()
@@ -73,7 +77,7 @@ protected:
     void clickNode(QTreeWidgetItem* node)
     {
         KeywordTreeView* tree = form().TreeView1;
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
+        input::click(tree->viewport(), Qt::LeftButton, tree->visualItemRect(node).center());
         ASSERT_EQ(tree->currentItem(), node);
     }
 };
@@ -93,7 +97,7 @@ TEST_F(SearchCommands, EnterWithAnyModifierSearchesAndOtherKeysDoNot)
     EXPECT_TRUE(browser->navigations.isEmpty()) << "typing alone searched";
     for (const auto& enter : enters) {
         browser->navigations.clear();
-        QTest::keyClick(keywordField(), enter.key, enter.modifiers);
+        input::key(enter.key, enter.modifiers);
         ASSERT_EQ(browser->navigations.size(), 1) << enter.key << " " << enter.modifiers.toInt();
         EXPECT_EQ(browser->lastNavigation(), kBase + QStringLiteral("search?q=a+b&t=-1"));
     }
@@ -101,37 +105,59 @@ TEST_F(SearchCommands, EnterWithAnyModifierSearchesAndOtherKeysDoNot)
     EXPECT_EQ(keywordField()->text(), QStringLiteral("a b"));
 
     browser->navigations.clear();
-    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Escape, Qt::Key_Down, Qt::Key_F5, Qt::Key_Space})
-        QTest::keyClick(keywordField(), key);
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Down, Qt::Key_F5, Qt::Key_Space, Qt::Key_Tab})
+        input::key(key);
     EXPECT_TRUE(browser->navigations.isEmpty());
+}
+
+TEST_F(SearchCommands, EnterInAnOpenListTakesTheHighlightedEntryThenSearchesOrNavigates)
+{
+    startWithTemplates();
+    const struct {
+        QComboBox* box;
+        QString expected;
+    } boxes[] = {{form().ComboBox1, kBase + QStringLiteral("search?q=clock&t=-1")},
+                 {form().ComboBox2, QStringLiteral("clock")}};
+    for (const auto& b : boxes) {
+        for (const char* text : {"clock", "watch"}) {
+            b.box->lineEdit()->clear();
+            input::click(b.box);
+            input::type(QString::fromLatin1(text));
+            input::key(Qt::Key_Return);
+        }
+        b.box->lineEdit()->setText(QStringLiteral("typed"));
+        browser->navigations.clear();
+        input::key(Qt::Key_F4);
+        ASSERT_TRUE(b.box->view()->isVisible());
+        input::key(Qt::Key_End);  // the list holds watch, clock: the oldest is last
+        input::key(Qt::Key_Return);
+        EXPECT_FALSE(b.box->view()->isVisible());
+        EXPECT_EQ(b.box->currentText(), QStringLiteral("clock"));
+        EXPECT_EQ(browser->navigations, QStringList{b.expected});
+    }
 }
 
 TEST_F(SearchCommands, TheEnterThatConfirmsAnInputMethodCompositionIsNotASearch)
 {
     startWithTemplates();
-    keywordField()->setFocus();
-    QInputMethodEvent composing(QStringLiteral("とけい"), {});
-    QApplication::sendEvent(keywordField(), &composing);
+    input::click(form().ComboBox1);
+    input::compose(QStringLiteral("とけい"));
     // An input method that lets the confirming Enter through after all.
-    QTest::keyClick(keywordField(), Qt::Key_Return);
+    input::key(Qt::Key_Return);
     EXPECT_TRUE(browser->navigations.isEmpty());
 
-    QInputMethodEvent committed;
-    committed.setCommitString(QStringLiteral("時計"));
-    QApplication::sendEvent(keywordField(), &committed);
+    input::commit(QStringLiteral("時計"));
     EXPECT_EQ(keywordField()->text(), QStringLiteral("時計"));
     EXPECT_TRUE(browser->navigations.isEmpty());
 
-    QTest::keyClick(keywordField(), Qt::Key_Return);
+    input::key(Qt::Key_Return);
     ASSERT_EQ(browser->navigations.size(), 1);
     EXPECT_EQ(browser->lastNavigation(), kBase + QStringLiteral("search?q=") + kTokeiEuc + QStringLiteral("&t=-1"));
 
     // A composition given up (Escape in the input method) ends it as well.
-    QInputMethodEvent again(QStringLiteral("か"), {});
-    QApplication::sendEvent(keywordField(), &again);
-    QInputMethodEvent cancelled;
-    QApplication::sendEvent(keywordField(), &cancelled);
-    QTest::keyClick(keywordField(), Qt::Key_Return);
+    input::compose(QStringLiteral("か"));
+    input::compose(QString());
+    input::key(Qt::Key_Return);
     EXPECT_EQ(browser->navigations.size(), 2);
 }
 
@@ -139,21 +165,21 @@ TEST_F(SearchCommands, HistoryKeepsTheFirstOfOneKeywordInAnyLetterCaseNewestFirs
 {
     startWithTemplates();
     typeKeyword(QStringLiteral("Watch"));
-    QTest::keyClick(keywordField(), Qt::Key_Return);
+    input::key(Qt::Key_Return);
     typeKeyword(QStringLiteral("WATCH"));
-    QTest::keyClick(keywordField(), Qt::Key_Return);
+    input::key(Qt::Key_Return);
     typeKeyword(QStringLiteral("watch"));
-    QTest::mouseClick(form().Button1, Qt::LeftButton);
+    input::click(form().Button1);
     EXPECT_EQ(history(), QStringList{QStringLiteral("Watch")});
     // The box keeps what was typed even though the list holds another spelling.
     EXPECT_EQ(keywordField()->text(), QStringLiteral("watch"));
 
     typeKeyword(QStringLiteral("clock"));
-    QTest::keyClick(keywordField(), Qt::Key_Return);
+    input::key(Qt::Key_Return);
     commitKeyword(QStringLiteral("ｗａｔｃｈ"));  // full-width letters also compare without case
-    QTest::keyClick(keywordField(), Qt::Key_Return);
+    input::key(Qt::Key_Return);
     commitKeyword(QStringLiteral("ＷＡＴＣＨ"));
-    QTest::keyClick(keywordField(), Qt::Key_Return);
+    input::key(Qt::Key_Return);
     EXPECT_EQ(history(), (QStringList{QStringLiteral("ｗａｔｃｈ"), QStringLiteral("clock"), QStringLiteral("Watch")}));
     EXPECT_EQ(keywordField()->text(), QStringLiteral("ＷＡＴＣＨ"));
     EXPECT_EQ(browser->navigations.size(), 6);
@@ -163,7 +189,7 @@ TEST_F(SearchCommands, TheKeywordBoxDoesNotComplete)
 {
     startWithTemplates();
     typeKeyword(QStringLiteral("watch"));
-    QTest::keyClick(keywordField(), Qt::Key_Return);
+    input::key(Qt::Key_Return);
     typeKeyword(QStringLiteral("wa"));
     EXPECT_EQ(keywordField()->text(), QStringLiteral("wa"));
     EXPECT_FALSE(keywordField()->hasSelectedText());
@@ -214,13 +240,13 @@ TEST_F(SearchCommands, SwitchingTheResultTabRepeatsTheSearchOnTheOtherCommand)
     startWithTemplates();
     typeKeyword(QStringLiteral("never searched"));
     auto* tabs = form().TabControl1->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    input::click(tabs, Qt::LeftButton, tabs->tabRect(1).center());
     ASSERT_EQ(form().TabControl1->TabIndex(), 1);
     ASSERT_EQ(browser->navigations.size(), 1);
     EXPECT_EQ(browser->lastNavigation(), kBase + QStringLiteral("search2?q=never+searched"));
     EXPECT_EQ(history(), QStringList{QStringLiteral("never searched")});
 
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    input::click(tabs, Qt::LeftButton, tabs->tabRect(0).center());
     ASSERT_EQ(browser->navigations.size(), 2);
     EXPECT_EQ(browser->lastNavigation(), kBase + QStringLiteral("search?q=never+searched&t=-1"));
     EXPECT_EQ(history().size(), 1);

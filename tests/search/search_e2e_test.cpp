@@ -13,6 +13,7 @@
 #include "tests/support/program_folder.h"
 #include "tests/support/recording_launcher.h"
 #include "tests/support/scripted_dialogs.h"
+#include "tests/support/window_input.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -83,16 +84,6 @@ protected:
         return QTest::qWaitFor([&] { return server.pageRequestLines().contains(line); }, kWaitMs);
     }
 
-    // Japanese comes in through the input method: composed, then committed.
-    void typeThroughInputMethod(QLineEdit* field, const QString& reading, const QString& text)
-    {
-        QInputMethodEvent composing(reading, {});
-        QApplication::sendEvent(field, &composing);
-        QInputMethodEvent committed;
-        committed.setCommitString(text);
-        QApplication::sendEvent(field, &committed);
-    }
-
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
@@ -134,17 +125,17 @@ const QByteArray kOpenSearch = "GET /search2?q=%BB%FE%B7%D7+abc HTTP/1.1";
 
 TEST_F(RealSearch, TypedKeywordTabSwitchAndSiteButtonsReachTheServerAsEucJpEscapes)
 {
-    QLineEdit* field = form().ComboBox1->lineEdit();
-    field->setFocus();
-    typeThroughInputMethod(field, QStringLiteral("とけい"), QStringLiteral("時計"));
-    QTest::keyClicks(field, QStringLiteral(" abc"));
-    ASSERT_EQ(field->text(), QStringLiteral("時計 abc"));
-    QTest::keyClick(field, Qt::Key_Return);
+    input::click(form().ComboBox1);
+    input::compose(QStringLiteral("とけい"));
+    input::commit(QStringLiteral("時計"));
+    input::type(QStringLiteral(" abc"));
+    ASSERT_EQ(form().ComboBox1->currentText(), QStringLiteral("時計 abc"));
+    input::key(Qt::Key_Return);
     ASSERT_TRUE(waitForRequest(kClosedSearch)) << server.pageRequestLines().join('\n').toStdString();
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("search?")));
 
     auto* tabs = form().TabControl1->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    input::click(tabs, Qt::LeftButton, tabs->tabRect(1).center());
     ASSERT_TRUE(waitForRequest(kOpenSearch)) << server.pageRequestLines().join('\n').toStdString();
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("search2?")));
 
@@ -165,11 +156,12 @@ TEST_F(RealSearch, TypedKeywordTabSwitchAndSiteButtonsReachTheServerAsEucJpEscap
 
 TEST_F(RealSearch, TheStatusBarShowsTheFetchWhileTheServerHoldsItAndThePageAfter)
 {
-    QLineEdit* field = form().ComboBox1->lineEdit();
-    typeThroughInputMethod(field, QStringLiteral("とけい"), QStringLiteral("時計"));
-    QTest::keyClicks(field, QStringLiteral(" abc"));
+    input::click(form().ComboBox1);
+    input::compose(QStringLiteral("とけい"));
+    input::commit(QStringLiteral("時計"));
+    input::type(QStringLiteral(" abc"));
     server.setHoldResponses(true);
-    QTest::keyClick(field, Qt::Key_Return);
+    input::key(Qt::Key_Return);
     ASSERT_TRUE(waitForRequest(kClosedSearch));
     const QString address = server.baseAddress() + QStringLiteral("search?q=%BB%FE%B7%D7+abc&t=-1");
     EXPECT_EQ(panel(0), QStringLiteral("検索中... :"));

@@ -1,5 +1,6 @@
 #include "text/sjis_text.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/window_input.h"
 #include "watched/auction_list_view.h"
 #include "watched/fav_auc_dlg.h"
 
@@ -46,21 +47,13 @@ std::vector<WatchedEntry> samples(int count)
 
 void clickRow(AuctionListView& list, int row)
 {
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.model()->index(row, 0)).center());
+    input::click(list.viewport(), Qt::LeftButton, list.visualRect(list.model()->index(row, 0)).center());
 }
 
 void clickTimes(QPushButton* button, int times)
 {
     for (int i = 0; i < times; ++i)
-        QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// Japanese text reaches an edit field through the input method, as a committed string.
-void typeJapanese(QWidget* field, const QString& text)
-{
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QApplication::sendEvent(field, &commit);
+        input::click(button);
 }
 
 QStringList captions(TForm1& form)
@@ -83,7 +76,7 @@ void whileOpen(TForm1& form, const std::function<void(TFavAucDlg&)>& body)
         if (dialog.isVisible())
             dialog.close();
     });
-    QTest::mouseClick(form.Button4, Qt::LeftButton);
+    input::click(form.Button4);
     EXPECT_TRUE(ran);
 }
 
@@ -165,7 +158,7 @@ TEST_F(OrganizeDialog, ButtonsMoveAndDeleteTheSelectedEntryAndDoNothingAtTheEnds
         if (c.selected >= 0)
             clickRow(*d.FavAucList, c.selected);
         for (const char* b = c.buttons; *b; ++b)
-            QTest::mouseClick(buttons[*b - '1'], Qt::LeftButton);
+            input::click(buttons[*b - '1']);
         EXPECT_EQ(d.takenEntries(), samples(c.order)) << c.name;
         EXPECT_EQ(d.FavAucList->selectedRow(), c.selectedAfter) << c.name;
         d.close();
@@ -181,7 +174,7 @@ TEST_F(OrganizeDialog, RepeatedDownWalksOneEntryToTheEndWithoutScrolling)
     d.open();
     clickRow(*d.FavAucList, 0);
     for (int step = 1; step <= 30; ++step) {
-        QTest::mouseClick(d.Button2, Qt::LeftButton);
+        input::click(d.Button2);
         const int place = std::min(step, 29);
         ASSERT_EQ(d.FavAucList->selectedRow(), place);
         EXPECT_EQ(d.FavAucList->entry(place), sample(0));
@@ -201,20 +194,20 @@ void organize(TFavAucDlg& d)
     clickRow(list, 0);
     clickTimes(d.Button2, 10);
     clickRow(list, 1);
-    QTest::keyClick(&list, Qt::Key_F2);
+    input::key(Qt::Key_F2);
     QLineEdit* editor = nullptr;
     for (QLineEdit* field : list.viewport()->findChildren<QLineEdit*>())
         if (field->isVisible())
             editor = field;
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
-    typeJapanese(editor, QStringLiteral("改題"));
-    QTest::keyClick(editor, Qt::Key_Return);
+    input::commit(QStringLiteral("改題"));
+    input::key(Qt::Key_Return);
     QApplication::processEvents();
-    QTest::keyClick(&list, Qt::Key_Escape);
+    input::key(Qt::Key_Escape);
     EXPECT_TRUE(d.isVisible()) << "Enter that ends an edit and Esc must not end the dialog";
     clickRow(list, 2);
-    QTest::mouseClick(d.Button3, Qt::LeftButton);
+    input::click(d.Button3);
 }
 
 TEST_F(OrganizeDialog, TheCloseBoxDropsEveryChangeAndOkPutsThemInTheList)
@@ -231,7 +224,7 @@ TEST_F(OrganizeDialog, TheCloseBoxDropsEveryChangeAndOkPutsThemInTheList)
 
     whileOpen(form(), [](TFavAucDlg& d) {
         organize(d);
-        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+        input::click(d.OKBtn);
     });
     std::vector<WatchedEntry> expected = samples({1, 2, 4, 5, 6, 7, 8, 9, 10, 0, 11});
     expected[1][0] = "\x89\xfc\x91\xe8";  // 改題
@@ -253,9 +246,9 @@ TEST_F(OrganizeDialog, DeletingEveryEntryAndOkLeavesAnEmptyListAndFile)
     whileOpen(form(), [](TFavAucDlg& d) {
         for (int i = 0; i < 3; ++i) {
             clickRow(*d.FavAucList, 0);
-            QTest::mouseClick(d.Button3, Qt::LeftButton);
+            input::click(d.Button3);
         }
-        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+        input::click(d.OKBtn);
     });
     EXPECT_EQ(form().FavAucList->entryCount(), 0);
     EXPECT_EQ(captions(form()), (QStringList{"1.", "2.", "3.", "4.", "5.", "6.", "7.", "8.", "9.", "10."}));

@@ -1,5 +1,6 @@
 #include "text/sjis_text.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/window_input.h"
 #include "watched/auction_list_view.h"
 
 #include <QApplication>
@@ -20,14 +21,6 @@ namespace {
 
 using WatchedList = FormFixture;
 
-// Japanese text reaches an edit field through the input method, as a committed string.
-void typeJapanese(QWidget* field, const QString& text)
-{
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QApplication::sendEvent(field, &commit);
-}
-
 QStringList captions(TForm1& form)
 {
     QStringList texts;
@@ -39,16 +32,6 @@ QStringList captions(TForm1& form)
 QPoint cellCentre(AuctionListView& list, int row)
 {
     return list.visualRect(list.model()->index(row, 0)).center();
-}
-
-// What a widget receives from a double-click: press, release, press, double-click, release.
-void doubleClick(QWidget* widget, QPoint pos)
-{
-    QTest::mousePress(widget, Qt::LeftButton, {}, pos);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
-    QTest::mousePress(widget, Qt::LeftButton, {}, pos);
-    QTest::mouseDClick(widget, Qt::LeftButton, {}, pos);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
 }
 
 // The edit field the list has open now; fields closed earlier are hidden until deleted.
@@ -163,7 +146,7 @@ TEST_F(WatchedList, AddsTheCurrentPageOnTopAndTheMenuShowsTheNewestTen)
         browser->locationName = QStringLiteral("p%1").arg(n);
         browser->locationUrl = QStringLiteral("http://p%1.example/").arg(n);
         if (n % 2)
-            QTest::mouseClick(form().Button3, Qt::LeftButton);
+            input::click(form().Button3);
         else
             form().A1->trigger();
     }
@@ -216,12 +199,12 @@ TEST_F(WatchedList, DoubleClickOpensTheEntryClickedAndAnEntryWithOnlyATitleRepor
     AuctionListView& list = *form().FavAucList;
     const qsizetype before = browser->navigations.size();
     form().Fauc[0]->trigger();
-    doubleClick(list.viewport(), cellCentre(list, 0));
+    input::doubleClick(list.viewport(), cellCentre(list, 0));
     EXPECT_EQ(browser->navigations.size(), before);
     const QString indexError = QStringLiteral("リストのインデックスが範囲を超えています (0)");
     EXPECT_EQ(dialogs.errors(), (std::vector<QString>{indexError, indexError}));
 
-    doubleClick(list.viewport(), cellCentre(list, 1));
+    input::doubleClick(list.viewport(), cellCentre(list, 1));
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://b.example/"));
     EXPECT_EQ(list.selectedRow(), 1);
     QTest::qWait(QApplication::doubleClickInterval() + 100);
@@ -229,7 +212,7 @@ TEST_F(WatchedList, DoubleClickOpensTheEntryClickedAndAnEntryWithOnlyATitleRepor
 
     const QPoint belowTheRows(20, list.viewport()->height() - 3);
     ASSERT_FALSE(list.indexAt(belowTheRows).isValid());
-    doubleClick(list.viewport(), belowTheRows);
+    input::doubleClick(list.viewport(), belowTheRows);
     EXPECT_EQ(browser->navigations.size(), before + 1);
     EXPECT_EQ(list.selectedRow(), -1);
     EXPECT_EQ(dialogs.shown.size(), 2u);
@@ -251,14 +234,14 @@ TEST_F(WatchedList, ClickingTheSelectedTitleEditsItInPlaceWithoutTouchingTheMenu
         start();
         form().show();
         AuctionListView& list = *form().FavAucList;
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cellCentre(list, 1));
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cellCentre(list, 1));
+        input::click(list.viewport(), Qt::LeftButton, cellCentre(list, 1));
+        input::click(list.viewport(), Qt::LeftButton, cellCentre(list, 1));
         QLineEdit* editor = nullptr;
         ASSERT_TRUE(QTest::qWaitFor([&] { return (editor = openEditor(list)) != nullptr; }));
         editor->selectAll();
-        QTest::keyClick(editor, Qt::Key_Backspace);
-        typeJapanese(editor, c.typed);
-        QTest::keyClick(editor, c.key);
+        input::key(Qt::Key_Backspace);
+        input::commit(c.typed);
+        input::key(c.key);
         QApplication::processEvents();  // the list takes the text from the field once it is back in the loop
         EXPECT_EQ(list.entry(1), (WatchedEntry{c.title, "http://x.example/", "kept"}));
         EXPECT_EQ(form().Fauc[1]->text(), fromSjis("2.old\xff"));
