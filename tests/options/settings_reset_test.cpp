@@ -2,6 +2,7 @@
 #include "widgets/tab_control.h"
 #include "options/option_dlg.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/window_input.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,7 +25,7 @@ protected:
     void resetInsideTheDialog(const std::function<void(TOptionDlg&)>& after)
     {
         QTimer::singleShot(0, &dlg(), [&] {
-            QTest::mouseClick(dlg().Button1, Qt::LeftButton);
+            input::click(dlg().Button1);
             after(dlg());
             if (dlg().isVisible())
                 dlg().reject();
@@ -99,9 +100,9 @@ TEST_F(SettingsReset, ChangesNoneOfTheDialogsControls)
     resetInsideTheDialog([&](TOptionDlg& d) {
         d.LabeledEdit7->setText(QStringLiteral("typed before OK"));
         before = d.LabeledEdit7->text();
-        QTest::mouseClick(d.Button1, Qt::LeftButton);  // a second reset finds no file: silent
+        input::click(d.Button1);  // a second reset finds no file: silent
         EXPECT_EQ(d.LabeledEdit7->text(), before);
-        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+        input::click(d.OKBtn);
     });
     EXPECT_EQ(dialogs.shown.size(), 3u);
     // OK after the reset still applies to the running program.
@@ -116,7 +117,7 @@ TEST_F(SettingsReset, TheCloseDoesNotWriteTheSettingsBackAndTheNextStartHasTheDe
     dialogs.answers = {QMessageBox::Yes};
     resetInsideTheDialog([](TOptionDlg& d) {
         d.LabeledEdit6->setText(QStringLiteral("after reset"));
-        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+        input::click(d.OKBtn);
     });
     ASSERT_TRUE(form().SettingsReset);
     EXPECT_EQ(form().TabControl2->tabCaption(0), QStringLiteral("after reset"));
@@ -133,7 +134,7 @@ TEST_F(SettingsReset, ThatFoundNoFileLeavesTheCloseSavingAsUsual)
     dialogs.answers = {QMessageBox::Yes};
     resetInsideTheDialog([](TOptionDlg& d) {
         d.LabeledEdit6->setText(QStringLiteral("kept"));
-        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+        input::click(d.OKBtn);
     });
     ASSERT_FALSE(form().SettingsReset);
     ASSERT_TRUE(closeWindow());

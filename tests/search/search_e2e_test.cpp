@@ -145,7 +145,7 @@ TEST_F(RealSearch, TypedKeywordTabSwitchAndSiteButtonsReachTheServerAsEucJpEscap
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("site3/")));
 
     form().Settings.YahooURL = toSjis(server.baseAddress()) + "auction?p=$KEY$";
-    QTest::mouseClick(form().ToolButton5, Qt::LeftButton);
+    input::click(form().ToolButton5);
     ASSERT_TRUE(waitForRequest("GET /auction?p=%BB%FE%B7%D7+abc HTTP/1.1"));
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("auction?")));
 
@@ -182,10 +182,10 @@ TEST_F(RealSearch, TheStatusBarShowsTheFetchWhileTheServerHoldsItAndThePageAfter
 TEST_F(RealSearch, ASideButtonOverThePaneGoesBackExactlyOnePage)
 {
     for (const char* page : {"one", "two", "three"}) {
-        QLineEdit* address = form().ComboBox2->lineEdit();
-        address->clear();
-        QTest::keyClicks(address, server.baseAddress() + QString::fromLatin1(page));
-        QTest::keyClick(address, Qt::Key_Return);
+        input::click(form().ComboBox2);
+        input::key(Qt::Key_A, Qt::ControlModifier);
+        input::type(server.baseAddress() + QString::fromLatin1(page));
+        input::key(Qt::Key_Return);
         ASSERT_TRUE(waitUntilShown(server.baseAddress() + QString::fromLatin1(page)));
     }
     // As the window system delivers it: to the main window's top-level window, over the pane.

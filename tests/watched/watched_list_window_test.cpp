@@ -158,7 +158,7 @@ TEST_F(WatchedList, AddsTheCurrentPageOnTopAndTheMenuShowsTheNewestTen)
     EXPECT_EQ(form().Fauc[0]->text(), QStringLiteral("1.p11"));
     EXPECT_EQ(form().Fauc[9]->text(), QStringLiteral("10.p2"));
 
-    // A title taken from a page loses its line breaks; what code page 932 lacks becomes "?".
+    // A title taken from a page loses its line breaks; a character no conversion table has becomes "?".
     browser->locationName = QStringLiteral("表\r\nソ\nb\rc 😀");
     browser->locationUrl = QStringLiteral("about:blank");
     form().A1->trigger();

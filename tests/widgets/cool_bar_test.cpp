@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -32,10 +33,11 @@ protected:
 
     void drag(QPoint from, QPoint to)
     {
-        QTest::mousePress(bar.get(), Qt::LeftButton, {}, from);
-        QMouseEvent move(QEvent::MouseMove, to, bar->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(bar.get(), &move);
-        QTest::mouseRelease(bar.get(), Qt::LeftButton, {}, to);
+        // At the band container's own window, as the window system delivers a drag.
+        QWindow* window = bar->windowHandle();
+        QTest::mousePress(window, Qt::LeftButton, {}, from);
+        QTest::mouseMove(window, to);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, to);
     }
 
     std::unique_ptr<CoolBar> bar;
