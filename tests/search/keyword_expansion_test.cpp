@@ -253,16 +253,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- The three placeholders ----------------------------------------------------------------
 
-class KeywordFormCase : public ::testing::TestWithParam<Expansion> {};
-
-TEST_P(KeywordFormCase, ReplacesTheFirstPlaceholderInItsForm)
-{
-    const Expansion& e = GetParam();
-    EXPECT_EQ(ExpandKeyword(e.addressTemplate, e.keyword), e.address);
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    KeywordExpansion, KeywordFormCase,
+    KeywordForms, ExpandKeywordCase,
     ::testing::Values(
         Expansion{"Utf8", "u?k=$KEY:UTF-8$&x", kTokei + " a+", "u?k=%E6%99%82%E8%A8%88+a%2B&x"},
         Expansion{"Sjis", "s?k=$KEY:SJIS$", kTokei + " a+", "s?k=%8E%9E%8Cv+a%2B"},
