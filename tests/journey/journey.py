@@ -186,7 +186,7 @@ class Journey:
         with open(os.path.join(self.scratch, "ribemo.ini"), "wb") as f:
             f.write(settings.encode("ascii"))
 
-    def start(self):
+    def start(self, **extra_env):
         home = os.path.join(self.scratch, "home")
         runtime = os.path.join(self.scratch, "run")
         os.makedirs(home)
@@ -195,7 +195,7 @@ class Journey:
                if k not in ("QT_QPA_PLATFORM", "QT_IM_MODULE", "XMODIFIERS", "GTK_IM_MODULE", "WAYLAND_DISPLAY")}
         env.update(DISPLAY=self.display, QT_QPA_PLATFORM="xcb", HOME=home, XDG_RUNTIME_DIR=runtime,
                    QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-background-networking "
-                                              "--disable-component-update --no-first-run")
+                                              "--disable-component-update --no-first-run", **extra_env)
         log = open(os.path.join(self.scratch, "ribemo.log"), "wb")
         self.program = subprocess.Popen([os.path.join(self.scratch, "ribemo")], cwd=self.scratch, env=env,
                                         stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
