@@ -16,11 +16,9 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
-import threading
 import urllib.parse
 
-from journey import KEYWORD_BOX, Failure, Journey, RequestLog, start_xvfb, stop, stop_group, wait_for
+from journey import KEYWORD_BOX, Failure, run_case, stop, wait_for
 
 SKIPPED = 77
 YAHOO_BUTTON = (75, 60)
@@ -139,34 +137,14 @@ def main():
     if missing:
         print("input method case skipped, not installed:", *missing, "(bash build.sh test installs them)")
         return SKIPPED
-    scratch = tempfile.mkdtemp(prefix="ribemo-im-")
-    server = RequestLog()
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    xvfb = im = journey = None
-    try:
-        xvfb, display = start_xvfb()
-        im = InputMethod(scratch)
-        im.start(display)
-        journey = Journey(os.path.abspath(sys.argv[1]), scratch, display, server)
+
+    def body(journey, cleanups):
+        im = InputMethod(journey.scratch)
+        cleanups.append(im.stop)
+        im.start(journey.display)
         run(journey, im)
-    except Exception as error:  # noqa: BLE001 - every failure is reported with what was seen
-        if journey and journey.program:
-            journey.screenshot("failure.png")
-        print(f"input method case failed: {error}", file=sys.stderr)
-        print("requests seen:", *server.lines, sep="\n  ", file=sys.stderr)
-        print(f"scratch folder kept: {scratch}", file=sys.stderr)
-        return 1
-    finally:
-        if journey and journey.program:
-            stop_group(journey.program)
-        if im:
-            im.stop()
-        if xvfb:
-            stop(xvfb)
-        server.shutdown()
-    print("input method case passed:", *(line.decode() for line in server.lines), sep="\n  ")
-    shutil.rmtree(scratch, ignore_errors=True)
-    return 0
+
+    return run_case("input-method", os.path.abspath(sys.argv[1]), body)
 
 
 if __name__ == "__main__":

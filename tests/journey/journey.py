@@ -300,19 +300,26 @@ def main():
         if not shutil.which(tool):
             print(f"journey: {tool} is not installed (bash build.sh test installs it)", file=sys.stderr)
             return 1
-    scratch = tempfile.mkdtemp(prefix="ribemo-journey-")
+    return run_case("journey", build, lambda journey, cleanups: journey.run())
+
+
+def run_case(name, build, body):
+    """Runs body(journey, cleanups) with an X server, a loopback server and a scratch folder of its
+    own, then ends the program, whatever body added to cleanups, and the servers. A failure is told
+    with what was seen and the scratch folder is kept for a look."""
+    scratch = tempfile.mkdtemp(prefix=f"ribemo-{name}-")
     server = RequestLog()
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    xvfb = None
-    journey = None
+    xvfb = journey = None
+    cleanups = []
     try:
         xvfb, display = start_xvfb()
         journey = Journey(build, scratch, display, server)
-        journey.run()
+        body(journey, cleanups)
     except Exception as error:  # noqa: BLE001 - every failure is reported with what was seen
         if journey and journey.program:
             journey.screenshot("failure.png")
-        print(f"journey failed: {error}", file=sys.stderr)
+        print(f"{name} failed: {error}", file=sys.stderr)
         if journey:
             print("window with the keyboard:", journey.xdo("getwindowfocus", "getwindowname"), file=sys.stderr)
         print("requests seen:", *server.lines, sep="\n  ", file=sys.stderr)
@@ -321,10 +328,12 @@ def main():
     finally:
         if journey and journey.program:
             stop_group(journey.program)
+        for cleanup in reversed(cleanups):
+            cleanup()
         if xvfb:
             stop(xvfb)
         server.shutdown()
-    print("journey passed:", *(line.decode() for line in server.lines), sep="\n  ")
+    print(f"{name} passed:", *(line.decode() for line in server.lines), sep="\n  ")
     shutil.rmtree(scratch, ignore_errors=True)
     return 0
 
