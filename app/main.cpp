@@ -9,7 +9,7 @@
 #include "browser/engine_environment.h"
 #include "browser/web_engine_browser.h"
 #include "options/option_dlg.h"
-#include "search/about_box.h"
+#include "help/about_box.h"
 #include "watched/fav_auc_dlg.h"
 
 #include <QApplication>

@@ -12,7 +12,7 @@
 #include "widgets/tab_control.h"
 #include "browser/web_browser.h"
 #include "keywords/keyword_tree_view.h"
-#include "search/app_message_filter.h"
+#include "pane/app_message_filter.h"
 #include "watched/auction_list_view.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // of the subsystem they belong to (search/, keywords/, watched/, options/), so a reader opens a
 // folder and finds the whole of that subsystem.
 #include "app/program_services.h"
-#include "app/settings_record.h"
+#include "settings/settings_record.h"
 
 #include <QMainWindow>
 
@@ -61,7 +61,7 @@ public:
     void EndSession();
     bool sessionEnded() const { return sessionEnded_; }
 
-    // ---- Settings store (app/settings_store.cpp)
+    // ---- Settings store (settings/settings_store.cpp)
     void LoadSettings();
     void SaveSettings();
     // The user accepted changed settings (options dialog): a held-back settings file may now be
@@ -85,7 +85,7 @@ public:
     // The address of the template with its first "$KEY$" replaced by the keyword box's text.
     std::string ExpandKeyword(const std::string& addressTemplate) const;
 
-    // ---- Browser pane and navigation (search/navigation.cpp)
+    // ---- Browser pane and navigation (pane/navigation.cpp)
     void ToolButton1Click();
     void ToolButton2Click();
     void ToolButton7Click();
@@ -98,7 +98,7 @@ public:
     void CppWebBrowser1ProgressChange(int progress, int progressMax);
     void CppWebBrowser1DownloadComplete();
 
-    // ---- Outside launches, help and about box (search/launches.cpp)
+    // ---- Outside launches, help and about box (help/launches.cpp)
     void N12Click();
     void N13Click();
     void H2Click();
@@ -243,8 +243,8 @@ private:
     void setUpSearchInput();   // search/search_input.cpp
     void setUpKeywordTree();   // keywords/keyword_tree_editing.cpp
     void setUpWatchedList();   // watched/watched_list.cpp
-    void setUpBrowserKeys();   // search/browser_keys.cpp
-    void setUpDownloads();     // search/download_status.cpp
+    void setUpBrowserKeys();   // pane/browser_keys.cpp
+    void setUpDownloads();     // pane/download_status.cpp
     void OleInitialize() {}    // nothing to do on this platform; kept as the start-up step
     void OleUninitialize() {}  // likewise for the close sequence
 
@@ -255,13 +255,13 @@ private:
     bool sessionEnded_ = false;  // the session-end saves have run; the program is ending
     // ---- Subsystem state. Each block belongs to its folder; add members only inside your own.
     // search/:
-    class FindBar* findBar_ = nullptr;  // below the pane (search/find_bar.h)
-    void focusAddressBox();             // search/browser_keys.cpp
+    class FindBar* findBar_ = nullptr;  // below the pane (pane/find_bar.h)
+    void focusAddressBox();             // pane/browser_keys.cpp
     void openFindBar();
     void zoomIn();
     void zoomOut();
     void zoomReset();
-    QString CppWebBrowser1DownloadPath(const QString& suggestedFileName);  // search/download_status.cpp
+    QString CppWebBrowser1DownloadPath(const QString& suggestedFileName);  // pane/download_status.cpp
     void CppWebBrowser1DownloadProgress(const QString& path, qint64 received, qint64 total);
     void CppWebBrowser1DownloadFinished(const QString& path, bool saved, const QString& reason);
     // keywords/:

@@ -9,7 +9,7 @@
 #include "widgets/tab_control.h"
 #include "browser/web_browser.h"
 #include "keywords/keyword_tree_view.h"
-#include "search/find_bar.h"
+#include "pane/find_bar.h"
 #include "watched/auction_list_view.h"
 
 #include <QComboBox>

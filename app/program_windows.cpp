@@ -2,7 +2,7 @@
 
 #include "app/main_window.h"
 #include "options/option_dlg.h"
-#include "search/about_box.h"
+#include "help/about_box.h"
 #include "watched/fav_auc_dlg.h"
 
 #include <QApplication>

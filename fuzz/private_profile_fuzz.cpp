@@ -1,8 +1,8 @@
 // Arbitrary bytes as a settings file: every key is read and written back, and the result must read
 // back to the same values while every line that was there before stays byte for byte.
-#include "app/band_layout.h"
-#include "app/private_profile.h"
-#include "app/settings_values.h"
+#include "settings/band_layout.h"
+#include "settings/private_profile.h"
+#include "settings/settings_values.h"
 
 #include <climits>
 #include <cstdint>

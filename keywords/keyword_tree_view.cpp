@@ -22,7 +22,9 @@ namespace {
 constexpr int kPictureRole = Qt::UserRole + 1;
 const QString kDragFormat = QStringLiteral("application/x-ribemo-keyword-node");
 
-// A line end or NUL inside a node text would split the node when the file is read back.
+// A line end or NUL inside a node text would split the node when the file is read back. Unlike the
+// boxes' rule (text/single_line.h), CR LF becomes two blanks here: the text and its bytes are
+// cleaned apart and must stay in step, and the bytes can only be cleaned byte for byte.
 QString singleLine(QString text)
 {
     for (QChar& c : text) {

@@ -1,7 +1,7 @@
 #include "options/option_dlg.h"
 
 #include "app/main_window.h"
-#include "app/settings_reset.h"
+#include "settings/settings_reset.h"
 #include "text/single_line.h"
 #include "text/sjis_text.h"
 #include "ui_option_dlg.h"

@@ -5,11 +5,11 @@
 #include "widgets/launcher.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "app/settings_values.h"
+#include "settings/settings_values.h"
 #include "browser/web_browser.h"
 #include "options/option_dlg.h"
 #include "options/option_values.h"
-#include "search/about_box.h"
+#include "help/about_box.h"
 
 #include <QApplication>
 #include <QDir>

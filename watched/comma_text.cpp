@@ -1,5 +1,7 @@
 #include "watched/comma_text.h"
 
+#include "text/code_page_932.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -8,9 +10,6 @@ namespace {
 constexpr bool isBlank(unsigned char c) { return c >= 0x01 && c <= 0x20; }
 constexpr bool endsUnquotedField(unsigned char c) { return c <= 0x20 || c == ','; }
 constexpr bool needsQuoting(unsigned char c) { return c <= 0x20 || c == '"' || c == ','; }
-
-constexpr bool isSjisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9f) || (c >= 0xe0 && c <= 0xfc); }
-constexpr bool isSjisTrailByte(unsigned char c) { return (c >= 0x40 && c <= 0x7e) || (c >= 0x80 && c <= 0xfc); }
 
 // The reader scans byte by byte, yet it never splits a double-byte character nor swallows a
 // separator after a stray lead byte: no byte that ends a field or opens or closes a quote can be

@@ -1,6 +1,6 @@
 // A whole settings round as the program runs it: the file read at start, saved at close.
-#include "app/private_profile.h"
-#include "app/settings_values.h"
+#include "settings/private_profile.h"
+#include "settings/settings_values.h"
 
 #include <benchmark/benchmark.h>
 

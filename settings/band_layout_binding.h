@@ -1,7 +1,7 @@
 #pragma once
 // The band container's layout as the settings file sees it: taken from CoolBar1 and put back on
 // it. How a saved layout is restored is decided in app/band_layout.h; this only moves the value.
-#include "app/band_layout.h"
+#include "settings/band_layout.h"
 
 class CoolBar;
 

@@ -3,7 +3,7 @@
 // and the tree use none of these keys, so every key here is free.
 #include "app/main_window.h"
 #include "browser/web_browser.h"
-#include "search/find_bar.h"
+#include "pane/find_bar.h"
 
 #include <QAction>
 #include <QComboBox>

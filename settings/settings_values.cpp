@@ -1,8 +1,8 @@
-#include "app/settings_values.h"
+#include "settings/settings_values.h"
 
 #include "files/errors.h"
 #include "files/file_io.h"
-#include "app/private_profile.h"
+#include "settings/private_profile.h"
 
 namespace {
 

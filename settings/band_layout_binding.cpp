@@ -1,4 +1,4 @@
-#include "app/band_layout_binding.h"
+#include "settings/band_layout_binding.h"
 
 #include "widgets/cool_bar.h"
 

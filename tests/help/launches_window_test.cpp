@@ -1,4 +1,4 @@
-#include "search/about_box.h"
+#include "help/about_box.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
 

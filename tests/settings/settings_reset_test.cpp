@@ -1,4 +1,4 @@
-#include "app/settings_reset.h"
+#include "settings/settings_reset.h"
 #include "widgets/tab_control.h"
 #include "options/option_dlg.h"
 #include "tests/support/form_fixture.h"

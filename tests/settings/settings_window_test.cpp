@@ -1,6 +1,6 @@
 #include "widgets/cool_bar.h"
-#include "app/private_profile.h"
-#include "app/settings_values.h"
+#include "settings/private_profile.h"
+#include "settings/settings_values.h"
 #include "text/sjis_text.h"
 #include "widgets/tab_control.h"
 #include "tests/support/form_fixture.h"

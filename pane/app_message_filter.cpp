@@ -1,4 +1,4 @@
-#include "search/app_message_filter.h"
+#include "pane/app_message_filter.h"
 
 #include "browser/web_browser.h"
 

@@ -1,6 +1,6 @@
-#include "app/band_layout.h"
+#include "settings/band_layout.h"
 
-#include "app/private_profile.h"
+#include "settings/private_profile.h"
 
 #include <gtest/gtest.h>
 

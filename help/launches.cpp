@@ -3,7 +3,7 @@
 #include "widgets/launcher.h"
 #include "app/main_window.h"
 #include "browser/web_browser.h"
-#include "search/about_box.h"
+#include "help/about_box.h"
 
 #include <QFile>
 

@@ -1,4 +1,6 @@
-#include "app/private_profile.h"
+#include "settings/private_profile.h"
+
+#include "text/code_page_932.h"
 
 #include <cstdint>
 #include <optional>
@@ -35,12 +37,6 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b)
     return true;
 }
 
-bool isSjisLeadByte(char c)
-{
-    const auto b = static_cast<unsigned char>(c);
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
 // The longest prefix of at most max bytes that does not end between the two bytes of a
 // double-byte character; a dangling lead byte would turn the last character into garbage.
 std::string_view cutAtCharBoundary(std::string_view s, std::size_t max)
@@ -49,7 +45,7 @@ std::string_view cutAtCharBoundary(std::string_view s, std::size_t max)
         return s;
     std::size_t end = 0;
     while (end < max) {
-        const std::size_t step = isSjisLeadByte(s[end]) ? 2 : 1;
+        const std::size_t step = isSjisLeadByte(static_cast<unsigned char>(s[end])) ? 2 : 1;
         if (end + step > max)
             break;
         end += step;

@@ -1,4 +1,4 @@
-#include "app/settings_reset.h"
+#include "settings/settings_reset.h"
 
 #include "files/companion_paths.h"
 #include "widgets/dialogs.h"

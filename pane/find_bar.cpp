@@ -1,4 +1,4 @@
-#include "search/find_bar.h"
+#include "pane/find_bar.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

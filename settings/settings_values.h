@@ -1,7 +1,7 @@
 #pragma once
 // Every value the settings file carries, as one plain struct, with the rules that read it from and
 // write it to the file. Members are named after their keys; strings are Shift-JIS bytes.
-#include "app/band_layout.h"
+#include "settings/band_layout.h"
 
 #include <array>
 #include <cstddef>
