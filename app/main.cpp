@@ -1,16 +1,16 @@
 // Program entry: the application with its title, the four windows, the message loop.
-#include "files/companion_paths.h"
-#include "widgets/dialogs.h"
-#include "widgets/error_box.h"
-#include "widgets/launcher.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/session_end.h"
 #include "browser/engine_environment.h"
 #include "browser/web_engine_browser.h"
-#include "options/option_dlg.h"
+#include "files/companion_paths.h"
 #include "help/about_box.h"
+#include "options/option_dlg.h"
 #include "watched/fav_auc_dlg.h"
+#include "widgets/dialogs.h"
+#include "widgets/error_box.h"
+#include "widgets/launcher.h"
 
 #include <QApplication>
 #include <QFile>

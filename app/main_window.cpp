@@ -2,27 +2,27 @@
 // layout and the close sequence.
 #include "app/main_window.h"
 
-#include "widgets/animate.h"
-#include "widgets/dialogs.h"
+#include "browser/web_browser.h"
 #include "files/companion_paths.h"
-#include "widgets/cool_bar.h"
+#include "keywords/keyword_tree_view.h"
+#include "pane/app_message_filter.h"
 #include "text/sjis_text.h"
+#include "watched/auction_list_view.h"
+#include "widgets/animate.h"
+#include "widgets/cool_bar.h"
+#include "widgets/dialogs.h"
 #include "widgets/splitter_pane.h"
 #include "widgets/status_bar.h"
 #include "widgets/tab_control.h"
-#include "browser/web_browser.h"
-#include "keywords/keyword_tree_view.h"
-#include "pane/app_message_filter.h"
-#include "watched/auction_list_view.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
-#include <QProgressBar>
-#include <QSplitter>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -159,8 +159,9 @@ void TForm1::connectHandlers()
     connect(CppWebBrowser1, &TCppWebBrowser::BeforeNavigate2, this,
             [this](const QString& url) { guarded([&] { CppWebBrowser1BeforeNavigate2(url); }); });
     connectHandler(CppWebBrowser1, &TCppWebBrowser::DownloadBegin, &TForm1::CppWebBrowser1DownloadBegin);
-    connect(CppWebBrowser1, &TCppWebBrowser::ProgressChange, this,
-            [this](int progress, int progressMax) { guarded([&] { CppWebBrowser1ProgressChange(progress, progressMax); }); });
+    connect(CppWebBrowser1, &TCppWebBrowser::ProgressChange, this, [this](int progress, int progressMax) {
+        guarded([&] { CppWebBrowser1ProgressChange(progress, progressMax); });
+    });
     connectHandler(CppWebBrowser1, &TCppWebBrowser::DownloadComplete, &TForm1::CppWebBrowser1DownloadComplete);
 
     connectHandler(N12, &QAction::triggered, &TForm1::N12Click);
@@ -193,10 +194,9 @@ void TForm1::connectHandlers()
 
     connectHandler(A1, &QAction::triggered, &TForm1::A1Click);
     connectHandler(Button3, &QPushButton::clicked, &TForm1::A1Click);
-    void (TForm1::*openHandlers[10])() = {&TForm1::Fauc1Click, &TForm1::Fauc2Click, &TForm1::Fauc3Click,
-                                          &TForm1::Fauc4Click, &TForm1::Fauc5Click, &TForm1::Fauc6Click,
-                                          &TForm1::Fauc7Click, &TForm1::Fauc8Click, &TForm1::Fauc9Click,
-                                          &TForm1::Fauc10Click};
+    void (TForm1::*openHandlers[10])() = {
+        &TForm1::Fauc1Click, &TForm1::Fauc2Click, &TForm1::Fauc3Click, &TForm1::Fauc4Click, &TForm1::Fauc5Click,
+        &TForm1::Fauc6Click, &TForm1::Fauc7Click, &TForm1::Fauc8Click, &TForm1::Fauc9Click, &TForm1::Fauc10Click};
     for (size_t n = 0; n < 10; ++n)
         connectHandler(Fauc[n], &QAction::triggered, openHandlers[n]);
     connectHandler(FavAucList, &QTableWidget::itemDoubleClicked, &TForm1::FavAucListDblClick);
@@ -207,10 +207,7 @@ void TForm1::connectHandlers()
     // Enter in the two boxes: their key handlers are called from the key filter of search/.
 }
 
-std::string TForm1::keywordText() const
-{
-    return bytesOfShownText(ComboBox1->currentText(), keywordBytes_);
-}
+std::string TForm1::keywordText() const { return bytesOfShownText(ComboBox1->currentText(), keywordBytes_); }
 
 void TForm1::setKeywordText(const std::string& keyword)
 {

@@ -267,7 +267,7 @@ private:
     // keywords/:
     void showKeywordTab(int tab);  // keywords/keyword_tabs.cpp
     void showFreshKeywordTree();
-    void keywordTreeChanged();     // keywords/keyword_tree_editing.cpp
+    void keywordTreeChanged();  // keywords/keyword_tree_editing.cpp
     // Set while the file of tab CurrentKeyTab holds more than the tree on show (it could not be
     // read, or only in part) and the user has not changed the tree since: saves leave it alone.
     bool keywordFileHeldBack_ = false;
@@ -287,7 +287,7 @@ private:
     // The file could not be read whole at start (the user was told) and the user has not changed
     // the settings since: the close leaves it alone.
     bool settingsHeldBack_ = false;
-    bool viewMarksApplied_ = false;    // the first activation has put the View marks on the bars
+    bool viewMarksApplied_ = false;  // the first activation has put the View marks on the bars
 
     // The bytes last put into the keyword box, so a keyword that is not valid Shift-JIS (read
     // from a file and never edited) is searched and registered with its own bytes.

@@ -1,16 +1,16 @@
 // The main window's fixed layout: menus, the six bands, the panes and the status bar.
-#include "widgets/animate.h"
 #include "app/application_title.h"
-#include "widgets/cool_bar.h"
 #include "app/main_window.h"
-#include "widgets/picture_lists.h"
-#include "text/sjis_text.h"
-#include "widgets/status_bar.h"
-#include "widgets/tab_control.h"
 #include "browser/web_browser.h"
 #include "keywords/keyword_tree_view.h"
 #include "pane/find_bar.h"
+#include "text/sjis_text.h"
 #include "watched/auction_list_view.h"
+#include "widgets/animate.h"
+#include "widgets/cool_bar.h"
+#include "widgets/picture_lists.h"
+#include "widgets/status_bar.h"
+#include "widgets/tab_control.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -117,8 +117,10 @@ void TForm1::buildMenus()
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
     F1 = named(bar->addMenu(QStringLiteral("ファイル(&F)")), "F1");
-    N12 = addItem(F1, "N12", QStringLiteral("Ribemo をもう１つ起動(&N)"), QStringLiteral("Ribemoを別にもう１つ起動します"));
-    N13 = addItem(F1, "N13", QStringLiteral("標準のWebブラウザで表示(&I)"), QStringLiteral("現在のURLをＩＥを起動して表示します"));
+    N12 = addItem(F1, "N12", QStringLiteral("Ribemo をもう１つ起動(&N)"),
+                  QStringLiteral("Ribemoを別にもう１つ起動します"));
+    N13 = addItem(F1, "N13", QStringLiteral("標準のWebブラウザで表示(&I)"),
+                  QStringLiteral("現在のURLをＩＥを起動して表示します"));
     N14 = addSeparator(F1, "N14");
     X1 = addItem(F1, "X1", QStringLiteral("終了(&X)"), QStringLiteral("Ribemoを終了します"));
 
@@ -146,7 +148,8 @@ void TForm1::buildMenus()
     N24 = addItem(T1, "N24", QStringLiteral("キーワードツリーのバックアップ"));
     N25 = addItem(T1, "N25", QStringLiteral("キーワードツリーのレストア"));
     N23 = addSeparator(T1, "N23");
-    N5 = addItem(T1, "N5", QStringLiteral("オプション設定(&O)..."), QStringLiteral("オプション設定ダイアログを表示します"));
+    N5 = addItem(T1, "N5", QStringLiteral("オプション設定(&O)..."),
+                 QStringLiteral("オプション設定ダイアログを表示します"));
 
     H1 = named(bar->addMenu(QStringLiteral("ヘルプ(&H)")), "H1");
     H2 = addItem(H1, "H2", QStringLiteral("取扱説明の表示(&C)"));
@@ -194,8 +197,8 @@ void TForm1::buildBands()
     ToolBar6 = makeToolBar("ToolBar6");
     for (int k = 0; k < 6; ++k) {
         const QByteArray name = QByteArray("ToolButton") + QByteArray::number(8 + k);
-        QToolButton* button = makeToolButton(ToolBar6, name.constData(), QString(), ImageList3.at(k),
-                                              Qt::ToolButtonIconOnly);
+        QToolButton* button =
+            makeToolButton(ToolBar6, name.constData(), QString(), ImageList3.at(k), Qt::ToolButtonIconOnly);
         button->setFixedWidth(23);
         button->setToolTip(QStringLiteral("サイト #%1").arg(k + 1));
         SiteButtons[static_cast<size_t>(k)] = button;
@@ -207,14 +210,19 @@ void TForm1::buildBands()
     ToolBar5->addWidget(Animate1);
 
     ToolBar2 = makeToolBar("ToolBar2");
-    ToolButton1 = makeToolButton(ToolBar2, "ToolButton1", QStringLiteral("戻る"), ImageList1.at(0), Qt::ToolButtonTextBesideIcon);
+    ToolButton1 =
+        makeToolButton(ToolBar2, "ToolButton1", QStringLiteral("戻る"), ImageList1.at(0), Qt::ToolButtonTextBesideIcon);
     ToolButton1->setToolTip(QStringLiteral("前のドキュメントに戻る"));
-    ToolButton2 = makeToolButton(ToolBar2, "ToolButton2", QStringLiteral("進む"), ImageList1.at(1), Qt::ToolButtonTextBesideIcon);
+    ToolButton2 =
+        makeToolButton(ToolBar2, "ToolButton2", QStringLiteral("進む"), ImageList1.at(1), Qt::ToolButtonTextBesideIcon);
     ToolButton2->setToolTip(QStringLiteral("次のドキュメントに進む"));
-    ToolButton7 = makeToolButton(ToolBar2, "ToolButton7", QStringLiteral("中止"), ImageList1.at(4), Qt::ToolButtonTextBesideIcon);
-    ToolButton3 = makeToolButton(ToolBar2, "ToolButton3", QStringLiteral("更新"), ImageList1.at(2), Qt::ToolButtonTextBesideIcon);
+    ToolButton7 =
+        makeToolButton(ToolBar2, "ToolButton7", QStringLiteral("中止"), ImageList1.at(4), Qt::ToolButtonTextBesideIcon);
+    ToolButton3 =
+        makeToolButton(ToolBar2, "ToolButton3", QStringLiteral("更新"), ImageList1.at(2), Qt::ToolButtonTextBesideIcon);
     ToolButton3->setToolTip(QStringLiteral("現在表示されているページを再読込"));
-    ToolButton4 = makeToolButton(ToolBar2, "ToolButton4", QStringLiteral("ホーム"), ImageList1.at(3), Qt::ToolButtonTextBesideIcon);
+    ToolButton4 = makeToolButton(ToolBar2, "ToolButton4", QStringLiteral("ホーム"), ImageList1.at(3),
+                                 Qt::ToolButtonTextBesideIcon);
     ToolButton4->setToolTip(QStringLiteral("普段使っているＩＥのホームへ移動"));
 
     ToolBar4 = makeToolBar("ToolBar4");

@@ -1,8 +1,8 @@
 #include "app/program_windows.h"
 
 #include "app/main_window.h"
-#include "options/option_dlg.h"
 #include "help/about_box.h"
+#include "options/option_dlg.h"
 #include "watched/fav_auc_dlg.h"
 
 #include <QApplication>

@@ -10,8 +10,8 @@
 #include <QSocketNotifier>
 
 #include <array>
-#include <csignal>
 #include <cerrno>
+#include <csignal>
 #include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>

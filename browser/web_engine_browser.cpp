@@ -6,9 +6,9 @@
 #include "browser/pane_page.h"
 
 #include <QDir>
-#include <QWebEngineFindTextResult>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <QWebEngineFindTextResult>
 #include <QWebEngineHistory>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -21,7 +21,7 @@ namespace {
 
 // The zoom steps of the usual desktop browsers, so the keys feel the same here.
 constexpr std::array<double, 15> kZoomFactors = {0.25, 0.33, 0.5, 0.67, 0.75, 0.8, 0.9, 1.0,
-                                                 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
+                                                 1.1,  1.25, 1.5, 1.75, 2.0,  2.5, 3.0};
 
 }  // namespace
 
@@ -66,10 +66,7 @@ void WebEngineBrowser::onUrlChanged(const QUrl& url)
     emit DownloadComplete();
 }
 
-void WebEngineBrowser::Navigate(const QString& address)
-{
-    page_->load(paneAddressToUrl(address));
-}
+void WebEngineBrowser::Navigate(const QString& address) { page_->load(paneAddressToUrl(address)); }
 
 void WebEngineBrowser::GoBack() { page_->triggerAction(QWebEnginePage::Back); }
 void WebEngineBrowser::GoForward() { page_->triggerAction(QWebEnginePage::Forward); }
@@ -100,11 +97,10 @@ void WebEngineBrowser::Zoom(int steps)
     }
     // From the step nearest the present factor, which a page may have set between two steps.
     const double now = page_->zoomFactor();
-    const auto nearest = std::min_element(kZoomFactors.begin(), kZoomFactors.end(), [now](double a, double b) {
-        return std::abs(a - now) < std::abs(b - now);
-    });
-    const auto index = std::clamp<std::ptrdiff_t>(nearest - kZoomFactors.begin() + steps, 0,
-                                                   std::ssize(kZoomFactors) - 1);
+    const auto nearest = std::min_element(kZoomFactors.begin(), kZoomFactors.end(),
+                                          [now](double a, double b) { return std::abs(a - now) < std::abs(b - now); });
+    const auto index =
+        std::clamp<std::ptrdiff_t>(nearest - kZoomFactors.begin() + steps, 0, std::ssize(kZoomFactors) - 1);
     page_->setZoomFactor(kZoomFactors[static_cast<size_t>(index)]);
 }
 

@@ -101,7 +101,7 @@ void checkConversion(const std::string& source, uint32_t capacity)
         return;
     }
     require(status == CONV_TARGET_FULL);
-    require(!(allConverted && walk.endsBad));  // an invalid sequence fails as such, even without room
+    require(!(allConverted && walk.endsBad));                    // an invalid sequence fails as such, even without room
     const size_t next = allConverted ? 1 : walk.lengths[whole];  // the terminator or the next character
     require(written + next > capacity);
 }

@@ -1,11 +1,11 @@
 #include "help/about_box.h"
 
-#include "widgets/launcher.h"
 #include "app/main_window.h"
-#include "widgets/picture_lists.h"
 #include "settings/settings_values.h"
 #include "text/sjis_text.h"
 #include "ui_about_box.h"
+#include "widgets/launcher.h"
+#include "widgets/picture_lists.h"
 
 #include <QMouseEvent>
 

@@ -1,9 +1,9 @@
 // Outside launches, help and the about box: the small commands of the File and Help menus.
-#include "files/companion_paths.h"
-#include "widgets/launcher.h"
 #include "app/main_window.h"
 #include "browser/web_browser.h"
+#include "files/companion_paths.h"
 #include "help/about_box.h"
+#include "widgets/launcher.h"
 
 #include <QFile>
 

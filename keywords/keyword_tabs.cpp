@@ -1,16 +1,16 @@
 // The keyword tabs and their files: the first tab's tree at start, the save of the tree on show
 // at a tab switch, a backup and close, and the backup and restore of all three files.
+#include "app/main_window.h"
 #include "files/companion_paths.h"
 #include "files/errors.h"
 #include "files/file_content.h"
 #include "files/file_io.h"
-#include "app/main_window.h"
-#include "text/sjis_text.h"
-#include "widgets/dialogs.h"
-#include "widgets/tab_control.h"
 #include "keywords/keyword_tree_file.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
+#include "text/sjis_text.h"
+#include "widgets/dialogs.h"
+#include "widgets/tab_control.h"
 
 namespace {
 constexpr int kKeywordTabCount = 3;
@@ -42,10 +42,7 @@ void TForm1::LoadFirstKeywordTab()
     }
 }
 
-void TForm1::showFreshKeywordTree()
-{
-    showForest(*TreeView1, {{0, toSjis(QStringLiteral("検索キーワード"))}});
-}
+void TForm1::showFreshKeywordTree() { showForest(*TreeView1, {{0, toSjis(QStringLiteral("検索キーワード"))}}); }
 
 void TForm1::showKeywordTab(int tab)
 {

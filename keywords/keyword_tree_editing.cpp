@@ -1,11 +1,11 @@
 // Editing the keyword tree on show: selection by mouse press, the context menu's commands, the
 // double-click search, in-place editing and moving nodes by drag and drop. Nothing here writes a
 // file; the tree is stored at the next tab switch, backup or close.
-#include "widgets/dialogs.h"
 #include "app/main_window.h"
-#include "text/sjis_text.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
+#include "text/sjis_text.h"
+#include "widgets/dialogs.h"
 
 #include <QMessageBox>
 

@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QCollator>
-#include <QDrag>
 #include <QContextMenuEvent>
+#include <QDrag>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -286,8 +286,8 @@ void KeywordTreeView::keyPressEvent(QKeyEvent* event)
 {
     // The keyboard's two ways to the context menu: the Menu key, and Shift+F10 for keyboards
     // without one.
-    const bool menuKey = event->key() == Qt::Key_Menu ||
-                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    const bool menuKey =
+        event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
     if (!menuKey) {
         QTreeWidget::keyPressEvent(event);
         return;

@@ -1,8 +1,7 @@
 #include "keywords/tree_view_forest.h"
 
-#include "widgets/suspended_drawing.h"
-
 #include "keywords/keyword_tree_view.h"
+#include "widgets/suspended_drawing.h"
 
 #include <utility>
 #include <vector>

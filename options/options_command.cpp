@@ -28,8 +28,8 @@ namespace {
 QAction* siteButtonItem(const QToolBar& bar, const QToolButton* button)
 {
     const QList<QAction*> items = bar.actions();
-    const auto found = std::find_if(items.begin(), items.end(),
-                                    [&](QAction* item) { return bar.widgetForAction(item) == button; });
+    const auto found =
+        std::find_if(items.begin(), items.end(), [&](QAction* item) { return bar.widgetForAction(item) == button; });
     return found == items.end() ? nullptr : *found;
 }
 
@@ -38,4 +38,7 @@ QAction* siteButtonItem(const QToolBar& bar, const QToolButton* button)
 // The item, not the widget, is asked: a button of a window not yet shown reports itself hidden.
 bool TForm1::siteButtonShown(size_t k) const { return siteButtonItem(*ToolBar6, SiteButtons.at(k))->isVisible(); }
 
-void TForm1::setSiteButtonShown(size_t k, bool shown) { siteButtonItem(*ToolBar6, SiteButtons.at(k))->setVisible(shown); }
+void TForm1::setSiteButtonShown(size_t k, bool shown)
+{
+    siteButtonItem(*ToolBar6, SiteButtons.at(k))->setVisible(shown);
+}

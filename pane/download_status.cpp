@@ -35,7 +35,8 @@ QString TForm1::CppWebBrowser1DownloadPath(const QString& suggestedFileName)
     // A fresh account has no download folder yet; browsers make it rather than start elsewhere.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     QDir().mkpath(folder);
-    return dialogs().askSaveFileName(this, QStringLiteral("名前を付けて保存"), QDir(folder).filePath(suggestedFileName));
+    return dialogs().askSaveFileName(this, QStringLiteral("名前を付けて保存"),
+                                     QDir(folder).filePath(suggestedFileName));
 }
 
 void TForm1::CppWebBrowser1DownloadProgress(const QString& path, qint64 received, qint64 total)

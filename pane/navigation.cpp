@@ -1,11 +1,11 @@
 // The browser pane's own controls and what the pane is doing: the navigation buttons, the address
 // bar with its history, and the status bar, progress bar and busy animation driven by the pane's
 // events.
-#include "widgets/animate.h"
 #include "app/main_window.h"
-#include "widgets/status_bar.h"
 #include "browser/web_browser.h"
 #include "search/dropdown_history.h"
+#include "widgets/animate.h"
+#include "widgets/status_bar.h"
 
 #include <QComboBox>
 #include <QProgressBar>

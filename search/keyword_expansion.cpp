@@ -186,7 +186,8 @@ struct Placeholder {
 Placeholder firstPlaceholder(std::string_view addressTemplate)
 {
     constexpr std::string_view stem = "$KEY";
-    for (size_t at = addressTemplate.find(stem); at != std::string_view::npos; at = addressTemplate.find(stem, at + 1)) {
+    for (size_t at = addressTemplate.find(stem); at != std::string_view::npos;
+         at = addressTemplate.find(stem, at + 1)) {
         const std::string_view rest = addressTemplate.substr(at + stem.size());
         if (rest.starts_with('$'))
             return {at, stem.size() + 1, KeywordForm::EucJp};

@@ -2,10 +2,10 @@
 // change of result tab), the Yahoo!オークション / BIDDERS buttons, the six user site buttons and
 // the keyword tree popup's two site searches. Every address is built from the keyword box.
 #include "app/main_window.h"
-#include "widgets/tab_control.h"
 #include "keywords/keyword_tree_view.h"
 #include "search/dropdown_history.h"
 #include "search/keyword_expansion.h"
+#include "widgets/tab_control.h"
 
 #include <QComboBox>
 

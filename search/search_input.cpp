@@ -41,22 +41,22 @@ protected:
             return false;
         }
         switch (event->type()) {
-        case QEvent::InputMethod:
-            composing_ = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
-            break;
-        case QEvent::FocusOut:
-            // Leaving the box ends any composition the input method had under way.
-            composing_ = false;
-            break;
-        case QEvent::KeyPress:
-            // While the input method composes, keys are its own: the Enter that confirms the
-            // characters is not a search. An input method normally consumes such keys; this holds
-            // for one that passes them on as well.
-            if (!composing_)
-                keyDown_(static_cast<QKeyEvent*>(event)->key());
-            break;
-        default:
-            break;
+            case QEvent::InputMethod:
+                composing_ = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
+                break;
+            case QEvent::FocusOut:
+                // Leaving the box ends any composition the input method had under way.
+                composing_ = false;
+                break;
+            case QEvent::KeyPress:
+                // While the input method composes, keys are its own: the Enter that confirms the
+                // characters is not a search. An input method normally consumes such keys; this holds
+                // for one that passes them on as well.
+                if (!composing_)
+                    keyDown_(static_cast<QKeyEvent*>(event)->key());
+                break;
+            default:
+                break;
         }
         return false;
     }

@@ -8,10 +8,7 @@
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view trimBlanks(std::string_view s)
 {
@@ -22,10 +19,7 @@ std::string_view trimBlanks(std::string_view s)
     return s;
 }
 
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b)
 {
@@ -158,10 +152,7 @@ std::string_view PrivateProfile::Line::name() const
     return std::string_view(text).substr(nameBegin, nameEnd - nameBegin);
 }
 
-std::string_view PrivateProfile::Line::rawValue() const
-{
-    return std::string_view(text).substr(valueBegin);
-}
+std::string_view PrivateProfile::Line::rawValue() const { return std::string_view(text).substr(valueBegin); }
 
 PrivateProfile::Line PrivateProfile::makeLine(std::string text, LineEnd end)
 {
@@ -239,10 +230,17 @@ std::string PrivateProfile::toBytes() const
     for (const Line& line : lines_) {
         bytes += line.text;
         switch (line.end) {
-        case LineEnd::None: break;
-        case LineEnd::CrLf: bytes += "\r\n"; break;
-        case LineEnd::Lf: bytes += '\n'; break;
-        case LineEnd::Cr: bytes += '\r'; break;
+            case LineEnd::None:
+                break;
+            case LineEnd::CrLf:
+                bytes += "\r\n";
+                break;
+            case LineEnd::Lf:
+                bytes += '\n';
+                break;
+            case LineEnd::Cr:
+                bytes += '\r';
+                break;
         }
     }
     return bytes;
@@ -275,8 +273,7 @@ PrivateProfile::Location PrivateProfile::locate(std::string_view section, std::s
     return found;
 }
 
-std::string PrivateProfile::readString(std::string_view section, std::string_view key,
-                                       std::string_view def) const
+std::string PrivateProfile::readString(std::string_view section, std::string_view key, std::string_view def) const
 {
     const Location at = locate(section, key);
     if (at.entry == Location::npos)
@@ -302,8 +299,7 @@ void PrivateProfile::insertLine(std::size_t position, std::string text)
     // Only the last line can lack a line end; a line placed after it needs one there.
     if (position > 0 && lines_[position - 1].end == LineEnd::None)
         lines_[position - 1].end = LineEnd::CrLf;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position),
-                  makeLine(std::move(text), LineEnd::CrLf));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position), makeLine(std::move(text), LineEnd::CrLf));
 }
 
 void PrivateProfile::writeString(std::string_view section, std::string_view key, std::string_view value)

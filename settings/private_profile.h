@@ -58,7 +58,7 @@ private:
         std::string text;
         LineEnd end = LineEnd::CrLf;
         LineKind kind = LineKind::Other;
-        std::size_t nameBegin = 0;   // section name or key, blanks dropped
+        std::size_t nameBegin = 0;  // section name or key, blanks dropped
         std::size_t nameEnd = 0;
         std::size_t valueBegin = 0;  // entries: first byte after "=" and the blanks after it
 

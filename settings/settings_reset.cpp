@@ -1,8 +1,8 @@
 #include "settings/settings_reset.h"
 
 #include "files/companion_paths.h"
-#include "widgets/dialogs.h"
 #include "files/file_io.h"
+#include "widgets/dialogs.h"
 
 namespace {
 const QString kCaption = QStringLiteral("設定の初期化");
@@ -10,8 +10,9 @@ const QString kCaption = QStringLiteral("設定の初期化");
 
 bool runSettingsReset(Dialogs& dialogs, QWidget* owner, const std::string& executablePath)
 {
-    const QString question = QStringLiteral("プログラムを再起動したときに、設定がすべて初期化されます。\n"
-                                            "よろしいですか？　（検索キーワードは削除されません）");
+    const QString question = QStringLiteral(
+        "プログラムを再起動したときに、設定がすべて初期化されます。\n"
+        "よろしいですか？　（検索キーワードは削除されません）");
     if (dialogs.ask(owner, QMessageBox::NoIcon, kCaption, question, QMessageBox::Yes | QMessageBox::No,
                     QMessageBox::Yes) != QMessageBox::Yes)
         return false;

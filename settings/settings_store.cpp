@@ -1,15 +1,15 @@
 // Settings load and save: the settings file's values put on the window's controls and the settings
 // record as the first step of start-up, and taken from them again as the first step of the close.
-#include "settings/band_layout_binding.h"
+#include "app/main_window.h"
 #include "files/companion_paths.h"
-#include "widgets/cool_bar.h"
 #include "files/errors.h"
 #include "files/file_content.h"
 #include "files/file_io.h"
-#include "app/main_window.h"
+#include "settings/band_layout_binding.h"
 #include "settings/private_profile.h"
 #include "settings/settings_values.h"
 #include "text/sjis_text.h"
+#include "widgets/cool_bar.h"
 #include "widgets/tab_control.h"
 
 #include <QAction>

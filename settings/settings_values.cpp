@@ -21,10 +21,7 @@ std::string siteKey(std::size_t index, std::string_view what)
     return "Site" + std::to_string(index + 1) + std::string(what);
 }
 
-std::string tabKey(std::size_t index)
-{
-    return "KEY#" + std::to_string(index + 1);
-}
+std::string tabKey(std::size_t index) { return "KEY#" + std::to_string(index + 1); }
 
 void readForm(const PrivateProfile& p, SettingsValues& v)
 {

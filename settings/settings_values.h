@@ -10,7 +10,7 @@
 
 class PrivateProfile;
 
-inline constexpr std::size_t kSiteCount = 6;    // user site buttons ToolButton8..ToolButton13
+inline constexpr std::size_t kSiteCount = 6;  // user site buttons ToolButton8..ToolButton13
 inline constexpr std::size_t kKeywordTabCount = 3;
 
 namespace settings_defaults {

@@ -1,6 +1,7 @@
 #pragma once
 // The one place where the program's Shift-JIS (code page 932) bytes meet Qt's Unicode text.
 #include <QString>
+
 #include <string>
 #include <string_view>
 

@@ -1,15 +1,15 @@
 // Draws the options dialog (each of its four pages) and the about box into PNG files for the
 // documentation: dialog_screenshots [folder], default "docs". The dialogs are filled as on a first
 // start; nothing is written beside the program.
-#include "widgets/dialogs.h"
-#include "widgets/launcher.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "settings/settings_values.h"
 #include "browser/web_browser.h"
+#include "help/about_box.h"
 #include "options/option_dlg.h"
 #include "options/option_values.h"
-#include "help/about_box.h"
+#include "settings/settings_values.h"
+#include "widgets/dialogs.h"
+#include "widgets/launcher.h"
 
 #include <QApplication>
 #include <QDir>

@@ -15,8 +15,7 @@ public:
         : QTableWidgetItem(fromSjis(title), QTableWidgetItem::UserType),
           title_(std::move(title)),
           rest_(std::move(rest))
-    {
-    }
+    {}
 
     std::string titleBytes() const { return edited_ ? toSjis(text()) : title_; }
     const WatchedEntry& rest() const { return rest_; }

@@ -1,8 +1,8 @@
 #include "watched/fav_auc_dlg.h"
 
 #include "app/main_window.h"
-#include "watched/auction_list_view.h"
 #include "ui_fav_auc_dlg.h"
+#include "watched/auction_list_view.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,7 +1,6 @@
 // Opening the organize dialog from the main window: it edits a copy, and only OK puts the copy
 // back into the strip's list. The file is written at close, as for every other change.
 #include "app/main_window.h"
-
 #include "watched/auction_list_view.h"
 #include "watched/fav_auc_dlg.h"
 #include "widgets/open_edits.h"

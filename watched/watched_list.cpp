@@ -1,14 +1,13 @@
 // The watched-auction list in the main window's strip: its file, adding the current page, the ten
 // numbered menu entries and opening an entry.
 #include "app/main_window.h"
-
+#include "browser/web_browser.h"
 #include "files/companion_paths.h"
 #include "files/errors.h"
 #include "files/file_content.h"
 #include "files/file_io.h"
 #include "text/single_line.h"
 #include "text/sjis_text.h"
-#include "browser/web_browser.h"
 #include "watched/auction_list_view.h"
 #include "watched/watched_list_file.h"
 

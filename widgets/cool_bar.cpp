@@ -177,8 +177,7 @@ void CoolBar::relayout()
 
 bool CoolBar::eventFilter(QObject* watched, QEvent* event)
 {
-    if ((event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) &&
-        watched->parent() == this)
+    if ((event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) && watched->parent() == this)
         relayout();
     return QWidget::eventFilter(watched, event);
 }

@@ -26,8 +26,8 @@ public:
 // The real boxes.
 class MessageBoxDialogs : public Dialogs {
 public:
-    QMessageBox::StandardButton ask(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
-                                    const QString& text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton ask(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text,
+                                    QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton) override;
     void inform(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text) override;
     QString askSaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath) override;

@@ -1,9 +1,9 @@
 #include "widgets/error_box.h"
 
 #include "app/application_title.h"
-#include "widgets/dialogs.h"
 #include "files/errors.h"
 #include "text/sjis_text.h"
+#include "widgets/dialogs.h"
 
 #include <QFile>
 
@@ -27,12 +27,14 @@ QString errorMessage(const std::exception& error)
     if (auto* e = dynamic_cast<const FileOpenError*>(&error))
         return QStringLiteral("ファイル %1 は開けません").arg(pathText(e->path));
     if (auto* e = dynamic_cast<const FileCutShortError*>(&error))
-        return QStringLiteral("ファイル %1 は途中に NUL 文字があり、その先を読み込めません。"
-                              "内容を変更するまでファイルには書き込みません")
+        return QStringLiteral(
+                   "ファイル %1 は途中に NUL 文字があり、その先を読み込めません。"
+                   "内容を変更するまでファイルには書き込みません")
             .arg(pathText(e->path));
     if (auto* e = dynamic_cast<const NotShiftJisError*>(&error))
-        return QStringLiteral("ファイル %1 は Shift-JIS のテキストではないため読み込めません。"
-                              "内容を変更するまでファイルには書き込みません")
+        return QStringLiteral(
+                   "ファイル %1 は Shift-JIS のテキストではないため読み込めません。"
+                   "内容を変更するまでファイルには書き込みません")
             .arg(pathText(e->path));
     if (auto* e = dynamic_cast<const FileCreateError*>(&error))
         return QStringLiteral("ファイル %1 を作成できません").arg(pathText(e->path));
@@ -40,7 +42,8 @@ QString errorMessage(const std::exception& error)
         return QStringLiteral("%1 に書き込めません").arg(pathText(e->path));
     if (auto* e = dynamic_cast<const TreeDepthError*>(&error))
         // One pass, so a "%2" inside the keyword's own text is not taken for the depth.
-        return QStringLiteral("アイテム \"%1\" の階層 (%2) が不正です").arg(fromSjis(e->text), QString::number(e->depth));
+        return QStringLiteral("アイテム \"%1\" の階層 (%2) が不正です")
+            .arg(fromSjis(e->text), QString::number(e->depth));
     if (auto* e = dynamic_cast<const ListIndexError*>(&error))
         return QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(e->index);
     return QString::fromLocal8Bit(error.what());

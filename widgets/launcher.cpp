@@ -4,10 +4,7 @@
 #include <QProcess>
 #include <QUrl>
 
-void DesktopLauncher::startProgram(const QString& executablePath)
-{
-    QProcess::startDetached(executablePath, {});
-}
+void DesktopLauncher::startProgram(const QString& executablePath) { QProcess::startDetached(executablePath, {}); }
 
 void DesktopLauncher::openWithDefaultHandler(const QString& address)
 {

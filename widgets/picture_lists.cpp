@@ -98,10 +98,7 @@ QIcon letterBadge(const QString& letters, QColor background)
     return QIcon(pixmap);
 }
 
-QIcon themed(const char* name, const QIcon& drawn)
-{
-    return QIcon::fromTheme(QString::fromLatin1(name), drawn);
-}
+QIcon themed(const char* name, const QIcon& drawn) { return QIcon::fromTheme(QString::fromLatin1(name), drawn); }
 
 QIcon bolt(QColor colour)
 {
@@ -165,8 +162,8 @@ QList<QIcon> keywordTreePictures()
 
 QList<QIcon> userSitePictures()
 {
-    return {bolt(QColor(250, 220, 0)),   bolt(QColor(220, 30, 30)),   bolt(QColor(40, 90, 230)),
-            bolt(QColor(30, 160, 50)),   bolt(QColor(180, 180, 190)), bolt(QColor(140, 50, 190))};
+    return {bolt(QColor(250, 220, 0)), bolt(QColor(220, 30, 30)),   bolt(QColor(40, 90, 230)),
+            bolt(QColor(30, 160, 50)), bolt(QColor(180, 180, 190)), bolt(QColor(140, 50, 190))};
 }
 
 QIcon programIcon()

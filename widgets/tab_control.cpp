@@ -26,7 +26,4 @@ QString TabControl::tabCaption(int index) const { return tabs_->tabText(index); 
 void TabControl::setTabCaption(int index, const QString& caption) { tabs_->setTabText(index, caption); }
 int TabControl::tabCount() const { return tabs_->count(); }
 
-void TabControl::setContent(QWidget* content)
-{
-    frame_->layout()->addWidget(content);
-}
+void TabControl::setContent(QWidget* content) { frame_->layout()->addWidget(content); }

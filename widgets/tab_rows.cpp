@@ -8,7 +8,7 @@
 #include <algorithm>
 
 namespace {
-constexpr int kBaseHeight = 2;   // the line the selected tab stands on
+constexpr int kBaseHeight = 2;  // the line the selected tab stands on
 }  // namespace
 
 TabRows::TabRows(QWidget* parent) : QWidget(parent)
@@ -55,8 +55,9 @@ QSize TabRows::tabSize(int index) const
     tab.initFrom(this);
     tab.shape = QTabBar::RoundedNorth;
     tab.text = captions_.at(index);
-    const QSize contents(fontMetrics().horizontalAdvance(tab.text) + style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &tab, this),
-                         fontMetrics().height() + style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &tab, this));
+    const QSize contents(
+        fontMetrics().horizontalAdvance(tab.text) + style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &tab, this),
+        fontMetrics().height() + style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &tab, this));
     return style()->sizeFromContents(QStyle::CT_TabBarTab, &tab, contents, this);
 }
 
@@ -156,8 +157,8 @@ void TabRows::paintEvent(QPaintEvent*)
             tab.rect = tabRect(index);
             tab.text = captions_.at(index);
             tab.row = static_cast<int>(r);
-            tab.position = row.size() == 1 ? QStyleOptionTab::OnlyOneTab
-                           : k == 0        ? QStyleOptionTab::Beginning
+            tab.position = row.size() == 1       ? QStyleOptionTab::OnlyOneTab
+                           : k == 0              ? QStyleOptionTab::Beginning
                            : k + 1 == row.size() ? QStyleOptionTab::End
                                                  : QStyleOptionTab::Middle;
             tab.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
@@ -187,11 +188,20 @@ void TabRows::keyPressEvent(QKeyEvent* event)
 {
     int target = current_;
     switch (event->key()) {
-    case Qt::Key_Left: target = current_ - 1; break;
-    case Qt::Key_Right: target = current_ + 1; break;
-    case Qt::Key_Home: target = 0; break;
-    case Qt::Key_End: target = count() - 1; break;
-    default: return QWidget::keyPressEvent(event);
+        case Qt::Key_Left:
+            target = current_ - 1;
+            break;
+        case Qt::Key_Right:
+            target = current_ + 1;
+            break;
+        case Qt::Key_Home:
+            target = 0;
+            break;
+        case Qt::Key_End:
+            target = count() - 1;
+            break;
+        default:
+            return QWidget::keyPressEvent(event);
     }
     setCurrentIndex(std::clamp(target, 0, std::max(0, count() - 1)));
 }

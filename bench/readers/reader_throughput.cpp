@@ -4,8 +4,8 @@
 //   reader_throughput tree|list|ini FILE
 //                                      reads FILE from disk and parses it 20 times; prints MB/s
 #include "files/file_io.h"
-#include "settings/private_profile.h"
 #include "keywords/keyword_tree_file.h"
+#include "settings/private_profile.h"
 #include "watched/watched_list_file.h"
 
 #include <chrono>

@@ -29,8 +29,7 @@ std::vector<WatchedEntry> entries(int count)
                 title += static_cast<char>('a' + random() % 26);
             }
         }
-        WatchedEntry entry{std::move(title),
-                           "http://auction-stats.example/jp/auction/x" + std::to_string(random())};
+        WatchedEntry entry{std::move(title), "http://auction-stats.example/jp/auction/x" + std::to_string(random())};
         if (i % 10 == 0)
             entry.push_back("note " + std::to_string(i));
         list.push_back(std::move(entry));

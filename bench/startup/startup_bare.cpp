@@ -3,11 +3,11 @@
 #include "bench/startup/resident_memory.h"
 
 #include <QApplication>
-#include <cstdio>
 #include <QDir>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
+#include <cstdio>
 #include <unistd.h>
 
 int main(int argc, char** argv)

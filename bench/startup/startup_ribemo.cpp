@@ -1,18 +1,17 @@
 // Start-up of Ribemo to its help page: the program's windows built as the program entry builds
 // them, in the folder of this executable; exits as soon as the help page has loaded.
-#include "widgets/dialogs.h"
-#include "widgets/launcher.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "bench/startup/resident_memory.h"
 #include "browser/engine_environment.h"
 #include "browser/web_engine_browser.h"
-
-#include "bench/startup/resident_memory.h"
+#include "widgets/dialogs.h"
+#include "widgets/launcher.h"
 
 #include <QApplication>
-#include <cstdio>
 #include <QFile>
 
+#include <cstdio>
 
 int main(int argc, char** argv)
 {

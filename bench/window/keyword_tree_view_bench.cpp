@@ -1,13 +1,14 @@
 // The keyword tree on show: reading a large file into the view and drawing it, saving it again,
 // and a chain ten thousand levels deep loaded, moved and saved. Runs on the offscreen platform.
 #include "files/file_io.h"
-#include "widgets/picture_lists.h"
 #include "keywords/keyword_tree_file.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
+#include "widgets/picture_lists.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 
 #include <random>

@@ -1,13 +1,13 @@
 // Loading and showing a large watched-auction list in the main window, and writing it back.
-#include "files/companion_paths.h"
-#include "widgets/dialogs.h"
-#include "files/file_io.h"
-#include "widgets/launcher.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "browser/web_browser.h"
+#include "files/companion_paths.h"
+#include "files/file_io.h"
 #include "watched/auction_list_view.h"
 #include "watched/watched_list_file.h"
+#include "widgets/dialogs.h"
+#include "widgets/launcher.h"
 
 #include <QApplication>
 #include <QFile>

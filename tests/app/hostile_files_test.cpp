@@ -124,7 +124,8 @@ TEST_F(HostileFiles, AnUnreadableFileIsReportedBeforeAnythingIsWrittenOverIt)
         expectStartUpCompleted();
         const auto errors = dialogs.errors();
         ASSERT_FALSE(errors.empty());
-        EXPECT_TRUE(errors.front().contains(QString::fromStdString(folder.file(suffix)))) << errors.front().toStdString();
+        EXPECT_TRUE(errors.front().contains(QString::fromStdString(folder.file(suffix))))
+            << errors.front().toStdString();
         // Nothing is written over it, neither during start-up nor by the close.
         ::chmod(folder.file(suffix).c_str(), 0644);
         EXPECT_TRUE(closeWindow());
@@ -143,7 +144,9 @@ TEST_F(HostileFiles, AFileNotReadWholeIsToldAndKeptUntilTheUserChangesIt)
         std::string bytes;
     } cases[] = {
         {".ask", "A\r\n\tB\r\n\0\tC\r\n"s},
-        {".ask", "\xFF\xFE" "A\0\r\0\n\0\t\0B\0\r\0\n\0"s},  // UTF-16
+        {".ask",
+         "\xFF\xFE"
+         "A\0\r\0\n\0\t\0B\0\r\0\n\0"s},  // UTF-16
         {".fal", "a,b\r\n\0c,d\r\n"s},
         {".ini", "[Aucfun]\r\nURL=x\r\n\0[ETC]\r\nMsgKeyDel=0\r\n"s},
     };

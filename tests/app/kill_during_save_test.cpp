@@ -48,7 +48,8 @@ TEST(KillDuringSaveChild, SavesOverAndOver)
     setUpApplication(*qApp);
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    ProgramWindows windows = createProgramWindows({new RecordingBrowser, &dialogs, &launcher, folder.toStdString() + "/ribemo"});
+    ProgramWindows windows =
+        createProgramWindows({new RecordingBrowser, &dialogs, &launcher, folder.toStdString() + "/ribemo"});
     QElapsedTimer clock;
     clock.start();
     for (bool large = false; clock.elapsed() < 30000; large = !large)

@@ -1,11 +1,11 @@
+#include "files/errors.h"
+#include "keywords/keyword_tree_view.h"
+#include "tests/support/form_fixture.h"
 #include "widgets/animate.h"
 #include "widgets/cool_bar.h"
 #include "widgets/error_box.h"
-#include "files/errors.h"
 #include "widgets/status_bar.h"
 #include "widgets/tab_control.h"
-#include "keywords/keyword_tree_view.h"
-#include "tests/support/form_fixture.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -154,6 +154,7 @@ TEST(ErrorMessages, TheProgramsOwnErrorsInJapanese)
     // A keyword that itself holds "%2" keeps it.
     EXPECT_EQ(errorMessage(TreeDepthError(3, "50%2off")), QStringLiteral("アイテム \"50%2off\" の階層 (3) が不正です"));
     EXPECT_EQ(errorMessage(ProfileWriteError("/p/ribemo.ini")), QStringLiteral("/p/ribemo.ini に書き込めません"));
-    EXPECT_EQ(errorMessage(FileCreateError("/p/ribemo.ask2")), QStringLiteral("ファイル /p/ribemo.ask2 を作成できません"));
+    EXPECT_EQ(errorMessage(FileCreateError("/p/ribemo.ask2")),
+              QStringLiteral("ファイル /p/ribemo.ask2 を作成できません"));
     EXPECT_EQ(errorMessage(ListIndexError(0)), QStringLiteral("リストのインデックスが範囲を超えています (0)"));
 }

@@ -1,6 +1,7 @@
 // A signal that ends the session (logout, shutdown, a closed terminal, Ctrl+C) saves what the
 // run added, like a close; a second signal then changes nothing.
 #include "app/session_end.h"
+
 #include "tests/support/form_fixture.h"
 
 #include <QTest>

@@ -1,5 +1,6 @@
 // The real browser engine: local files, the bytes that reach a server, the four events.
 #include "browser/web_engine_browser.h"
+
 #include "tests/support/loopback_http_server.h"
 #include "tests/support/program_folder.h"
 
@@ -22,10 +23,10 @@ protected:
         browser = new WebEngineBrowser(profile);
         browser->resize(640, 480);
         browser->show();
-        QObject::connect(browser, &TCppWebBrowser::BeforeNavigate2, [this](const QString& url) {
-            events.push_back(QStringLiteral("BeforeNavigate2 ") + url);
-        });
-        QObject::connect(browser, &TCppWebBrowser::DownloadBegin, [this] { events.push_back(QStringLiteral("DownloadBegin")); });
+        QObject::connect(browser, &TCppWebBrowser::BeforeNavigate2,
+                         [this](const QString& url) { events.push_back(QStringLiteral("BeforeNavigate2 ") + url); });
+        QObject::connect(browser, &TCppWebBrowser::DownloadBegin,
+                         [this] { events.push_back(QStringLiteral("DownloadBegin")); });
         QObject::connect(browser, &TCppWebBrowser::ProgressChange, [this](int p, int max) {
             EXPECT_EQ(max, 100);
             EXPECT_GE(p, 0);
@@ -43,7 +44,10 @@ protected:
         delete profile;
     }
 
-    bool waitForCompletions(int count) { return QTest::qWaitFor([&] { return completed >= count; }, 30000); }
+    bool waitForCompletions(int count)
+    {
+        return QTest::qWaitFor([&] { return completed >= count; }, 30000);
+    }
 
     QWebEngineProfile* profile = nullptr;
     WebEngineBrowser* browser = nullptr;

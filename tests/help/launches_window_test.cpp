@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWindow>
 #include <QTimer>
+#include <QWindow>
 
 using Launches = FormFixture;
 

@@ -1,8 +1,8 @@
-#include "text/sjis_text.h"
-#include "widgets/tab_control.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "tests/support/form_fixture.h"
+#include "text/sjis_text.h"
+#include "widgets/tab_control.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "text/sjis_text.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
+#include "text/sjis_text.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -130,8 +130,9 @@ TEST_F(KeywordTreeEditing, RightClickSelectsTheRowAndRegisterAddsTheKeywordBelow
     form().setKeywordText(toSjis(QStringLiteral("ネコ")));
     choose(form().N6);
 
-    EXPECT_EQ(shown(), (KeywordForest{{0, "R"}, {1, "A"}, {2, "A1"}, {3, "A11"}, {1, "B"},
-                                      {1, toSjis(QStringLiteral("ネコ"))}, {0, "T"}}));
+    EXPECT_EQ(shown(),
+              (KeywordForest{
+                  {0, "R"}, {1, "A"}, {2, "A1"}, {3, "A11"}, {1, "B"}, {1, toSjis(QStringLiteral("ネコ"))}, {0, "T"}}));
     EXPECT_EQ(KeywordTreeView::itemPicture(node({0, 2})), 0);
     // The node registered under is expanded with everything below it.
     for (QTreeWidgetItem* item : {node({0}), node({0, 0}), node({0, 0, 0})})
@@ -355,13 +356,26 @@ TEST_F(KeywordTreeEditing, DropMovesUnderTheTargetOrRefusesAMoveIntoItsOwnSubtre
         std::vector<int> selectedAfter;
         bool refused;
     } cases[] = {
-        {"onto its parent", {0, 0}, {0}, {{0, "R"}, {1, "B"}, {1, "A"}, {2, "A1"}, {3, "A11"}, {0, "T"}}, {0, 1}, false},
+        {"onto its parent",
+         {0, 0},
+         {0},
+         {{0, "R"}, {1, "B"}, {1, "A"}, {2, "A1"}, {3, "A11"}, {0, "T"}},
+         {0, 1},
+         false},
         {"onto its grandchild", {0, 0}, {0, 0, 0, 0}, unchanged, {0, 0}, true},
         {"onto itself", {0, 0}, {0, 0}, unchanged, {0, 0}, false},
-        {"onto a node elsewhere", {0, 0, 0}, {0, 1}, {{0, "R"}, {1, "A"}, {1, "B"}, {2, "A1"}, {3, "A11"}, {0, "T"}},
-         {0, 1, 0}, false},
-        {"first node onto another top-level node", {0}, {1},
-         {{0, "T"}, {1, "R"}, {2, "A"}, {3, "A1"}, {4, "A11"}, {2, "B"}}, {0, 0}, false},
+        {"onto a node elsewhere",
+         {0, 0, 0},
+         {0, 1},
+         {{0, "R"}, {1, "A"}, {1, "B"}, {2, "A1"}, {3, "A11"}, {0, "T"}},
+         {0, 1, 0},
+         false},
+        {"first node onto another top-level node",
+         {0},
+         {1},
+         {{0, "T"}, {1, "R"}, {2, "A"}, {3, "A1"}, {4, "A11"}, {2, "B"}},
+         {0, 0},
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -23,21 +23,24 @@ TEST(KeywordTreeRead, PlacesEveryLineAtItsDepth)
         {"tabbed first line is top level", "\tX\r\n\tY\r\n", {{0, "X"}, {1, "Y"}}},
         {"deep first line is top level", "\t\t\tX\r\n\tY\r\n", {{0, "X"}, {1, "Y"}}},
         {"space is a level", "A\r\n B\r\n", {{0, "A"}, {1, "B"}}},
-        {"grandchild then new top level", "A\r\n\tB\r\n\t\tC\r\nD\r\n",
-         {{0, "A"}, {1, "B"}, {2, "C"}, {0, "D"}}},
-        {"climbs several levels", "A\r\n\tB\r\n\t\tC\r\n\t\t\tD\r\n\tE\r\n",
+        {"grandchild then new top level", "A\r\n\tB\r\n\t\tC\r\nD\r\n", {{0, "A"}, {1, "B"}, {2, "C"}, {0, "D"}}},
+        {"climbs several levels",
+         "A\r\n\tB\r\n\t\tC\r\n\t\t\tD\r\n\tE\r\n",
          {{0, "A"}, {1, "B"}, {2, "C"}, {3, "D"}, {1, "E"}}},
-        {"empty line starts a top-level node", "A\r\n\tB\r\n\r\n\tC\r\n",
-         {{0, "A"}, {1, "B"}, {0, ""}, {1, "C"}}},
+        {"empty line starts a top-level node", "A\r\n\tB\r\n\r\n\tC\r\n", {{0, "A"}, {1, "B"}, {0, ""}, {1, "C"}}},
         {"LF only", "A\n\tB\n\t\tC\nD\n", {{0, "A"}, {1, "B"}, {2, "C"}, {0, "D"}}},
         {"CR only, last line unended", "A\r\tB\r\t\tC\rD", {{0, "A"}, {1, "B"}, {2, "C"}, {0, "D"}}},
         {"no line", "", {}},
         {"NUL ends the text", "A\r\n\tB\0\tjunk\r\n"s, {{0, "A"}, {1, "B"}}},
-        {"blanks only give an empty text at their depth", "A\r\n\tB\r\n \t\r\n",
-         {{0, "A"}, {1, "B"}, {2, ""}}},
+        {"blanks only give an empty text at their depth", "A\r\n\tB\r\n \t\r\n", {{0, "A"}, {1, "B"}, {2, ""}}},
         {"inner and trailing blanks and full-width space stay",
-         "A\r\n\t\x81\x40" "B C \t\r\n \x81\x40\r\n",
-         {{0, "A"}, {1, "\x81\x40" "B C \t"}, {1, "\x81\x40"}}},
+         "A\r\n\t\x81\x40"
+         "B C \t\r\n \x81\x40\r\n",
+         {{0, "A"},
+          {1,
+           "\x81\x40"
+           "B C \t"},
+          {1, "\x81\x40"}}},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -59,10 +62,8 @@ TEST(KeywordTreeRead, LineTooDeepStopsWithTheNodesBeforeItKept)
 {
     const DepthErrorCase cases[] = {
         {"two levels below a top-level node", "A\r\n\t\tB\r\nC\r\n", {{0, "A"}}, 2, "B"},
-        {"mixed blanks, text keeps its inner blank", "A\r\n\tB\r\n\t \t\t X Y\r\n",
-         {{0, "A"}, {1, "B"}}, 5, "X Y"},
-        {"measured against the real depth of a deep first line", "\t\t\tX\r\n\t\tY\r\n",
-         {{0, "X"}}, 2, "Y"},
+        {"mixed blanks, text keeps its inner blank", "A\r\n\tB\r\n\t \t\t X Y\r\n", {{0, "A"}, {1, "B"}}, 5, "X Y"},
+        {"measured against the real depth of a deep first line", "\t\t\tX\r\n\t\tY\r\n", {{0, "X"}}, 2, "Y"},
     };
     for (const DepthErrorCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -86,12 +87,14 @@ TEST(KeywordTreeRoundTrip, WrittenTreeReadsBackUnchanged)
 {
     const KeywordForest tree = {
         {0, kSearchKeywords},
-        {1, "\x81"},                    // a lead byte with no trail byte
-        {2, "\x80\xff\xa0\xfd\xfe"},    // bytes outside Shift-JIS
+        {1, "\x81"},                  // a lead byte with no trail byte
+        {2, "\x80\xff\xa0\xfd\xfe"},  // bytes outside Shift-JIS
         {2, ""},
-        {1, "\x81\x40" "lead full-width"},
+        {1,
+         "\x81\x40"
+         "lead full-width"},
         {0, "inner  and trailing \t "},
-        {1, "\x83\x5c"},                // a trail byte that is a backslash
+        {1, "\x83\x5c"},  // a trail byte that is a backslash
     };
     const KeywordTreeReadResult result = readKeywordTree(writeKeywordTree(tree));
     EXPECT_EQ(result.nodes, tree);
@@ -132,9 +135,8 @@ TEST(KeywordForest, SubtreeMembership)
         size_t ancestor, node;
         bool inside;
     } const cases[] = {
-        {1, 1, true},  {1, 2, true},  {1, 4, true},  {1, 5, false}, {1, 0, false},
-        {2, 3, false}, {3, 4, true},  {4, 3, false}, {0, 1, false}, {1, 6, false},
-        {6, 6, false},
+        {1, 1, true}, {1, 2, true},  {1, 4, true},  {1, 5, false}, {1, 0, false}, {2, 3, false},
+        {3, 4, true}, {4, 3, false}, {0, 1, false}, {1, 6, false}, {6, 6, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.ancestor << " over " << c.node);

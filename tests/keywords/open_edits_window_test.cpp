@@ -1,11 +1,11 @@
 // A text being edited in place when the user turns elsewhere with the mouse (another keyword tab,
 // a menu, the close box, a button) is stored first by every route that reads the tree or list.
+#include "keywords/keyword_tree_view.h"
 #include "tests/support/form_fixture.h"
 #include "watched/auction_list_view.h"
 #include "watched/fav_auc_dlg.h"
 #include "widgets/tab_control.h"
 #include "widgets/tab_rows.h"
-#include "keywords/keyword_tree_view.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -27,23 +27,29 @@ protected:
 
 TEST_F(OpenEdits, AnOpenEditIsStoredByEveryRouteThatReadsTheTreeOrTheList)
 {
-    // Read right after the route: tab switch, backup and 終了 write the tree themselves. A leading blank typed into a keyword would read back as depth: it is dropped. A title keeps it.
+    // Read right after the route: tab switch, backup and 終了 write the tree themselves. A leading blank typed into a
+    // keyword would read back as depth: it is dropped. A title keeps it.
     const struct {
         const char* route;
         bool tree;  // the edit is in the keyword tree, else in the watched list
         std::function<void()> take;
         std::string file;
     } routes[] = {
-        {"another keyword tab", true, [this] { click(form().TabControl2->tabBar(), form().TabControl2->tabBar()->tabRect(1).center()); }, "r\r\n\tedited\r\n"},
+        {"another keyword tab", true,
+         [this] { click(form().TabControl2->tabBar(), form().TabControl2->tabBar()->tabRect(1).center()); },
+         "r\r\n\tedited\r\n"},
         {"backup", true, [this] { form().N24->trigger(); }, "r\r\n\tedited\r\n"},
         {"File > 終了", true, [this] { form().X1->trigger(); }, "r\r\n\tedited\r\n"},
         {"close box", false, [this] { closeWindow(); }, "\" edited\",u\r\n"},
         // A menu, unlike a button, leaves the keyboard focus (and the editor) where it was.
-        {"追加 from the menu", false, [this] {
+        {"追加 from the menu", false,
+         [this] {
              form().A1->trigger();
              closeWindow();
-         }, ",\r\n\" edited\",u\r\n"},
-        {"整理 from the menu, then OK", false, [this] {
+         },
+         ",\r\n\" edited\",u\r\n"},
+        {"整理 from the menu, then OK", false,
+         [this] {
              TFavAucDlg& dialog = *form().FavAucDlg;
              std::function<void()> pressOk = [&] {
                  if (!dialog.isVisible())
@@ -53,7 +59,8 @@ TEST_F(OpenEdits, AnOpenEditIsStoredByEveryRouteThatReadsTheTreeOrTheList)
              QTimer::singleShot(0, &dialog, pressOk);
              form().C1->trigger();
              closeWindow();
-         }, "\" edited\",u\r\n"},
+         },
+         "\" edited\",u\r\n"},
     };
     for (const auto& r : routes) {
         SCOPED_TRACE(r.route);

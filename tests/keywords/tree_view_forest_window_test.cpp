@@ -1,9 +1,10 @@
-#include "widgets/picture_lists.h"
-#include "text/sjis_text.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
+#include "text/sjis_text.h"
+#include "widgets/picture_lists.h"
 
 #include <QTreeWidgetItemIterator>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -77,12 +78,16 @@ TEST_F(TreeViewForest, TenThousandLevelsLoadMoveAndGoWithoutRecursion)
 TEST(KeywordTreeNodeText, BytesFollowTheTextOnlyWhenTheTextChanges)
 {
     KeywordTreeView view;
-    showForest(view, {{0, "\x81" "abc\xff"}});
+    showForest(view, {{0,
+                       "\x81"
+                       "abc\xff"}});
     QTreeWidgetItem* node = view.topLevelItem(0);
     const QString shown = node->text(0);
 
     node->setText(0, shown);  // an edit confirmed unchanged
-    EXPECT_EQ(KeywordTreeView::itemBytes(node), "\x81" "abc\xff");
+    EXPECT_EQ(KeywordTreeView::itemBytes(node),
+              "\x81"
+              "abc\xff");
 
     node->setText(0, QStringLiteral("ネコ"));
     EXPECT_EQ(KeywordTreeView::itemBytes(node), toSjis(QStringLiteral("ネコ")));

@@ -1,9 +1,10 @@
-#include "text/sjis_text.h"
-#include "widgets/tab_control.h"
 #include "options/option_dlg.h"
+
 #include "options/option_values.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
+#include "text/sjis_text.h"
+#include "widgets/tab_control.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -181,9 +182,15 @@ TEST_F(OptionsDialog, PlacesEveryLabelledEditWithItsLabel)
         const int r = (k - 1) % 3;
         names[2 * (k - 1)] = "SiteName" + std::to_string(k);
         names[2 * (k - 1) + 1] = "SiteUrl" + std::to_string(k);
-        rows.push_back({names[2 * (k - 1)].c_str(), kSitePages[(k - 1) / 3], QStringLiteral("名称"), true,
+        rows.push_back({names[2 * (k - 1)].c_str(),
+                        kSitePages[(k - 1) / 3],
+                        QStringLiteral("名称"),
+                        true,
                         {152, 8 + 64 * r, 249, 0}});
-        rows.push_back({names[2 * (k - 1) + 1].c_str(), kSitePages[(k - 1) / 3], QStringLiteral("URL"), true,
+        rows.push_back({names[2 * (k - 1) + 1].c_str(),
+                        kSitePages[(k - 1) / 3],
+                        QStringLiteral("URL"),
+                        true,
                         {56, 32 + 64 * r, 345, 0}});
     }
     for (const Row& row : rows) {
@@ -296,14 +303,14 @@ TEST_P(OptionsDialogDismissed, ChangesNothingAfterEveryFieldWasEdited)
             clickCheckBox(d, box);
         ASSERT_NE(d.takenValues(), before) << "the edits did not reach the controls";
         switch (GetParam()) {
-        case 0:
-            input::click(d.CancelBtn);
-            break;
-        case 1:
-            input::key(Qt::Key_Escape);
-            break;
-        default:
-            d.close();  // the title bar's close box
+            case 0:
+                input::click(d.CancelBtn);
+                break;
+            case 1:
+                input::key(Qt::Key_Escape);
+                break;
+            default:
+                d.close();  // the title bar's close box
         }
         EXPECT_FALSE(d.isVisible());
     });
@@ -470,8 +477,7 @@ TEST_F(OptionsDialog, ReopensOnThePageItWasClosedOn)
 {
     withOptions([](TOptionDlg& d) {
         EXPECT_EQ(d.PageControl1->currentIndex(), 0);
-        input::click(d.PageControl1->tabBar(), Qt::LeftButton,
-                          d.PageControl1->tabBar()->tabRect(2).center());
+        input::click(d.PageControl1->tabBar(), Qt::LeftButton, d.PageControl1->tabBar()->tabRect(2).center());
         EXPECT_EQ(d.PageControl1->currentIndex(), 2);
         d.reject();
     });

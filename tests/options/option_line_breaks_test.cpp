@@ -21,7 +21,8 @@ TEST_F(OptionLineBreaks, APastedLineBreakBecomesABlankInTheValueUsedAndSaved)
         dialog.LabeledEdit1->setFocus();
         dialog.LabeledEdit1->selectAll();
         QTest::keyClick(dialog.windowHandle(), Qt::Key_V, Qt::ControlModifier);
-        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, dialog.OKBtn->mapTo(&dialog, dialog.OKBtn->rect().center()));
+        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {},
+                          dialog.OKBtn->mapTo(&dialog, dialog.OKBtn->rect().center()));
     });
     form().N5->trigger();
     EXPECT_EQ(form().Settings.URL, "http://a.example/ search? q= x");

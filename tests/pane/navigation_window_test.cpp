@@ -1,11 +1,11 @@
 // The browser pane's controls: the navigation buttons, the mouse side buttons over any window of
 // the program, the address bar with its history and completion, and the status display driven by
 // the pane's events.
-#include "widgets/animate.h"
-#include "widgets/status_bar.h"
 #include "keywords/keyword_tree_view.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
+#include "widgets/animate.h"
+#include "widgets/status_bar.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,10 +15,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-#include <QWindow>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -85,8 +85,11 @@ TEST_F(Navigation, EachButtonCallsItsOperationWhateverTheHistory)
     const struct {
         QToolButton* button;
         const char* operation;
-    } buttons[] = {{form().ToolButton1, "GoBack"},  {form().ToolButton2, "GoForward"}, {form().ToolButton7, "Stop"},
-                   {form().ToolButton3, "Refresh"}, {form().ToolButton4, "GoHome"}};
+    } buttons[] = {{form().ToolButton1, "GoBack"},
+                   {form().ToolButton2, "GoForward"},
+                   {form().ToolButton7, "Stop"},
+                   {form().ToolButton3, "Refresh"},
+                   {form().ToolButton4, "GoHome"}};
     for (int round = 0; round < 2; ++round) {
         for (const auto& b : buttons) {
             browser->operations.clear();
@@ -101,8 +104,8 @@ TEST_F(Navigation, EachButtonCallsItsOperationWhateverTheHistory)
 TEST_F(Navigation, SideButtonPressesGoBackAndForwardAndAreConsumed)
 {
     startShown();
-    QWidget* targets[] = {form().ComboBox1->lineEdit(), form().TreeView1->viewport(), static_cast<QWidget*>(form().CppWebBrowser1),
-                          form().StatusBar1};
+    QWidget* targets[] = {form().ComboBox1->lineEdit(), form().TreeView1->viewport(),
+                          static_cast<QWidget*>(form().CppWebBrowser1), form().StatusBar1};
     for (QWidget* target : targets) {
         PressProbe probe(target);
         browser->operations.clear();
@@ -169,7 +172,8 @@ TEST_F(Navigation, TheAddressGoesAsTypedAndEntersTheHistoryOnceInAnyCase)
 TEST_F(Navigation, TheAddressBarCompletesInlineFromItsHistory)
 {
     startShown();
-    for (const char* address : {"http://other.example/", "http://auction-stats.example/search", "http://auction-two.example/"}) {
+    for (const char* address :
+         {"http://other.example/", "http://auction-stats.example/search", "http://auction-two.example/"}) {
         typeAddress(QString::fromLatin1(address));
         input::key(Qt::Key_Return);
     }
@@ -210,7 +214,7 @@ TEST_F(Navigation, StatusBarProgressBarAndAnimationFollowThePanesEvents)
     const struct {
         int progress, max, shownValue, shownMax;
     } reports[] = {{50, 100, 50, 100}, {-1, 100, 0, 100}, {250, 100, 100, 100}, {100, 100, 100, 100},
-                   {7, 10, 7, 10},     {-1, 0, 0, 0},     {3, -5, 0, 0},         {10000, 20000, 10000, 20000}};
+                   {7, 10, 7, 10},     {-1, 0, 0, 0},     {3, -5, 0, 0},        {10000, 20000, 10000, 20000}};
     for (const auto& r : reports) {
         browser->raiseProgressChange(r.progress, r.max);
         EXPECT_EQ(f.ProgressBar1->value(), r.shownValue) << r.progress << "/" << r.max;

@@ -62,20 +62,17 @@ TEST_P(WorkedExample, ConvertsEncodesAndExpands)
     EXPECT_EQ(ExpandKeyword("<$KEY$>", e.keyword), "<" + e.inserted + ">");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    KeywordExpansion, WorkedExample,
-    ::testing::Values(Example{"abc def", "abc def", "abc+def"},
-                      Example{kTokei, "\xBB\xFE\xB7\xD7", "%BB%FE%B7%D7"},
-                      Example{kTokei + " abc", "\xBB\xFE\xB7\xD7 abc", "%BB%FE%B7%D7+abc"},
-                      Example{kTerebi, "\xA5\xC6\xA5\xEC\xA5\xD3", "%A5%C6%A5%EC%A5%D3"},
-                      Example{kHalfWidthAiu, "\x8E\xB1\x8E\xB2\x8E\xB3", "%8E%B1%8E%B2%8E%B3"},
-                      Example{"1+1", "1+1", "1%2B1"},
-                      Example{"a~b", "a~b", "a%7Eb"},
-                      Example{"\x80", "\x80", "%80"},
-                      Example{"  x ", "  x ", "++x+"},
-                      // Extension rows and the user-defined area follow the same arithmetic.
-                      Example{"\xFA\x40", "\x93\xA1", "%93%A1"},
-                      Example{"\x87\x40", "\xAD\xA1", "%AD%A1"}));
+INSTANTIATE_TEST_SUITE_P(KeywordExpansion, WorkedExample,
+                         ::testing::Values(Example{"abc def", "abc def", "abc+def"},
+                                           Example{kTokei, "\xBB\xFE\xB7\xD7", "%BB%FE%B7%D7"},
+                                           Example{kTokei + " abc", "\xBB\xFE\xB7\xD7 abc", "%BB%FE%B7%D7+abc"},
+                                           Example{kTerebi, "\xA5\xC6\xA5\xEC\xA5\xD3", "%A5%C6%A5%EC%A5%D3"},
+                                           Example{kHalfWidthAiu, "\x8E\xB1\x8E\xB2\x8E\xB3", "%8E%B1%8E%B2%8E%B3"},
+                                           Example{"1+1", "1+1", "1%2B1"}, Example{"a~b", "a~b", "a%7Eb"},
+                                           Example{"\x80", "\x80", "%80"}, Example{"  x ", "  x ", "++x+"},
+                                           // Extension rows and the user-defined area follow the same arithmetic.
+                                           Example{"\xFA\x40", "\x93\xA1", "%93%A1"},
+                                           Example{"\x87\x40", "\xAD\xA1", "%AD%A1"}));
 
 TEST(KeywordExpansion, DefaultTemplateExample)
 {
@@ -144,26 +141,29 @@ TEST_P(ConversionOutcome, WritesWholeCharactersOnly)
 
 INSTANTIATE_TEST_SUITE_P(
     SjisToEucJp, ConversionOutcome,
-    ::testing::Values(
-        Outcome{"LoneLeadAtEnd", "ab\x82", 255, CONV_BAD_CHAR, "ab"},
-        Outcome{"LeadThenSpace", "a\x82 ", 255, CONV_BAD_CHAR, "a"},
-        Outcome{"ByteA0", "ab\xA0" "cd", 255, CONV_BAD_CHAR, "ab"},
-        Outcome{"ByteFD", "\xFD", 255, CONV_BAD_CHAR, ""},
-        Outcome{"ByteFF", kJi + "\xFF", 255, CONV_BAD_CHAR, "\xBB\xFE"},
-        Outcome{"UserAreaThenBadByte", "\xF0\x62\xFD", 255, CONV_BAD_CHAR, "\xFF\xC3"},
-        // Validity is decided before room: these would not fit either.
-        Outcome{"BadByteWithNoRoom", "ab\xFD", 2, CONV_BAD_CHAR, "ab"},
-        Outcome{"BadTrailWithNoRoom", "a\x82\x7F", 1, CONV_BAD_CHAR, "a"},
-        // A character that does not fit is not begun.
-        Outcome{"DoubleByteInOneByte", "a" + kJi, 2, CONV_TARGET_FULL, "a"},
-        Outcome{"KanaInOneByte", "a\xB1", 2, CONV_TARGET_FULL, "a"},
-        Outcome{"NoRoomForTerminator", "abc", 3, CONV_TARGET_FULL, "abc"},
-        Outcome{"NoCapacityAtAll", "", 0, CONV_TARGET_FULL, ""},
-        Outcome{"LongestSingleByte", std::string(254, 'a'), 255, 254, std::string(254, 'a')},
-        Outcome{"LongestDoubleByte", repeat(kJi, 127), 255, 254, repeat("\xBB\xFE", 127)},
-        Outcome{"EmptyInOneByte", "", 1, 0, ""},
-        Outcome{"TooManySingleBytes", std::string(255, 'a'), 255, CONV_TARGET_FULL, std::string(255, 'a')},
-        Outcome{"TooManyDoubleBytes", repeat(kJi, 128), 255, CONV_TARGET_FULL, repeat("\xBB\xFE", 127)}),
+    ::testing::Values(Outcome{"LoneLeadAtEnd", "ab\x82", 255, CONV_BAD_CHAR, "ab"},
+                      Outcome{"LeadThenSpace", "a\x82 ", 255, CONV_BAD_CHAR, "a"},
+                      Outcome{"ByteA0",
+                              "ab\xA0"
+                              "cd",
+                              255, CONV_BAD_CHAR, "ab"},
+                      Outcome{"ByteFD", "\xFD", 255, CONV_BAD_CHAR, ""},
+                      Outcome{"ByteFF", kJi + "\xFF", 255, CONV_BAD_CHAR, "\xBB\xFE"},
+                      Outcome{"UserAreaThenBadByte", "\xF0\x62\xFD", 255, CONV_BAD_CHAR, "\xFF\xC3"},
+                      // Validity is decided before room: these would not fit either.
+                      Outcome{"BadByteWithNoRoom", "ab\xFD", 2, CONV_BAD_CHAR, "ab"},
+                      Outcome{"BadTrailWithNoRoom", "a\x82\x7F", 1, CONV_BAD_CHAR, "a"},
+                      // A character that does not fit is not begun.
+                      Outcome{"DoubleByteInOneByte", "a" + kJi, 2, CONV_TARGET_FULL, "a"},
+                      Outcome{"KanaInOneByte", "a\xB1", 2, CONV_TARGET_FULL, "a"},
+                      Outcome{"NoRoomForTerminator", "abc", 3, CONV_TARGET_FULL, "abc"},
+                      Outcome{"NoCapacityAtAll", "", 0, CONV_TARGET_FULL, ""},
+                      Outcome{"LongestSingleByte", std::string(254, 'a'), 255, 254, std::string(254, 'a')},
+                      Outcome{"LongestDoubleByte", repeat(kJi, 127), 255, 254, repeat("\xBB\xFE", 127)},
+                      Outcome{"EmptyInOneByte", "", 1, 0, ""},
+                      Outcome{"TooManySingleBytes", std::string(255, 'a'), 255, CONV_TARGET_FULL,
+                              std::string(255, 'a')},
+                      Outcome{"TooManyDoubleBytes", repeat(kJi, 128), 255, CONV_TARGET_FULL, repeat("\xBB\xFE", 127)}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(SjisToEucJp, ArgumentChecksComeFirstInOrder)
@@ -232,23 +232,28 @@ TEST_P(ExpandKeywordCase, BuildsTheAddress)
 
 INSTANTIATE_TEST_SUITE_P(
     KeywordExpansion, ExpandKeywordCase,
-    ::testing::Values(
-        Expansion{"NoPlaceholder", "search?q=x", "abc", "search?q=x"},
-        Expansion{"LowerCasePlaceholder", "search?q=$key$", "abc", "search?q=$key$"},
-        Expansion{"OnlyFirstPlaceholder", "$KEY$/$KEY$", "ab", "ab/$KEY$"},
-        Expansion{"EmptyKeyword", "search?q=$KEY$&t=-1", "", "search?q=&t=-1"},
-        Expansion{"PlaceholderAlone", "$KEY$", kTokei, "%BB%FE%B7%D7"},
-        Expansion{"OverlappingPlaceholders", "$KEY$KEY$", "x", "xKEY$"},
-        Expansion{"KeywordHoldsPlaceholder", "q=$KEY$", "$KEY$", "q=$KEY$"},
-        Expansion{"KeywordEndsAtZeroByte", "q=$KEY$", std::string("ab\0cd", 5), "q=ab"},
-        Expansion{"TemplateWithJapanese", kTokei + "=$KEY$", "a", kTokei + "=a"},
-        // Conversion stopped: only the whole characters before the stop go in.
-        Expansion{"TooLongDoubleByte", "q=$KEY$&", repeat(kJi, 128), "q=" + repeat("%BB%FE", 127) + "&"},
-        Expansion{"TooLongSingleByte", "q=$KEY$", std::string(300, 'a'), "q=" + std::string(255, 'a')},
-        Expansion{"BadByteInMiddle", "q=$KEY$&", kJi + "a\xFD" + kJi, "q=%BB%FEa&"},
-        Expansion{"ByteA0InMiddle", "q=$KEY$", "ab\xA0" "cd", "q=ab"},
-        Expansion{"LoneLeadAtEnd", "q=$KEY$", "ab\x8E", "q=ab"},
-        Expansion{"BadFirstByte", "q=$KEY$&t", "\xFF" "abc", "q=&t"}),
+    ::testing::Values(Expansion{"NoPlaceholder", "search?q=x", "abc", "search?q=x"},
+                      Expansion{"LowerCasePlaceholder", "search?q=$key$", "abc", "search?q=$key$"},
+                      Expansion{"OnlyFirstPlaceholder", "$KEY$/$KEY$", "ab", "ab/$KEY$"},
+                      Expansion{"EmptyKeyword", "search?q=$KEY$&t=-1", "", "search?q=&t=-1"},
+                      Expansion{"PlaceholderAlone", "$KEY$", kTokei, "%BB%FE%B7%D7"},
+                      Expansion{"OverlappingPlaceholders", "$KEY$KEY$", "x", "xKEY$"},
+                      Expansion{"KeywordHoldsPlaceholder", "q=$KEY$", "$KEY$", "q=$KEY$"},
+                      Expansion{"KeywordEndsAtZeroByte", "q=$KEY$", std::string("ab\0cd", 5), "q=ab"},
+                      Expansion{"TemplateWithJapanese", kTokei + "=$KEY$", "a", kTokei + "=a"},
+                      // Conversion stopped: only the whole characters before the stop go in.
+                      Expansion{"TooLongDoubleByte", "q=$KEY$&", repeat(kJi, 128), "q=" + repeat("%BB%FE", 127) + "&"},
+                      Expansion{"TooLongSingleByte", "q=$KEY$", std::string(300, 'a'), "q=" + std::string(255, 'a')},
+                      Expansion{"BadByteInMiddle", "q=$KEY$&", kJi + "a\xFD" + kJi, "q=%BB%FEa&"},
+                      Expansion{"ByteA0InMiddle", "q=$KEY$",
+                                "ab\xA0"
+                                "cd",
+                                "q=ab"},
+                      Expansion{"LoneLeadAtEnd", "q=$KEY$", "ab\x8E", "q=ab"},
+                      Expansion{"BadFirstByte", "q=$KEY$&t",
+                                "\xFF"
+                                "abc",
+                                "q=&t"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // ---- The three placeholders ----------------------------------------------------------------
@@ -268,7 +273,10 @@ INSTANTIATE_TEST_SUITE_P(
         Expansion{"LongerThanTheEucJpBuffer", "$KEY:UTF-8$", std::string(300, 'a'), std::string(300, 'a')},
         // UTF-8 stops where the keyword is no Shift-JIS, as EUC-JP does; its own bytes go in as they are.
         Expansion{"Utf8StopsAtBadByte", "$KEY:UTF-8$", kJi + "a\xFD" + kJi, "%E6%99%82a"},
-        Expansion{"Utf8StopsAtByteA0", "$KEY:UTF-8$", "ab\xA0" "cd", "ab"},
+        Expansion{"Utf8StopsAtByteA0", "$KEY:UTF-8$",
+                  "ab\xA0"
+                  "cd",
+                  "ab"},
         Expansion{"Utf8StopsAtLoneLead", "$KEY:UTF-8$", "ab\x8E", "ab"},
         Expansion{"Utf8StopsAtEmptyPair", "$KEY:UTF-8$", "a\x85\x40" + kJi, "a"},
         Expansion{"Utf8StopsAtZeroByte", "$KEY:UTF-8$", std::string("ab\0cd", 5), "ab"},

@@ -1,11 +1,11 @@
 // The search commands driven as the user drives them: typing into the keyword box, Enter, the
 // 検索 button, the result tabs, the site buttons and the keyword tree popup.
-#include "text/sjis_text.h"
-#include "widgets/tab_control.h"
-#include "widgets/tab_rows.h"
 #include "keywords/keyword_tree_view.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
+#include "text/sjis_text.h"
+#include "widgets/tab_control.h"
+#include "widgets/tab_rows.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,25 +1,25 @@
 // Searches with the real browser engine: the bytes that reach a server when the user types a
 // keyword and presses Enter, switches the result tab or presses a site button, the status bar
 // while a page is held and after it, and the mouse's side buttons over the real pane.
-#include "widgets/animate.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "text/sjis_text.h"
-#include "widgets/status_bar.h"
-#include "widgets/tab_control.h"
-#include "widgets/tab_rows.h"
 #include "browser/web_engine_browser.h"
 #include "tests/support/loopback_http_server.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/recording_launcher.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/window_input.h"
+#include "text/sjis_text.h"
+#include "widgets/animate.h"
+#include "widgets/status_bar.h"
+#include "widgets/tab_control.h"
+#include "widgets/tab_rows.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -76,7 +76,8 @@ protected:
     bool waitUntilShown(const QString& prefix)
     {
         return QTest::qWaitFor(
-            [&] { return panel(0) == QStringLiteral("現在のURL :") && browser->LocationURL().startsWith(prefix); }, kWaitMs);
+            [&] { return panel(0) == QStringLiteral("現在のURL :") && browser->LocationURL().startsWith(prefix); },
+            kWaitMs);
     }
 
     bool waitForRequest(const QByteArray& line)
@@ -217,7 +218,8 @@ TEST_F(RealSearchWithUtf8Site, TheWaveDashTypedGoesOutAsItsJisCodeAndAUtf8SiteGe
     QTest::keyClick(form().windowHandle(), Qt::Key_Backspace);
     ASSERT_TRUE(form().SiteButtons[0]->isVisible());
     clickInWindow(form().SiteButtons[0]);
-    ASSERT_TRUE(waitForRequest("GET /u?k=%E6%99%82%E8%A8%88 HTTP/1.1")) << server.pageRequestLines().join('\n').toStdString();
+    ASSERT_TRUE(waitForRequest("GET /u?k=%E6%99%82%E8%A8%88 HTTP/1.1"))
+        << server.pageRequestLines().join('\n').toStdString();
 }
 
 // ---- The pane's habits: the status follows the page itself, the keys at the main window, downloads.
@@ -272,23 +274,28 @@ TEST_F(RealSearch, TheBrowserKeysWorkAtTheMainWindow)
         ASSERT_TRUE(QTest::qWaitFor([&] { return browser->isAncestorOf(QApplication::focusWidget()); }, kWaitMs));
     };
     focusThePage();
-    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(window, key, modifiers); };
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window, key, modifiers);
+    };
 
-    for (const auto& [key, modifiers, shown] : {std::tuple{Qt::Key_Left, Qt::AltModifier, "one"},
-                                                std::tuple{Qt::Key_Right, Qt::AltModifier, "fruit"},
-                                                std::tuple{Qt::Key_Back, Qt::NoModifier, "one"},
-                                                std::tuple{Qt::Key_Forward, Qt::NoModifier, "fruit"}}) {
+    for (const auto& [key, modifiers, shown] :
+         {std::tuple{Qt::Key_Left, Qt::AltModifier, "one"}, std::tuple{Qt::Key_Right, Qt::AltModifier, "fruit"},
+          std::tuple{Qt::Key_Back, Qt::NoModifier, "one"}, std::tuple{Qt::Key_Forward, Qt::NoModifier, "fruit"}}) {
         press(key, modifiers);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return browser->LocationURL().endsWith(QString::fromLatin1(shown)); }, kWaitMs));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return browser->LocationURL().endsWith(QString::fromLatin1(shown)); }, kWaitMs));
     }
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_F5, Qt::NoModifier}, std::pair{Qt::Key_R, Qt::ControlModifier}}) {
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_F5, Qt::NoModifier}, std::pair{Qt::Key_R, Qt::ControlModifier}}) {
         const auto before = server.pageRequestLines().count("GET /fruit HTTP/1.1");
         press(key, modifiers);
-        ASSERT_TRUE(waitForRequest("GET /fruit HTTP/1.1") &&
-                    QTest::qWaitFor([&] { return server.pageRequestLines().count("GET /fruit HTTP/1.1") > before; }, kWaitMs));
+        ASSERT_TRUE(
+            waitForRequest("GET /fruit HTTP/1.1") &&
+            QTest::qWaitFor([&] { return server.pageRequestLines().count("GET /fruit HTTP/1.1") > before; }, kWaitMs));
     }
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_L, Qt::ControlModifier}, std::pair{Qt::Key_D, Qt::AltModifier},
-                                         std::pair{Qt::Key_F6, Qt::NoModifier}}) {
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_L, Qt::ControlModifier}, std::pair{Qt::Key_D, Qt::AltModifier},
+          std::pair{Qt::Key_F6, Qt::NoModifier}}) {
         focusThePage();
         press(key, modifiers);
         EXPECT_EQ(QApplication::focusWidget(), form().ComboBox2) << key;
@@ -301,7 +308,9 @@ TEST_F(RealSearch, TheBrowserKeysWorkAtTheMainWindow)
     ASSERT_TRUE(findField->isVisible() && findField->hasFocus());
     for (const char c : std::string("apple"))
         QTest::keyClick(window, c);
-    const auto counted = [&](const QString& text) { return QTest::qWaitFor([&] { return findCount->text() == text; }, kWaitMs); };
+    const auto counted = [&](const QString& text) {
+        return QTest::qWaitFor([&] { return findCount->text() == text; }, kWaitMs);
+    };
     EXPECT_TRUE(counted(QStringLiteral("1 / 3 件")));
     // The engine counts before it has finished the search; a next one within that time loses
     // its count. A user pauses at least this long between typing and Enter.
@@ -335,7 +344,8 @@ TEST_F(RealSearch, ADownloadIsSavedWhereTheUserSaysWithItsExactBytesAndAFailureI
     QByteArray bytes;
     for (int i = 0; i < 200000; ++i)
         bytes.append(static_cast<char>((i * 7919) % 256));
-    server.serve("/file.bin", "application/octet-stream", bytes, "Content-Disposition: attachment; filename=\"file.bin\"\r\n");
+    server.serve("/file.bin", "application/octet-stream", bytes,
+                 "Content-Disposition: attachment; filename=\"file.bin\"\r\n");
     QTemporaryDir scratch;
     QFile(scratch.filePath(QStringLiteral("blocker"))).open(QIODevice::WriteOnly);  // a file where a folder would go
     const QString saved = scratch.filePath(QStringLiteral("saved.bin"));

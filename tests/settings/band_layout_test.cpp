@@ -83,13 +83,11 @@ TEST(BandLayoutRestore, SavedOrder)
 
 TEST(BandLayoutRestore, SavedOrderIsWrittenBackUnchanged)
 {
-    const std::string file =
-        coolBar({"Band0ID=4", "Band1ID=5", "Band2ID=0", "Band3ID=1", "Band4ID=2", "Band5ID=3"});
+    const std::string file = coolBar({"Band0ID=4", "Band1ID=5", "Band2ID=0", "Band3ID=1", "Band4ID=2", "Band5ID=3"});
     PrivateProfile saved;
     saveBandLayout(saved, restored(file));
     for (std::size_t i = 0; i < kBandCount; ++i)
-        EXPECT_EQ(saved.readInteger("CoolBar", "Band" + std::to_string(i) + "ID", -1),
-                  (Order{4, 5, 0, 1, 2, 3})[i]);
+        EXPECT_EQ(saved.readInteger("CoolBar", "Band" + std::to_string(i) + "ID", -1), (Order{4, 5, 0, 1, 2, 3})[i]);
 }
 
 TEST(BandLayoutRestore, WidthsOnlyOfBandsFollowedOnTheirRow)
@@ -111,7 +109,7 @@ TEST(BandLayoutRestore, WidthsOnlyOfBandsFollowedOnTheirRow)
         {{1, 0, 1, 1, 1, 1}, {300, d[1], d[2], d[3], d[4], d[5]}},  // band 0 gets exactly its width
         {{1, 0, 0, 1, 1, 1}, {300, 201, d[2], d[3], d[4], d[5]}},   // later positions one more
         {{1, 1, 1, 1, 1, 0}, {d[0], d[1], d[2], d[3], 401, d[5]}},
-        {{0, 0, 0, 0, 0, 0}, {300, 201, 101, 51, 401, d[5]}},       // Band5Width is never read
+        {{0, 0, 0, 0, 0, 0}, {300, 201, 101, 51, 401, d[5]}},  // Band5Width is never read
         {{1, 1, 1, 1, 1, 1}, d},
     };
     for (const Case& c : cases) {

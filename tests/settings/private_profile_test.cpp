@@ -10,10 +10,7 @@ using namespace std::string_literals;
 
 namespace {
 
-PrivateProfile withEntry(const std::string& line)
-{
-    return PrivateProfile::parse("[Sec]\r\n" + line + "\r\n");
-}
+PrivateProfile withEntry(const std::string& line) { return PrivateProfile::parse("[Sec]\r\n" + line + "\r\n"); }
 
 std::string afterWrite(const std::string& before, std::string_view section, std::string_view key,
                        std::string_view value)
@@ -45,12 +42,12 @@ TEST(PrivateProfileRead, ValueRules)
         {"Key=", ""},
         {"Key=   ", ""},
         {"Key=\"\"", ""},
-        {"key = v", "v"},            // blanks around the key, other letter case
+        {"key = v", "v"},  // blanks around the key, other letter case
         {"\tKEY\t=v", "v"},
-        {"Key=a\0b"s, "a"},          // a NUL ends the value
+        {"Key=a\0b"s, "a"},  // a NUL ends the value
         {";Key=commented", "dflt"},
         {"  ; Key=commented", "dflt"},
-        {"Key", "dflt"},             // no "=": not an entry
+        {"Key", "dflt"},  // no "=": not an entry
         {"Keys=other key", "dflt"},
         {"Ke=other key", "dflt"},
     };
@@ -68,11 +65,11 @@ TEST(PrivateProfileRead, WhichEntryCounts)
         {"[Sec]\r\nKey=1\r\nKey=2\r\n", "1"},
         {"[sEC]\r\nKey=1\r\n", "1"},
         {"[ Sec ] trailing\r\nKey=1\r\n", "1"},
-        {"Key=0\r\n[Sec]\r\nKey=1\r\n", "1"},              // an entry above every section belongs to none
+        {"Key=0\r\n[Sec]\r\nKey=1\r\n", "1"},  // an entry above every section belongs to none
         {"Key=0\r\n", "dflt"},
         {"[Other]\r\nKey=0\r\n[Sec]\r\nKey=1\r\n", "1"},
         {"[Sec]\r\nA=0\r\n[Other]\r\nKey=0\r\n[SEC]\r\nKey=2\r\n", "2"},  // a repeated section is searched too
-        {"[Sec\r\nKey=1\r\n", "dflt"},                      // no "]": not a section
+        {"[Sec\r\nKey=1\r\n", "dflt"},                                    // no "]": not a section
         {"[Sec]\r\n[Next]\r\nKey=1\r\n", "dflt"},
         {"", "dflt"},
         {"[Sec]", "dflt"},
@@ -89,14 +86,42 @@ TEST(PrivateProfileRead, Integers)
     };
     constexpr int def = 77;
     const Case cases[] = {
-        {"12", 12}, {" 12 ", 12}, {"+12", 12}, {"-12", -12}, {"0012", 12}, {"0", 0}, {"\"42\"", 42},
-        {"0x0C", 12}, {"0X0c", 12}, {"$ff", 255}, {"x10", 16}, {"X1F", 31}, {"-0x10", -16},
-        {"0x0000000000FF", 255}, {"0x7FFFFFFF", INT_MAX}, {"0xFFFFFFFF", -1}, {"0x80000000", INT_MIN},
-        {"2147483647", INT_MAX}, {"-2147483648", INT_MIN},
+        {"12", 12},
+        {" 12 ", 12},
+        {"+12", 12},
+        {"-12", -12},
+        {"0012", 12},
+        {"0", 0},
+        {"\"42\"", 42},
+        {"0x0C", 12},
+        {"0X0c", 12},
+        {"$ff", 255},
+        {"x10", 16},
+        {"X1F", 31},
+        {"-0x10", -16},
+        {"0x0000000000FF", 255},
+        {"0x7FFFFFFF", INT_MAX},
+        {"0xFFFFFFFF", -1},
+        {"0x80000000", INT_MIN},
+        {"2147483647", INT_MAX},
+        {"-2147483648", INT_MIN},
         // Everything below falls back to the default.
-        {"2147483648", def}, {"-2147483649", def}, {"99999999999999999999999", def},
-        {"0x100000000", def}, {"12abc", def}, {"abc", def}, {"", def}, {"-", def}, {"+", def},
-        {"0x", def}, {"$", def}, {"1 2", def}, {"- 5", def}, {"1.5", def}, {"++1", def}, {"0xG", def},
+        {"2147483648", def},
+        {"-2147483649", def},
+        {"99999999999999999999999", def},
+        {"0x100000000", def},
+        {"12abc", def},
+        {"abc", def},
+        {"", def},
+        {"-", def},
+        {"+", def},
+        {"0x", def},
+        {"$", def},
+        {"1 2", def},
+        {"- 5", def},
+        {"1.5", def},
+        {"++1", def},
+        {"0xG", def},
         {"\x82\x4f", def},  // a full-width digit
     };
     for (const Case& c : cases)
@@ -112,7 +137,7 @@ TEST(PrivateProfileRead, Booleans)
         bool whenDefaultFalse;
     };
     const Case cases[] = {
-        {"1", true, true},  {"0", false, false}, {"2", true, true},    {"-1", true, true},
+        {"1", true, true},     {"0", false, false},  {"2", true, true}, {"-1", true, true},
         {"0x0", false, false}, {"abc", true, false}, {"", true, false}, {"1x", true, false},
     };
     for (const Case& c : cases) {
@@ -132,16 +157,15 @@ TEST(PrivateProfileWrite, PlacesLines)
     };
     const Case cases[] = {
         {"new file", "", "A", "k", "v", "[A]\r\nk=v\r\n"},
-        {"value replaced in place, key spelling and blanks after = kept",
-         "[a]\r\nKEY = old  \r\nX=1\r\n", "A", "key", "new", "[a]\r\nKEY = new\r\nX=1\r\n"},
+        {"value replaced in place, key spelling and blanks after = kept", "[a]\r\nKEY = old  \r\nX=1\r\n", "A", "key",
+         "new", "[a]\r\nKEY = new\r\nX=1\r\n"},
         {"first of two entries replaced", "[A]\r\nk=1\r\nk=2\r\n", "A", "k", "3", "[A]\r\nk=3\r\nk=2\r\n"},
         {"new key after the last entry, before trailing comment and blank line",
          "[A]\r\nx=1\r\n; note\r\n\r\n[B]\r\ny=2\r\n", "A", "z", "3",
          "[A]\r\nx=1\r\nz=3\r\n; note\r\n\r\n[B]\r\ny=2\r\n"},
         {"section without entries", "[A]\r\n[B]\r\n", "A", "k", "v", "[A]\r\nk=v\r\n[B]\r\n"},
         {"missing section goes to the end", "[A]\r\nx=1\r\n", "B", "k", "v", "[A]\r\nx=1\r\n[B]\r\nk=v\r\n"},
-        {"last line without a line end gets one", "[A]\r\nx=1", "B", "k", "v",
-         "[A]\r\nx=1\r\n[B]\r\nk=v\r\n"},
+        {"last line without a line end gets one", "[A]\r\nx=1", "B", "k", "v", "[A]\r\nx=1\r\n[B]\r\nk=v\r\n"},
         {"entry after an unterminated last entry", "[A]\r\nx=1", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
         {"LF-only lines stay LF, the new one is CR LF", "[A]\nx=1\n", "A", "y", "2", "[A]\nx=1\ny=2\r\n"},
         {"entry above any section does not count", "k=1\r\n", "A", "k", "2", "k=1\r\n[A]\r\nk=2\r\n"},
@@ -149,8 +173,8 @@ TEST(PrivateProfileWrite, PlacesLines)
          "[A]\r\nx=1\r\n[B]\r\n[A]\r\nk=2\r\n"},
         {"new key goes to the first section of the name", "[A]\r\nx=1\r\n[a]\r\ny=1\r\n", "A", "k", "2",
          "[A]\r\nx=1\r\nk=2\r\n[a]\r\ny=1\r\n"},
-        {"a value that already reads as written leaves the line alone", "[A]\r\nk = \"5\"  \r\n", "A",
-         "K", "5", "[A]\r\nk = \"5\"  \r\n"},
+        {"a value that already reads as written leaves the line alone", "[A]\r\nk = \"5\"  \r\n", "A", "K", "5",
+         "[A]\r\nk = \"5\"  \r\n"},
         {"empty value", "[A]\r\nk=1\r\n", "A", "k", "", "[A]\r\nk=\r\n"},
     };
     for (const Case& c : cases)

@@ -1,8 +1,9 @@
 #include "settings/settings_reset.h"
-#include "widgets/tab_control.h"
+
 #include "options/option_dlg.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
+#include "widgets/tab_control.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,8 +12,9 @@
 
 namespace {
 const QString kCaption = QStringLiteral("設定の初期化");
-const QString kQuestion = QStringLiteral("プログラムを再起動したときに、設定がすべて初期化されます。\n"
-                                         "よろしいですか？　（検索キーワードは削除されません）");
+const QString kQuestion = QStringLiteral(
+    "プログラムを再起動したときに、設定がすべて初期化されます。\n"
+    "よろしいですか？　（検索キーワードは削除されません）");
 const QString kSuccess = QStringLiteral("初期化に成功しました。プログラムを起動しなおしてください。");
 const std::string kIni = "[TabName]\r\nKEY#1=saved\r\n";
 }  // namespace

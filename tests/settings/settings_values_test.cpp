@@ -113,8 +113,8 @@ TEST(SettingsRead, IntegerAndBooleanValues)
         {"2", 2, true},     {"-1", -1, true},   {"abc", 170, true},   {"4294967296", 170, true},
     };
     for (const Case& c : cases) {
-        const SettingsValues v = readFrom("[Form]\r\nTreeWidth=" + c.value + "\r\n[ETC]\r\nMsgKeyDel=" +
-                                          c.value + "\r\n");
+        const SettingsValues v =
+            readFrom("[Form]\r\nTreeWidth=" + c.value + "\r\n[ETC]\r\nMsgKeyDel=" + c.value + "\r\n");
         EXPECT_EQ(v.TreeWidth, c.treeWidth) << c.value;
         EXPECT_EQ(v.MsgKeyDel, c.msgKeyDel) << c.value;
     }
@@ -137,7 +137,9 @@ TEST(SettingsRead, BadValuesFallBackWhileTheRestLoads)
     const std::string file =
         "[Form]\r\nTop=99999999999\r\nLeft=-5\r\nWidth=\0\0\r\nHeight=800\r\n"s
         "[CoolBar]\r\nBand0ID=\xff\xfe\r\nBand1ID=4\r\nSearchBar=no\r\nNaviBar=0\r\n"
-        "[Aucfun]\r\nURL=" + std::string(10000, 'u') + "\r\nSoubaCheck=s?q=$KEY$\r\n"
+        "[Aucfun]\r\nURL=" +
+        std::string(10000, 'u') +
+        "\r\nSoubaCheck=s?q=$KEY$\r\n"
         "[LinkBar]\r\nSite1Name=x\0y\r\nSite2URL=http://example.test/?k=$KEY$\r\n"s
         "\0garbage\r\n[TabName]\r\nKEY#2=\x82\x60\r\n"s;
     const SettingsValues v = readFrom(file);
@@ -158,14 +160,13 @@ TEST(SettingsRead, BadValuesFallBackWhileTheRestLoads)
 
 TEST(SettingsWrite, NewFileHasEveryKeyInSaveOrder)
 {
-    std::vector<std::string> expected = {"[Form]", "Top", "Left", "Width", "Height", "TreeWidth",
-                                         "FavListHeight", "[CoolBar]"};
+    std::vector<std::string> expected = {"[Form]", "Top",       "Left",          "Width",
+                                         "Height", "TreeWidth", "FavListHeight", "[CoolBar]"};
     for (const char* what : {"Width", "Break", "ID"})
         for (int i = 0; i < 6; ++i)
             expected.push_back("Band" + std::to_string(i) + what);
-    for (const char* key : {"SearchBar", "NaviBar", "SiteBar", "URLBar", "AnimeBar", "SiteBar2", "FavList",
-                            "[Aucfun]", "URL", "SoubaCheck", "KaisaiCheck", "[LinkBar]", "YahooURL",
-                            "BiddersURL"})
+    for (const char* key : {"SearchBar", "NaviBar", "SiteBar", "URLBar", "AnimeBar", "SiteBar2", "FavList", "[Aucfun]",
+                            "URL", "SoubaCheck", "KaisaiCheck", "[LinkBar]", "YahooURL", "BiddersURL"})
         expected.push_back(key);
     for (const char* what : {"URL", "Name", "Visible"})
         for (int i = 1; i <= 6; ++i)
@@ -251,9 +252,9 @@ class SettingsFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = std::filesystem::temp_directory_path() /
-                 ("ribemo-settings-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder =
+            std::filesystem::temp_directory_path() / ("ribemo-settings-" + std::to_string(::getpid()) + "-" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         path = (folder / "ribemo.ini").string();
@@ -283,6 +284,5 @@ TEST_F(SettingsFile, SaveKeepsLinesAddedWhileTheProgramRan)
 TEST_F(SettingsFile, UnwritableLocationIsReported)
 {
     const std::string inMissingFolder = (folder / "no-such-folder" / "ribemo.ini").string();
-    EXPECT_THROW(saveSettingsFile(inMissingFolder, defaultSettingsValues(designBandLayout())),
-                 ProfileWriteError);
+    EXPECT_THROW(saveSettingsFile(inMissingFolder, defaultSettingsValues(designBandLayout())), ProfileWriteError);
 }

@@ -1,9 +1,9 @@
-#include "widgets/cool_bar.h"
 #include "settings/private_profile.h"
 #include "settings/settings_values.h"
-#include "text/sjis_text.h"
-#include "widgets/tab_control.h"
 #include "tests/support/form_fixture.h"
+#include "text/sjis_text.h"
+#include "widgets/cool_bar.h"
+#include "widgets/tab_control.h"
 
 #include <QFile>
 #include <QTest>

@@ -77,9 +77,10 @@ void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& requestLi
     }
     const QByteArray escaped = QString::fromLatin1(path).toHtmlEscaped().toLatin1();
     const QByteArray body = "<html><head><title>page " + escaped +
-                            "</title></head><body><a id=\"next\" href=\"/next\" target=\"_blank\">next</a> " +
-                            escaped + "</body></html>";
-    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
-                  "Content-Length: " +
-                  QByteArray::number(body.size()) + "\r\n\r\n" + body);
+                            "</title></head><body><a id=\"next\" href=\"/next\" target=\"_blank\">next</a> " + escaped +
+                            "</body></html>";
+    socket->write(
+        "HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
+        "Content-Length: " +
+        QByteArray::number(body.size()) + "\r\n\r\n" + body);
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)

@@ -1,5 +1,6 @@
-#include "text/code_page_932.h"
 #include "text/unicode_to_sjis.h"
+
+#include "text/code_page_932.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{u"\u2014", "\x81\x5C"}, Case{u"\u00A2", "\x81\x91"}, Case{u"\u00A3", "\x81\x92"},
         Case{u"\u00AC", "\x81\xCA"}, Case{u"時計〜", "\x8E\x9E\x8C\x76\x81\x60"},
         // The best-fit table.
-        Case{u"café", "cafe"}, Case{u"¥", "\x5C"}, Case{u"©Ö", "cO"}, Case{u"µ", "\x83\xCA"}, Case{u"\u3094", "\x83\x94"},
+        Case{u"café", "cafe"}, Case{u"¥", "\x5C"}, Case{u"©Ö", "cO"}, Case{u"µ", "\x83\xCA"},
+        Case{u"\u3094", "\x83\x94"},
         // Nothing has these: one "?" per character, the surrogate pair of an emoji and a lone surrogate too.
         Case{u"a😀b", "a?b"}, Case{u"\u203E\uAC00\u4E02", "???"}, Case{std::u16string(1, u'\xD800') + u"x", "?x"}));
 
@@ -41,12 +43,14 @@ TEST(UnicodeToSjis, EveryCodePageCharacterRoundTrips)
     int checked = 0;
     for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
         for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
-            const char16_t c = cp932CharacterOfPair(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
+            const char16_t c =
+                cp932CharacterOfPair(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
             if (c == kNoCharacter)
                 continue;
             const std::string sjis = unicodeToSjis(std::u16string(1, c));
             ASSERT_EQ(sjis.size(), 2u) << std::hex << lead << trail;
-            EXPECT_EQ(cp932CharacterOfPair(static_cast<unsigned char>(sjis[0]), static_cast<unsigned char>(sjis[1])), c);
+            EXPECT_EQ(cp932CharacterOfPair(static_cast<unsigned char>(sjis[0]), static_cast<unsigned char>(sjis[1])),
+                      c);
             ++checked;
         }
     }

@@ -1,12 +1,12 @@
-#include "text/sjis_text.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
+#include "text/sjis_text.h"
 #include "watched/auction_list_view.h"
 #include "watched/fav_auc_dlg.h"
 
-#include <QLabel>
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -230,8 +230,8 @@ TEST_F(OrganizeDialog, TheCloseBoxDropsEveryChangeAndOkPutsThemInTheList)
     expected[1][0] = "\x89\xfc\x91\xe8";  // 改題
     EXPECT_EQ(form().FavAucList->entries(), expected);
     EXPECT_EQ(form().FavAucList->selectedRow(), -1);
-    EXPECT_EQ(captions(form()), (QStringList{"1.E1", "2.改題", "3.E4", "4.E5", "5.E6", "6.E7", "7.E8", "8.E9",
-                                             "9.E10", "10.E0"}));
+    EXPECT_EQ(captions(form()),
+              (QStringList{"1.E1", "2.改題", "3.E4", "4.E5", "5.E6", "6.E7", "7.E8", "8.E9", "9.E10", "10.E0"}));
     ASSERT_TRUE(closeWindow());
     const std::string file = folder.read(".fal");
     EXPECT_TRUE(file.starts_with("E1,http://e1.example/\r\n\x89\xfc\x91\xe8,http://e2.example/\r\nE4,http"));

@@ -1,6 +1,6 @@
-#include "text/sjis_text.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
+#include "text/sjis_text.h"
 #include "watched/auction_list_view.h"
 
 #include <QApplication>
@@ -29,10 +29,7 @@ QStringList captions(TForm1& form)
     return texts;
 }
 
-QPoint cellCentre(AuctionListView& list, int row)
-{
-    return list.visualRect(list.model()->index(row, 0)).center();
-}
+QPoint cellCentre(AuctionListView& list, int row) { return list.visualRect(list.model()->index(row, 0)).center(); }
 
 // The edit field the list has open now; fields closed earlier are hidden until deleted.
 QLineEdit* openEditor(AuctionListView& list)
@@ -293,8 +290,9 @@ TEST_F(WatchedList, AFailedWriteKeepsTheWindowOpenAndTheOldFile)
             EXPECT_FALSE(form().close());
             EXPECT_TRUE(form().isVisible());
         }
-        EXPECT_EQ(dialogs.errors(), (std::vector<QString>{QString::fromStdString(
-                                        "ファイル " + folder.file(".fal") + " を作成できません.")}));
+        EXPECT_EQ(
+            dialogs.errors(),
+            (std::vector<QString>{QString::fromStdString("ファイル " + folder.file(".fal") + " を作成できません.")}));
         EXPECT_EQ(folder.read(".fal"), old);
         EXPECT_EQ(QDir(QString::fromStdString(folder.folder())).entryList(QDir::Files | QDir::Hidden),
                   QStringList{QStringLiteral("ribemo.fal")});
@@ -310,8 +308,7 @@ TEST_F(WatchedList, AFolderInPlaceOfTheFileIsReportedAtStartAndAtACloseAfterACha
     const std::string path = folder.file(".fal");
     ASSERT_TRUE(QDir().mkdir(QString::fromStdString(path)));
     start();
-    EXPECT_EQ(dialogs.errors(),
-              (std::vector<QString>{QString::fromStdString("ファイル " + path + " は開けません.")}));
+    EXPECT_EQ(dialogs.errors(), (std::vector<QString>{QString::fromStdString("ファイル " + path + " は開けません.")}));
     ASSERT_NE(form().ProgressBar1, nullptr);  // the start-up went on
     EXPECT_FALSE(browser->navigations.isEmpty());
     EXPECT_EQ(form().FavAucList->entryCount(), 0);

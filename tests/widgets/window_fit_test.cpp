@@ -1,10 +1,10 @@
 // The main window at the size it opens: keyword tabs on as many rows as they need, each reachable
 // where it is drawn; the bands' buttons whole when the bands share rows; the band edge easy to take.
+#include "tests/support/form_fixture.h"
 #include "widgets/animate.h"
 #include "widgets/cool_bar.h"
 #include "widgets/tab_control.h"
 #include "widgets/tab_rows.h"
-#include "tests/support/form_fixture.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -44,9 +44,8 @@ const char kTwoRows[] =
 
 TEST_F(WindowFit, EveryKeywordTabIsDrawnWholeAndTakesAClickAtItsPlace)
 {
-    for (const std::string& names : {std::string(),
-                                     std::string("[TabName]\r\nKEY#1=Cameras and lenses\r\n"
-                                                 "KEY#2=Wrist watches\r\nKEY#3=Fountain pens\r\n")}) {
+    for (const std::string& names : {std::string(), std::string("[TabName]\r\nKEY#1=Cameras and lenses\r\n"
+                                                                "KEY#2=Wrist watches\r\nKEY#3=Fountain pens\r\n")}) {
         show(names);
         TabRows* tabs = form().TabControl2->tabBar();
         EXPECT_GE(tabs->rowCount(), names.empty() ? 1 : 2);
