@@ -30,24 +30,19 @@
 TForm1::TForm1(const ProgramServices& services) : services_(services)
 {
     buildLayout();
-    connectHandlers();
+    setUpLifecycle();
     setUpSearchInput();
-    setUpKeywordTree();
-    setUpWatchedList();
+    setUpNavigation();
     setUpBrowserKeys();
     setUpDownloads();
+    setUpLaunches();
+    setUpKeywordTree();
+    setUpWatchedList();
+    setUpOptions();
     Settings = SettingsRecord{};
-    qApp->installEventFilter(new AppMessageFilter(*CppWebBrowser1, this));
 }
 
 TForm1::~TForm1() = default;
-
-void TForm1::attachDialogs(TAboutBox* aboutBox, TOptionDlg* optionDlg, TFavAucDlg* favAucDlg)
-{
-    AboutBox = aboutBox;
-    OptionDlg = optionDlg;
-    FavAucDlg = favAucDlg;
-}
 
 void TForm1::FormCreate()
 {
@@ -66,6 +61,14 @@ void TForm1::FormCreate()
     ProgressBar1->hide();
     StatusBar1Resize();
     CppWebBrowser1->Navigate(QFile::decodeName(QByteArray::fromStdString(helpPagePath(executablePath()))));
+}
+
+void TForm1::setUpLifecycle()
+{
+    for (QAction* item : {N2, N3, N4, N16, N17, N21, N22})
+        connectHandler(item, &QAction::triggered, &TForm1::N2Click);
+    connectHandler(X1, &QAction::triggered, &TForm1::X1Click);
+    connectHandler(StatusBar1, &StatusBar::resized, &TForm1::StatusBar1Resize);
 }
 
 void TForm1::FormActivate() { N2Click(); }
@@ -129,108 +132,4 @@ bool TForm1::quitWithoutSaving()
                                                      "残りを保存せずに終了しますか？"),
                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
-}
-
-void TForm1::connectHandlers()
-{
-    for (QAction* item : {N2, N3, N4, N16, N17, N21, N22})
-        connectHandler(item, &QAction::triggered, &TForm1::N2Click);
-    connectHandler(X1, &QAction::triggered, &TForm1::X1Click);
-    connectHandler(StatusBar1, &StatusBar::resized, &TForm1::StatusBar1Resize);
-
-    connectHandler(Button1, &QPushButton::clicked, &TForm1::Button1Click);
-    connectHandler(TabControl1, &TabControl::Change, &TForm1::TabControl1Change);
-    connectHandler(ToolButton5, &QToolButton::clicked, &TForm1::ToolButton5Click);
-    connectHandler(ToolButton6, &QToolButton::clicked, &TForm1::ToolButton6Click);
-    void (TForm1::*siteHandlers[6])() = {&TForm1::ToolButton8Click,  &TForm1::ToolButton9Click,
-                                         &TForm1::ToolButton10Click, &TForm1::ToolButton11Click,
-                                         &TForm1::ToolButton12Click, &TForm1::ToolButton13Click};
-    for (size_t k = 0; k < 6; ++k)
-        connectHandler(SiteButtons[k], &QToolButton::clicked, siteHandlers[k]);
-    connectHandler(Yahoo1, &QAction::triggered, &TForm1::Yahoo1Click);
-    connectHandler(Bidders1, &QAction::triggered, &TForm1::Bidders1Click);
-
-    connectHandler(ToolButton1, &QToolButton::clicked, &TForm1::ToolButton1Click);
-    connectHandler(ToolButton2, &QToolButton::clicked, &TForm1::ToolButton2Click);
-    connectHandler(ToolButton7, &QToolButton::clicked, &TForm1::ToolButton7Click);
-    connectHandler(ToolButton3, &QToolButton::clicked, &TForm1::ToolButton3Click);
-    connectHandler(ToolButton4, &QToolButton::clicked, &TForm1::ToolButton4Click);
-    connectHandler(Button2, &QPushButton::clicked, &TForm1::Button2Click);
-    connect(CppWebBrowser1, &TCppWebBrowser::BeforeNavigate2, this,
-            [this](const QString& url) { guarded([&] { CppWebBrowser1BeforeNavigate2(url); }); });
-    connectHandler(CppWebBrowser1, &TCppWebBrowser::DownloadBegin, &TForm1::CppWebBrowser1DownloadBegin);
-    connect(CppWebBrowser1, &TCppWebBrowser::ProgressChange, this, [this](int progress, int progressMax) {
-        guarded([&] { CppWebBrowser1ProgressChange(progress, progressMax); });
-    });
-    connectHandler(CppWebBrowser1, &TCppWebBrowser::DownloadComplete, &TForm1::CppWebBrowser1DownloadComplete);
-
-    connectHandler(N12, &QAction::triggered, &TForm1::N12Click);
-    connectHandler(N13, &QAction::triggered, &TForm1::N13Click);
-    connectHandler(H2, &QAction::triggered, &TForm1::H2Click);
-    connectHandler(N18, &QAction::triggered, &TForm1::N18Click);
-    connectHandler(V1, &QAction::triggered, &TForm1::V1Click);
-
-    connectHandler(TabControl2, &TabControl::Change, &TForm1::TabControl2Change);
-    connectHandler(N24, &QAction::triggered, &TForm1::N24Click);
-    connectHandler(N25, &QAction::triggered, &TForm1::N25Click);
-    connectHandler(N6, &QAction::triggered, &TForm1::N6Click);
-    connectHandler(N7, &QAction::triggered, &TForm1::N7Click);
-    connectHandler(N8, &QAction::triggered, &TForm1::N8Click);
-    connectHandler(N10, &QAction::triggered, &TForm1::N10Click);
-    TreeView1->onMouseDown = [this](Qt::MouseButton button, const QPoint& pos) {
-        guarded([&] { TreeView1MouseDown(button, pos); });
-    };
-    TreeView1->onDoubleClick = [this] { guarded([this] { TreeView1DblClick(); }); };
-    TreeView1->onDragOver = [this](const QPoint& pos, bool fromTree) {
-        bool accept = false;
-        guarded([&] { accept = TreeView1DragOver(pos, fromTree); });
-        return accept;
-    };
-    TreeView1->onDragDrop = [this](const QPoint& pos, bool fromTree) {
-        guarded([&] { TreeView1DragDrop(pos, fromTree); });
-    };
-    connect(TreeView1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { PopupMenu1->popup(TreeView1->viewport()->mapToGlobal(pos)); });
-
-    connectHandler(A1, &QAction::triggered, &TForm1::A1Click);
-    connectHandler(Button3, &QPushButton::clicked, &TForm1::A1Click);
-    void (TForm1::*openHandlers[10])() = {
-        &TForm1::Fauc1Click, &TForm1::Fauc2Click, &TForm1::Fauc3Click, &TForm1::Fauc4Click, &TForm1::Fauc5Click,
-        &TForm1::Fauc6Click, &TForm1::Fauc7Click, &TForm1::Fauc8Click, &TForm1::Fauc9Click, &TForm1::Fauc10Click};
-    for (size_t n = 0; n < 10; ++n)
-        connectHandler(Fauc[n], &QAction::triggered, openHandlers[n]);
-    connectHandler(FavAucList, &QTableWidget::itemDoubleClicked, &TForm1::FavAucListDblClick);
-    connectHandler(FavAucList, &AuctionListView::resized, &TForm1::FavAucListResize);
-    connectHandler(C1, &QAction::triggered, &TForm1::C1Click);
-    connectHandler(Button4, &QPushButton::clicked, &TForm1::C1Click);
-    connectHandler(N5, &QAction::triggered, &TForm1::N5Click);
-    // Enter in the two boxes: their key handlers are called from the key filter of search/.
-}
-
-std::string TForm1::keywordText() const { return bytesOfShownText(ComboBox1->currentText(), keywordBytes_); }
-
-void TForm1::setKeywordText(const std::string& keyword)
-{
-    keywordBytes_ = keyword;
-    ComboBox1->setEditText(fromSjis(keyword));
-}
-
-void TForm1::navigateTo(const std::string& address) { CppWebBrowser1->Navigate(fromSjis(address)); }
-
-int TForm1::treeWidth() const { return treePane_ ? treePane_->size() : Splitter1->sizes().value(0); }
-
-void TForm1::setTreeWidth(int width)
-{
-    if (!treePane_)
-        treePane_ = new SplitterPane(Splitter1, 0);
-    treePane_->setSize(width);
-}
-
-int TForm1::favListHeight() const { return favListPane_ ? favListPane_->size() : Splitter2->sizes().value(1); }
-
-void TForm1::setFavListHeight(int height)
-{
-    if (!favListPane_)
-        favListPane_ = new SplitterPane(Splitter2, 1);
-    favListPane_->setSize(height);
 }

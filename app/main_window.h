@@ -1,9 +1,14 @@
 #pragma once
 // TForm1: the main window. The class is declared here once; its handlers are defined in the folder
-// of the subsystem they belong to (search/, keywords/, watched/, options/), so a reader opens a
-// folder and finds the whole of that subsystem.
+// of the subsystem they belong to (search/, pane/, help/, keywords/, watched/, settings/), so a
+// reader opens a folder and finds the whole of that subsystem, its wiring and its state.
 #include "app/program_services.h"
+#include "keywords/keyword_tabs_state.h"
+#include "options/option_values.h"
+#include "search/keyword_box_state.h"
 #include "settings/settings_record.h"
+#include "settings/settings_state.h"
+#include "watched/watched_list_state.h"
 
 #include <QMainWindow>
 
@@ -14,6 +19,7 @@
 class Animate;
 class AuctionListView;
 class CoolBar;
+class FindBar;
 class KeywordTreeView;
 class StatusBar;
 class TabControl;
@@ -143,11 +149,16 @@ public:
     // ---- Organize dialog (watched/organize_dialog.cpp)
     void C1Click();
 
-    // ---- Options dialog (options/options_command.cpp)
+    // ---- Options dialog (app/options_command.cpp)
     void N5Click();
+    // The values the options dialog shows, read from the running program, and putting the values
+    // taken on OK back (shown: the values the dialog was opened with).
+    OptionValues currentOptionValues() const;
+    void applyOptionValues(const OptionValues& shown, const OptionValues& taken);
+
+    // ---- Site buttons (search/site_buttons.cpp)
     // Whether user site button k (0..5: ToolButton8..ToolButton13) is shown, and showing or hiding
-    // it. The bar's item is what gets hidden, so the bar closes up around a hidden button; hiding
-    // the button widget itself would leave a gap. The settings load and save use these too.
+    // it; the settings load and save use these too.
     bool siteButtonShown(size_t k) const;
     void setSiteButtonShown(size_t k, bool shown);
 
@@ -183,6 +194,7 @@ public:
     QLabel* Label2;
     QComboBox* ComboBox2;
     QPushButton* Button2;
+    FindBar* FindBar1;  // below the pane, hidden until Ctrl+F
 
     QSplitter* Splitter1;  // between the keyword pane and Panel1
     TabControl* TabControl2;
@@ -237,14 +249,32 @@ private:
     void buildBands();
     void buildPanes();
     void buildStatusBar();
-    void connectHandlers();
-    // Per-subsystem wiring the constructor runs after the layout is built (key filters, view
-    // hooks, column set-up); each is defined in its subsystem's folder.
-    void setUpSearchInput();   // search/search_input.cpp
-    void setUpKeywordTree();   // keywords/keyword_tree_editing.cpp
-    void setUpWatchedList();   // watched/watched_list.cpp
-    void setUpBrowserKeys();   // pane/browser_keys.cpp
-    void setUpDownloads();     // pane/download_status.cpp
+    // Each subsystem wires its own handlers once the layout is built; each is defined in its
+    // subsystem's folder.
+    void setUpLifecycle();    // app/main_window.cpp
+    void setUpSearchInput();  // search/search_input.cpp
+    void setUpNavigation();   // pane/navigation.cpp
+    void setUpBrowserKeys();  // pane/browser_keys.cpp
+    void setUpDownloads();    // pane/download_status.cpp
+    void setUpLaunches();     // help/launches.cpp
+    void setUpKeywordTree();  // keywords/keyword_tree_editing.cpp
+    void setUpWatchedList();  // watched/watched_list.cpp
+    void setUpOptions();      // app/options_command.cpp
+
+    // ---- Browser keys, find bar and downloads (pane/)
+    void focusAddressBox();
+    void openFindBar();
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    QString CppWebBrowser1DownloadPath(const QString& suggestedFileName);
+    void CppWebBrowser1DownloadProgress(const QString& path, qint64 received, qint64 total);
+    void CppWebBrowser1DownloadFinished(const QString& path, bool saved, const QString& reason);
+
+    // ---- Keyword tabs and tree (keywords/)
+    void showKeywordTab(int tab);
+    void showFreshKeywordTree();
+    void keywordTreeChanged();
     void OleInitialize() {}    // nothing to do on this platform; kept as the start-up step
     void OleUninitialize() {}  // likewise for the close sequence
 
@@ -253,45 +283,11 @@ private:
 
     ProgramServices services_;
     bool sessionEnded_ = false;  // the session-end saves have run; the program is ending
-    // ---- Subsystem state. Each block belongs to its folder; add members only inside your own.
-    // search/:
-    class FindBar* findBar_ = nullptr;  // below the pane (pane/find_bar.h)
-    void focusAddressBox();             // pane/browser_keys.cpp
-    void openFindBar();
-    void zoomIn();
-    void zoomOut();
-    void zoomReset();
-    QString CppWebBrowser1DownloadPath(const QString& suggestedFileName);  // pane/download_status.cpp
-    void CppWebBrowser1DownloadProgress(const QString& path, qint64 received, qint64 total);
-    void CppWebBrowser1DownloadFinished(const QString& path, bool saved, const QString& reason);
-    // keywords/:
-    void showKeywordTab(int tab);  // keywords/keyword_tabs.cpp
-    void showFreshKeywordTree();
-    void keywordTreeChanged();  // keywords/keyword_tree_editing.cpp
-    // Set while the file of tab CurrentKeyTab holds more than the tree on show (it could not be
-    // read, or only in part) and the user has not changed the tree since: saves leave it alone.
-    bool keywordFileHeldBack_ = false;
-    // watched/:
-    // Set while the watched-auction file holds more than the list (it could not be read, or only
-    // up to a NUL) and the list is still heldWatchedEntries_: the close leaves the file alone.
-    bool watchedFileHeldBack_ = false;
-    std::vector<std::vector<std::string>> heldWatchedEntries_;
-    // options/:
-    // app/ settings:
-    class SplitterPane* treePane_ = nullptr;     // TabControl2's width (app/splitter_pane.h)
-    class SplitterPane* favListPane_ = nullptr;  // Panel2's height
-    // The bytes the site tooltips and keyword tab captions were loaded from: written back while
-    // the control still shows them, so a name that is not valid Shift-JIS survives a close.
-    std::array<std::string, 6> siteNameBytes_;
-    std::array<std::string, 3> tabNameBytes_;
-    // The file could not be read whole at start (the user was told) and the user has not changed
-    // the settings since: the close leaves it alone.
-    bool settingsHeldBack_ = false;
-    bool viewMarksApplied_ = false;  // the first activation has put the View marks on the bars
-
-    // The bytes last put into the keyword box, so a keyword that is not valid Shift-JIS (read
-    // from a file and never edited) is searched and registered with its own bytes.
-    std::string keywordBytes_;
+    // ---- Each subsystem's own state, declared in its folder
+    KeywordBoxState keywordBox_;
+    KeywordTabsState keywordTabs_;
+    WatchedListState watchedList_;
+    SettingsState settingsState_;
 };
 
 #include "widgets/error_box.h"

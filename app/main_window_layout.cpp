@@ -286,8 +286,8 @@ void TForm1::buildPanes()
     paneLayout->setContentsMargins(0, 0, 0, 0);
     paneLayout->setSpacing(0);
     paneLayout->addWidget(CppWebBrowser1, 1);
-    findBar_ = named(new FindBar, "FindBar1");  // hidden until Ctrl+F
-    paneLayout->addWidget(findBar_);
+    FindBar1 = named(new FindBar, "FindBar1");  // hidden until Ctrl+F
+    paneLayout->addWidget(FindBar1);
     TabControl1->setContent(paneColumn);
 
     Panel2 = named(new QWidget, "Panel2");

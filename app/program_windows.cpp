@@ -17,10 +17,11 @@ ProgramWindows createProgramWindows(const ProgramServices& services)
     ProgramWindows windows;
     windows.form = std::make_unique<TForm1>(services);
     windows.form->FormCreate();
-    windows.aboutBox = new TAboutBox(*windows.form);
-    windows.optionDlg = new TOptionDlg(*windows.form);
-    windows.optionDlg->FormCreate();
-    windows.favAucDlg = new TFavAucDlg(*windows.form);
+    TForm1* form = windows.form.get();
+    windows.aboutBox = new TAboutBox(form, *services.dialogs, *services.launcher);
+    windows.optionDlg = new TOptionDlg(form, *services.dialogs, services.executablePath);
+    windows.optionDlg->FormCreate(form->ImageList3);
+    windows.favAucDlg = new TFavAucDlg(form, *services.dialogs);
     windows.form->attachDialogs(windows.aboutBox, windows.optionDlg, windows.favAucDlg);
     return windows;
 }

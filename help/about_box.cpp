@@ -1,15 +1,17 @@
 #include "help/about_box.h"
 
-#include "app/main_window.h"
 #include "settings/settings_values.h"
 #include "text/sjis_text.h"
 #include "ui_about_box.h"
+#include "widgets/dialog_placement.h"
+#include "widgets/error_box.h"
 #include "widgets/launcher.h"
 #include "widgets/picture_lists.h"
 
 #include <QMouseEvent>
 
-TAboutBox::TAboutBox(TForm1& owner) : QDialog(&owner), ui_(std::make_unique<Ui::TAboutBox>()), owner_(owner)
+TAboutBox::TAboutBox(QWidget* parent, Dialogs& dialogs, Launcher& launcher)
+    : QDialog(parent), ui_(std::make_unique<Ui::TAboutBox>()), dialogs_(dialogs), launcher_(launcher)
 {
     ui_->setupUi(this);
     setFixedSize(313, 154);
@@ -25,7 +27,7 @@ TAboutBox::~TAboutBox() = default;
 
 QString TAboutBox::statisticsSiteHome() { return fromSjis(settings_defaults::kURL); }
 
-void TAboutBox::Label1Click() { owner_.services().launcher->openWithDefaultHandler(statisticsSiteHome()); }
+void TAboutBox::Label1Click() { launcher_.openWithDefaultHandler(statisticsSiteHome()); }
 
 bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
 {
@@ -33,7 +35,7 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
     if (watched == Label1 && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && Label1->rect().contains(mouse->position().toPoint()))
-            owner_.guarded([this] { Label1Click(); });
+            runGuarded(dialogs_, this, [this] { Label1Click(); });
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -42,8 +44,6 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
 void TAboutBox::showEvent(QShowEvent* event)
 {
     // Centred on the main window at every opening.
-    QRect frame = frameGeometry();
-    frame.moveCenter(owner_.frameGeometry().center());
-    move(frame.topLeft());
+    centreOnParent(*this);
     QDialog::showEvent(event);
 }

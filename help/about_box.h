@@ -4,7 +4,8 @@
 
 #include <memory>
 
-class TForm1;
+class Dialogs;
+class Launcher;
 class QLabel;
 class QPushButton;
 namespace Ui {
@@ -14,7 +15,7 @@ class TAboutBox;
 class TAboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutBox(TForm1& owner);
+    TAboutBox(QWidget* parent, Dialogs& dialogs, Launcher& launcher);
     ~TAboutBox() override;
 
     // The statistics site's home page goes to the user's default browser; the box stays open.
@@ -32,5 +33,6 @@ protected:
 
 private:
     std::unique_ptr<Ui::TAboutBox> ui_;
-    TForm1& owner_;
+    Dialogs& dialogs_;
+    Launcher& launcher_;
 };

@@ -5,12 +5,22 @@
 #include "help/about_box.h"
 #include "widgets/launcher.h"
 
+#include <QAction>
 #include <QFile>
 
 namespace {
 // The maker's home page, opened in the pane.
 const QString kMakerHomePage = QStringLiteral("http://ribemo.example/");
 }  // namespace
+
+void TForm1::setUpLaunches()
+{
+    connectHandler(N12, &QAction::triggered, &TForm1::N12Click);
+    connectHandler(N13, &QAction::triggered, &TForm1::N13Click);
+    connectHandler(H2, &QAction::triggered, &TForm1::H2Click);
+    connectHandler(N18, &QAction::triggered, &TForm1::N18Click);
+    connectHandler(V1, &QAction::triggered, &TForm1::V1Click);
+}
 
 void TForm1::N12Click()
 {

@@ -37,7 +37,7 @@ void TForm1::LoadFirstKeywordTab()
     } catch (const FileOpenError&) {
         // The built-in tree now stands in for tab 0; saving it at close would replace (or, being
         // a single node, delete) a file the user has never seen.
-        keywordFileHeldBack_ = true;
+        keywordTabs_.fileHeldBack = true;
         throw;
     }
 }
@@ -50,7 +50,7 @@ void TForm1::showKeywordTab(int tab)
     if (!fileExists(path)) {
         showFreshKeywordTree();
         CurrentKeyTab = tab;
-        keywordFileHeldBack_ = false;
+        keywordTabs_.fileHeldBack = false;
         return;
     }
     // A file that cannot be opened changes nothing: the tree on show and its tab stay.
@@ -59,7 +59,7 @@ void TForm1::showKeywordTab(int tab)
         // Read as Shift-JIS it would be one node of noise, which the next save would delete.
         showFreshKeywordTree();
         CurrentKeyTab = tab;
-        keywordFileHeldBack_ = true;
+        keywordTabs_.fileHeldBack = true;
         throw NotShiftJisError(path);
     }
     const KeywordTreeReadResult read = readKeywordTree(bytes);
@@ -69,7 +69,7 @@ void TForm1::showKeywordTab(int tab)
     // error, changes the tree.
     CurrentKeyTab = tab;
     const bool cutShort = hasTextAfterNul(bytes);
-    keywordFileHeldBack_ = read.error.has_value() || cutShort;
+    keywordTabs_.fileHeldBack = read.error.has_value() || cutShort;
     if (read.error)
         throw *read.error;
     if (cutShort)
@@ -78,7 +78,7 @@ void TForm1::showKeywordTab(int tab)
 
 void TForm1::SaveShownKeywordTree()
 {
-    if (keywordFileHeldBack_)
+    if (keywordTabs_.fileHeldBack)
         return;
     const std::string path = keywordTreeFilePath(executablePath(), CurrentKeyTab);
     const KeywordForest nodes = forestOfView(*TreeView1);
@@ -133,7 +133,7 @@ void TForm1::N25Click()
         showKeywordTab(TabControl2->TabIndex());
     } catch (const FileOpenError&) {
         // The tree on show is from before the restore; it must not overwrite the restored file.
-        keywordFileHeldBack_ = true;
+        keywordTabs_.fileHeldBack = true;
         throw;
     }
 }

@@ -6,7 +6,10 @@
 #include "keywords/tree_view_forest.h"
 #include "text/sjis_text.h"
 #include "widgets/dialogs.h"
+#include "widgets/tab_control.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace {
@@ -36,9 +39,31 @@ void TForm1::setUpKeywordTree()
     // sorts by collation and keeps its bytes in step with an edited text.
     showFreshKeywordTree();
     TreeView1->onTextEdited = [this] { keywordTreeChanged(); };
+
+    connectHandler(TabControl2, &TabControl::Change, &TForm1::TabControl2Change);
+    connectHandler(N24, &QAction::triggered, &TForm1::N24Click);
+    connectHandler(N25, &QAction::triggered, &TForm1::N25Click);
+    connectHandler(N6, &QAction::triggered, &TForm1::N6Click);
+    connectHandler(N7, &QAction::triggered, &TForm1::N7Click);
+    connectHandler(N8, &QAction::triggered, &TForm1::N8Click);
+    connectHandler(N10, &QAction::triggered, &TForm1::N10Click);
+    TreeView1->onMouseDown = [this](Qt::MouseButton button, const QPoint& pos) {
+        guarded([&] { TreeView1MouseDown(button, pos); });
+    };
+    TreeView1->onDoubleClick = [this] { guarded([this] { TreeView1DblClick(); }); };
+    TreeView1->onDragOver = [this](const QPoint& pos, bool fromTree) {
+        bool accept = false;
+        guarded([&] { accept = TreeView1DragOver(pos, fromTree); });
+        return accept;
+    };
+    TreeView1->onDragDrop = [this](const QPoint& pos, bool fromTree) {
+        guarded([&] { TreeView1DragDrop(pos, fromTree); });
+    };
+    connect(TreeView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { PopupMenu1->popup(TreeView1->viewport()->mapToGlobal(pos)); });
 }
 
-void TForm1::keywordTreeChanged() { keywordFileHeldBack_ = false; }
+void TForm1::keywordTreeChanged() { keywordTabs_.fileHeldBack = false; }
 
 void TForm1::TreeView1MouseDown(Qt::MouseButton, const QPoint& pos)
 {

@@ -1,10 +1,11 @@
 #include "options/option_dlg.h"
 
-#include "app/main_window.h"
 #include "settings/settings_reset.h"
 #include "text/single_line.h"
 #include "text/sjis_text.h"
 #include "ui_option_dlg.h"
+#include "widgets/dialog_placement.h"
+#include "widgets/error_box.h"
 
 namespace {
 
@@ -25,7 +26,11 @@ std::string takenText(const QLineEdit& edit, const std::string& shownBytes)
 
 }  // namespace
 
-TOptionDlg::TOptionDlg(TForm1& owner) : QDialog(&owner), ui_(std::make_unique<Ui::TOptionDlg>()), owner_(owner)
+TOptionDlg::TOptionDlg(QWidget* parent, Dialogs& dialogs, std::string executablePath)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::TOptionDlg>()),
+      dialogs_(dialogs),
+      executablePath_(std::move(executablePath))
 {
     ui_->setupUi(this);
     setFixedSize(420, 275);
@@ -62,22 +67,22 @@ TOptionDlg::TOptionDlg(TForm1& owner) : QDialog(&owner), ui_(std::make_unique<Ui
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Button1, &QPushButton::clicked, this, [this] { owner_.guarded([this] { Button1Click(); }); });
+    connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(dialogs_, this, [this] { Button1Click(); }); });
 }
 
 TOptionDlg::~TOptionDlg() = default;
 
-void TOptionDlg::FormCreate()
+void TOptionDlg::FormCreate(const QList<QIcon>& siteIcons)
 {
     PageControl1->setCurrentIndex(0);
     for (size_t k = 0; k < SiteImages.size(); ++k)
-        SiteImages[k]->setPixmap(owner_.ImageList3.at(static_cast<qsizetype>(k)).pixmap(16, 16, QIcon::Normal));
+        SiteImages[k]->setPixmap(siteIcons.at(static_cast<qsizetype>(k)).pixmap(16, 16, QIcon::Normal));
 }
 
 void TOptionDlg::Button1Click()
 {
-    if (runSettingsReset(owner_.dialogs(), this, owner_.executablePath()))
-        owner_.SettingsReset = true;
+    if (runSettingsReset(dialogs_, this, executablePath_))
+        emit settingsReset();
 }
 
 void TOptionDlg::showValues(const OptionValues& values)
@@ -124,8 +129,6 @@ OptionValues TOptionDlg::takenValues() const
 void TOptionDlg::showEvent(QShowEvent* event)
 {
     // Centred on the main window at every opening, wherever it was last moved to.
-    QRect frame = frameGeometry();
-    frame.moveCenter(owner_.frameGeometry().center());
-    move(frame.topLeft());
+    centreOnParent(*this);
     QDialog::showEvent(event);
 }

@@ -4,11 +4,14 @@
 #include "options/option_values.h"
 
 #include <QDialog>
+#include <QList>
 
 #include <array>
 #include <memory>
+#include <string>
 
-class TForm1;
+class Dialogs;
+class QIcon;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -21,12 +24,14 @@ class TOptionDlg;
 class TOptionDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit TOptionDlg(TForm1& owner);
+    // The settings reset deletes the settings file named after executablePath.
+    TOptionDlg(QWidget* parent, Dialogs& dialogs, std::string executablePath);
     ~TOptionDlg() override;
 
-    // Once, at program start: the first page, and the site icons drawn from the main window.
-    void FormCreate();
-    // The settings reset; the dialog stays open and its controls keep what they show.
+    // Once, at program start: the first page, and the site icons the main window's bar shows.
+    void FormCreate(const QList<QIcon>& siteIcons);
+    // The settings reset; the dialog stays open and its controls keep what they show. A reset
+    // that deleted the file is announced by settingsReset().
     void Button1Click();
 
     // Fills every control from values; they are also what takenValues() compares against.
@@ -47,11 +52,16 @@ public:
     std::array<QLineEdit*, 6> SiteUrls;                     // SiteUrl1..SiteUrl6
     QPushButton *Button1, *OKBtn, *CancelBtn;
 
+signals:
+    // The settings file was deleted: the close must not write it back.
+    void settingsReset();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     std::unique_ptr<Ui::TOptionDlg> ui_;
-    TForm1& owner_;
+    Dialogs& dialogs_;
+    std::string executablePath_;
     OptionValues shown_;
 };

@@ -1,10 +1,8 @@
 #pragma once
-// What the options dialog edits, gathered from where the running program keeps it (the settings
-// record and the properties of the main window's controls) and put back there on OK.
+// What the options dialog edits: filled by its opener from where the running program keeps it
+// (the settings record and the properties of the main window's controls), taken back on OK.
 #include <array>
 #include <string>
-
-class TForm1;
 
 struct OptionValues {
     // Shift-JIS bytes throughout.
@@ -23,10 +21,3 @@ struct OptionValues {
 
     bool operator==(const OptionValues&) const = default;
 };
-
-OptionValues currentOptionValues(const TForm1& form);
-
-// Applies every value at once. A text held by a control (tab caption, tooltip) is set only when it
-// differs from shown, the value the dialog was opened with, so an untouched control keeps exactly
-// what it had.
-void applyOptionValues(TForm1& form, const OptionValues& shown, const OptionValues& taken);

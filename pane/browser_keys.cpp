@@ -51,9 +51,9 @@ void TForm1::setUpBrowserKeys()
     stop->setContext(Qt::WidgetWithChildrenShortcut);
     connect(stop, &QShortcut::activated, this, [this] { guarded([this] { ToolButton7Click(); }); });
 
-    connect(findBar_, &FindBar::findRequested, CppWebBrowser1, &TCppWebBrowser::FindText);
-    connect(CppWebBrowser1, &TCppWebBrowser::FindTextFinished, findBar_, &FindBar::showResult);
-    connect(findBar_, &FindBar::closed, this, [this] { CppWebBrowser1->setFocus(Qt::OtherFocusReason); });
+    connect(FindBar1, &FindBar::findRequested, CppWebBrowser1, &TCppWebBrowser::FindText);
+    connect(CppWebBrowser1, &TCppWebBrowser::FindTextFinished, FindBar1, &FindBar::showResult);
+    connect(FindBar1, &FindBar::closed, this, [this] { CppWebBrowser1->setFocus(Qt::OtherFocusReason); });
 }
 
 void TForm1::focusAddressBox()
@@ -62,7 +62,7 @@ void TForm1::focusAddressBox()
     ComboBox2->lineEdit()->selectAll();
 }
 
-void TForm1::openFindBar() { findBar_->open(); }
+void TForm1::openFindBar() { FindBar1->open(); }
 void TForm1::zoomIn() { CppWebBrowser1->Zoom(1); }
 void TForm1::zoomOut() { CppWebBrowser1->Zoom(-1); }
 void TForm1::zoomReset() { CppWebBrowser1->Zoom(0); }

@@ -3,12 +3,17 @@
 // events.
 #include "app/main_window.h"
 #include "browser/web_browser.h"
+#include "pane/app_message_filter.h"
 #include "search/dropdown_history.h"
+#include "text/sjis_text.h"
 #include "widgets/animate.h"
 #include "widgets/status_bar.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -20,6 +25,27 @@ const QString kIdleLabel = QStringLiteral("現在のURL :");
 }  // namespace
 
 // The buttons are never disabled: back or forward without history is the pane's to ignore.
+void TForm1::setUpNavigation()
+{
+    connectHandler(ToolButton1, &QToolButton::clicked, &TForm1::ToolButton1Click);
+    connectHandler(ToolButton2, &QToolButton::clicked, &TForm1::ToolButton2Click);
+    connectHandler(ToolButton7, &QToolButton::clicked, &TForm1::ToolButton7Click);
+    connectHandler(ToolButton3, &QToolButton::clicked, &TForm1::ToolButton3Click);
+    connectHandler(ToolButton4, &QToolButton::clicked, &TForm1::ToolButton4Click);
+    connectHandler(Button2, &QPushButton::clicked, &TForm1::Button2Click);
+    connect(CppWebBrowser1, &TCppWebBrowser::BeforeNavigate2, this,
+            [this](const QString& url) { guarded([&] { CppWebBrowser1BeforeNavigate2(url); }); });
+    connectHandler(CppWebBrowser1, &TCppWebBrowser::DownloadBegin, &TForm1::CppWebBrowser1DownloadBegin);
+    connect(CppWebBrowser1, &TCppWebBrowser::ProgressChange, this, [this](int progress, int progressMax) {
+        guarded([&] { CppWebBrowser1ProgressChange(progress, progressMax); });
+    });
+    connectHandler(CppWebBrowser1, &TCppWebBrowser::DownloadComplete, &TForm1::CppWebBrowser1DownloadComplete);
+    // The mouse's side buttons go back and forward wherever the pointer is over the window.
+    qApp->installEventFilter(new AppMessageFilter(*CppWebBrowser1, this));
+}
+
+void TForm1::navigateTo(const std::string& address) { CppWebBrowser1->Navigate(fromSjis(address)); }
+
 void TForm1::ToolButton1Click() { CppWebBrowser1->GoBack(); }
 void TForm1::ToolButton2Click() { CppWebBrowser1->GoForward(); }
 void TForm1::ToolButton7Click() { CppWebBrowser1->Stop(); }

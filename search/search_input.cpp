@@ -1,12 +1,16 @@
 // Key handling of the keyword box and the address box: their key handlers see every key the user
 // presses in the box, and the key always goes on to the box.
 #include "app/main_window.h"
+#include "text/sjis_text.h"
+#include "widgets/tab_control.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
 #include <functional>
 #include <utility>
@@ -85,6 +89,26 @@ private:
 
 void TForm1::setUpSearchInput()
 {
+    connectHandler(Button1, &QPushButton::clicked, &TForm1::Button1Click);
+    connectHandler(TabControl1, &TabControl::Change, &TForm1::TabControl1Change);
+    connectHandler(ToolButton5, &QToolButton::clicked, &TForm1::ToolButton5Click);
+    connectHandler(ToolButton6, &QToolButton::clicked, &TForm1::ToolButton6Click);
+    void (TForm1::*siteHandlers[6])() = {&TForm1::ToolButton8Click,  &TForm1::ToolButton9Click,
+                                         &TForm1::ToolButton10Click, &TForm1::ToolButton11Click,
+                                         &TForm1::ToolButton12Click, &TForm1::ToolButton13Click};
+    for (size_t k = 0; k < 6; ++k)
+        connectHandler(SiteButtons[k], &QToolButton::clicked, siteHandlers[k]);
+    connectHandler(Yahoo1, &QAction::triggered, &TForm1::Yahoo1Click);
+    connectHandler(Bidders1, &QAction::triggered, &TForm1::Bidders1Click);
+    // Enter in the two boxes: their key handlers are called from the boxes' key filters.
     new BoxKeyFilter(ComboBox1, [this](int key) { guarded([&] { ComboBox1KeyDown(key); }); });
     new BoxKeyFilter(ComboBox2, [this](int key) { guarded([&] { ComboBox2KeyDown(key); }); });
+}
+
+std::string TForm1::keywordText() const { return bytesOfShownText(ComboBox1->currentText(), keywordBox_.bytes); }
+
+void TForm1::setKeywordText(const std::string& keyword)
+{
+    keywordBox_.bytes = keyword;
+    ComboBox1->setEditText(fromSjis(keyword));
 }

@@ -181,35 +181,36 @@ void replaceSettingsFile(const std::string& path, const SettingsValues& values)
 
 void TForm1::LoadSettings()
 {
-    new FirstActivationWatch(this, viewMarksApplied_);
+    new FirstActivationWatch(this, settingsState_.viewMarksApplied);
     const std::string path = settingsFilePath(executablePath());
     const BandLayout current = bandLayoutOf(*CoolBar1);
     const SettingsRead read = readSettingsFile(path, current);
     // A file that cannot be read still leaves the window as a first start would have it.
     const SettingsValues values = read.values.value_or(defaultSettingsValues(current));
     applyToWindow(*this, values);
-    siteNameBytes_ = values.SiteName;
-    tabNameBytes_ = values.TabName;
+    settingsState_.siteNameBytes = values.SiteName;
+    settingsState_.tabNameBytes = values.TabName;
     // A file not read whole is not written over until the user changes the settings (options).
-    settingsHeldBack_ = !read.values || read.cutShort;
+    settingsState_.heldBack = !read.values || read.cutShort;
     if (!read.values)
         throw FileOpenError(path);
     if (read.cutShort)
         throw FileCutShortError(path);
 }
 
-void TForm1::settingsChangedByUser() { settingsHeldBack_ = false; }
+void TForm1::settingsChangedByUser() { settingsState_.heldBack = false; }
 
 void TForm1::SaveSettings()
 {
-    if (settingsHeldBack_)
+    if (settingsState_.heldBack)
         return;
     const std::string path = settingsFilePath(executablePath());
-    SettingsValues values = takeFromWindow(*this, viewMarksApplied_);
+    SettingsValues values = takeFromWindow(*this, settingsState_.viewMarksApplied);
     for (std::size_t k = 0; k < kSiteCount; ++k)
-        values.SiteName[k] = bytesOfShownText(SiteButtons[k]->toolTip(), siteNameBytes_[k]);
+        values.SiteName[k] = bytesOfShownText(SiteButtons[k]->toolTip(), settingsState_.siteNameBytes[k]);
     for (std::size_t tab = 0; tab < kKeywordTabCount; ++tab)
-        values.TabName[tab] = bytesOfShownText(TabControl2->tabCaption(static_cast<int>(tab)), tabNameBytes_[tab]);
+        values.TabName[tab] =
+            bytesOfShownText(TabControl2->tabCaption(static_cast<int>(tab)), settingsState_.tabNameBytes[tab]);
     try {
         saveSettingsFile(path, values);
     } catch (const ProfileWriteError&) {

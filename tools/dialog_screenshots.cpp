@@ -73,7 +73,7 @@ int main(int argc, char** argv)
 
     bool ok = true;
     TOptionDlg& options = *windows.optionDlg;
-    options.showValues(currentOptionValues(*windows.form));
+    options.showValues(windows.form->currentOptionValues());
     for (int page = 0; page < options.PageControl1->count(); ++page) {
         options.PageControl1->setCurrentIndex(page);
         ok = savePicture(options, QStringLiteral("%1/options-%2.png").arg(folder).arg(page + 1)) && ok;

@@ -1,14 +1,16 @@
 #include "watched/fav_auc_dlg.h"
 
-#include "app/main_window.h"
 #include "ui_fav_auc_dlg.h"
 #include "watched/auction_list_view.h"
+#include "widgets/dialog_placement.h"
+#include "widgets/error_box.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
-TFavAucDlg::TFavAucDlg(TForm1& owner) : QDialog(&owner), ui_(std::make_unique<Ui::TFavAucDlg>()), owner_(owner)
+TFavAucDlg::TFavAucDlg(QWidget* parent, Dialogs& dialogs)
+    : QDialog(parent), ui_(std::make_unique<Ui::TFavAucDlg>()), dialogs_(dialogs)
 {
     ui_->setupUi(this);
     setFixedSize(646, 342);
@@ -27,9 +29,9 @@ TFavAucDlg::TFavAucDlg(TForm1& owner) : QDialog(&owner), ui_(std::make_unique<Ui
     Label1->resize(Label1->width(), std::max(Label1->height(), Label1->heightForWidth(Label1->width())));
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button1, &QPushButton::clicked, this, [this] { owner_.guarded([this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { owner_.guarded([this] { Button2Click(); }); });
-    connect(Button3, &QPushButton::clicked, this, [this] { owner_.guarded([this] { Button3Click(); }); });
+    connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(dialogs_, this, [this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { runGuarded(dialogs_, this, [this] { Button2Click(); }); });
+    connect(Button3, &QPushButton::clicked, this, [this] { runGuarded(dialogs_, this, [this] { Button3Click(); }); });
 }
 
 TFavAucDlg::~TFavAucDlg() = default;
@@ -70,9 +72,7 @@ void TFavAucDlg::Button3Click()
 void TFavAucDlg::showEvent(QShowEvent* event)
 {
     // Centred on the main window at every opening.
-    QRect frame = frameGeometry();
-    frame.moveCenter(owner_.frameGeometry().center());
-    move(frame.topLeft());
+    centreOnParent(*this);
     QDialog::showEvent(event);
 }
 

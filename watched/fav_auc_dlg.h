@@ -9,7 +9,7 @@
 #include <vector>
 
 class AuctionListView;
-class TForm1;
+class Dialogs;
 class QLabel;
 class QPushButton;
 namespace Ui {
@@ -19,7 +19,7 @@ class TFavAucDlg;
 class TFavAucDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit TFavAucDlg(TForm1& owner);
+    TFavAucDlg(QWidget* parent, Dialogs& dialogs);
     ~TFavAucDlg() override;
 
     // Fills the list with a copy of entries, none selected.
@@ -41,5 +41,5 @@ protected:
 
 private:
     std::unique_ptr<Ui::TFavAucDlg> ui_;
-    TForm1& owner_;
+    Dialogs& dialogs_;
 };

@@ -12,6 +12,7 @@
 #include "watched/watched_list_file.h"
 
 #include <QAction>
+#include <QPushButton>
 
 #include <filesystem>
 
@@ -47,7 +48,21 @@ void openNumberedEntry(TForm1& form, int index)
 
 }  // namespace
 
-void TForm1::setUpWatchedList() { FavAucListResize(); }
+void TForm1::setUpWatchedList()
+{
+    FavAucListResize();
+    connectHandler(A1, &QAction::triggered, &TForm1::A1Click);
+    connectHandler(Button3, &QPushButton::clicked, &TForm1::A1Click);
+    void (TForm1::*openHandlers[10])() = {
+        &TForm1::Fauc1Click, &TForm1::Fauc2Click, &TForm1::Fauc3Click, &TForm1::Fauc4Click, &TForm1::Fauc5Click,
+        &TForm1::Fauc6Click, &TForm1::Fauc7Click, &TForm1::Fauc8Click, &TForm1::Fauc9Click, &TForm1::Fauc10Click};
+    for (size_t n = 0; n < 10; ++n)
+        connectHandler(Fauc[n], &QAction::triggered, openHandlers[n]);
+    connectHandler(FavAucList, &QTableWidget::itemDoubleClicked, &TForm1::FavAucListDblClick);
+    connectHandler(FavAucList, &AuctionListView::resized, &TForm1::FavAucListResize);
+    connectHandler(C1, &QAction::triggered, &TForm1::C1Click);
+    connectHandler(Button4, &QPushButton::clicked, &TForm1::C1Click);
+}
 
 void TForm1::LoadWatchedList()
 {
@@ -58,8 +73,8 @@ void TForm1::LoadWatchedList()
     }
     // Until the file has been read whole, the close must not write the (empty or partial) list
     // over it; that holds until the user changes the list.
-    watchedFileHeldBack_ = true;
-    heldWatchedEntries_.clear();
+    watchedList_.fileHeldBack = true;
+    watchedList_.heldEntries.clear();
     // A directory, a pipe or a device at the path is no file to read: opening a pipe would block.
     if (!fileExists(path))
         throw FileOpenError(path);
@@ -67,21 +82,21 @@ void TForm1::LoadWatchedList()
     FavAucList->setEntries(readWatchedList(bytes));
     RefreshWatchedMenuCaptions();
     if (hasTextAfterNul(bytes)) {
-        heldWatchedEntries_ = FavAucList->entries();
+        watchedList_.heldEntries = FavAucList->entries();
         throw FileCutShortError(path);
     }
-    watchedFileHeldBack_ = false;
+    watchedList_.fileHeldBack = false;
 }
 
 void TForm1::SaveWatchedList()
 {
     const std::vector<WatchedEntry> entries = FavAucList->entries();
-    if (watchedFileHeldBack_ && entries == heldWatchedEntries_)
+    if (watchedList_.fileHeldBack && entries == watchedList_.heldEntries)
         return;
     const std::string path = watchedListFilePath(executablePath());
     if (!writeFileAtomically(path, writeWatchedList(entries)))
         throw FileCreateError(path);
-    watchedFileHeldBack_ = false;
+    watchedList_.fileHeldBack = false;
 }
 
 void TForm1::A1Click()

@@ -291,7 +291,7 @@ class OptionsDialogDismissed : public OptionsDialog, public ::testing::WithParam
 
 TEST_P(OptionsDialogDismissed, ChangesNothingAfterEveryFieldWasEdited)
 {
-    const OptionValues before = currentOptionValues(form());
+    const OptionValues before = form().currentOptionValues();
     const QString tooltip = form().SiteButtons[0]->toolTip();
     withOptions([&](TOptionDlg& d) {
         for (QLineEdit* edit : everyEdit(d)) {
@@ -314,7 +314,7 @@ TEST_P(OptionsDialogDismissed, ChangesNothingAfterEveryFieldWasEdited)
         }
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_EQ(currentOptionValues(form()), before);
+    EXPECT_EQ(form().currentOptionValues(), before);
     EXPECT_EQ(form().SiteButtons[0]->toolTip(), tooltip);
     EXPECT_TRUE(form().N25->isEnabled());
 }

@@ -1,26 +1,12 @@
-// Opening the options dialog from the Tools menu: fill it from the running program, and only on OK
-// put everything back at once. Nothing is written to the settings file here; the close does that.
+// Showing and hiding the user's site buttons. The bar's item is what gets hidden, so the bar closes
+// up around a hidden button; hiding the button widget itself would leave a gap.
 #include "app/main_window.h"
-#include "options/option_dlg.h"
-#include "options/option_values.h"
 
 #include <QAction>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <algorithm>
-
-void TForm1::N5Click()
-{
-    const OptionValues current = currentOptionValues(*this);
-    OptionDlg->showValues(current);
-    if (OptionDlg->exec() != QDialog::Accepted)
-        return;
-    const OptionValues taken = OptionDlg->takenValues();
-    applyOptionValues(*this, current, taken);
-    if (!(taken == current))
-        settingsChangedByUser();
-}
 
 namespace {
 
