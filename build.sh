@@ -32,10 +32,11 @@ format_check() {
   echo "format check: every C++ file as .clang-format writes it"
 }
 
-# CTest pads every test name to the longest one with dots; a run of dots is folded to three so that
+# CTest pads every test name to the longest one with dots, and GoogleTest adds the bytes of each
+# parameter to its line; the dots are folded to three and the parameter bytes left out, so that
 # the log reads at 120 columns. The names themselves stay whole.
 readable() {
-  sed -u -E 's/ \.{4,}/ .../'
+  sed -u -E -e 's/ \.{4,}/ .../' -e 's/  # GetParam\(\) = .*//'
 }
 
 build() {

@@ -29,9 +29,7 @@ protected:
         folder.write(".ask", file);
         start();
         form().resize(870, 720);
-        form().show();
-        form().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+        ASSERT_NO_FATAL_FAILURE(showActive());
     }
 
     KeywordTreeView& tree() { return *form().TreeView1; }

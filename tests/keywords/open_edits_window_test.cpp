@@ -67,9 +67,7 @@ TEST_F(OpenEdits, AnOpenEditIsStoredByEveryRouteThatReadsTheTreeOrTheList)
         folder.write(".ask", "r\r\n\tchild\r\n");
         folder.write(".fal", "old,u\r\n");
         start();
-        form().show();
-        form().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+        ASSERT_NO_FATAL_FAILURE(showActive());
         QAbstractItemView& view = r.tree ? static_cast<QAbstractItemView&>(*form().TreeView1) : *form().FavAucList;
         const QModelIndex first = view.model()->index(0, 0);
         click(view.viewport(), view.visualRect(r.tree ? view.model()->index(0, 0, first) : first).center());

@@ -53,9 +53,7 @@ protected:
     void startShown()
     {
         start();
-        form().show();
-        form().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+        ASSERT_NO_FATAL_FAILURE(showActive());
         browser->navigations.clear();
     }
 

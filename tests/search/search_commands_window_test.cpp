@@ -26,9 +26,7 @@ protected:
     void startWithTemplates()
     {
         start();
-        form().show();
-        form().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+        ASSERT_NO_FATAL_FAILURE(showActive());
         SettingsRecord& s = form().Settings;
         s.URL = kBase.toStdString();
         s.SoubaCheck = "search?q=$KEY$&t=-1";

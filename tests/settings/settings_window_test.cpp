@@ -78,8 +78,7 @@ protected:
     // Shown at its loaded size and activated, which puts the View marks on the bars.
     void showAndActivate()
     {
-        form().show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+        ASSERT_NO_FATAL_FAILURE(showActive());
         QApplication::processEvents();
     }
     PrivateProfile saved() { return PrivateProfile::parse(folder.read(".ini")); }

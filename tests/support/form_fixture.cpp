@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QTest>
 
 void FormFixture::start()
 {
@@ -27,6 +28,13 @@ void FormFixture::restart()
     closeWindow();
     windows_ = ProgramWindows{};
     start();
+}
+
+void FormFixture::showActive()
+{
+    form().show();
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
 }
 
 void FormFixture::TearDown() { windows_ = ProgramWindows{}; }

@@ -18,6 +18,9 @@ protected:
     bool closeWindow();
     // Closes, then starts a fresh program on the same folder.
     void restart();
+    // Shows the window and waits until the window system has made it the active window, so that
+    // keys delivered to it reach the focus widget as a user's would.
+    void showActive();
     void TearDown() override;
 
     TForm1& form() { return *windows_.form; }
