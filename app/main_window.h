@@ -216,6 +216,9 @@ public:
     template <class Sender, class Signal>
     void connectHandler(Sender* sender, Signal signal, void (TForm1::*handler)());
 
+    // Finishes an input-method composition still open in the keyword box or the address box, so
+    // that what the user sees there is what a command reads (search/search_input.cpp).
+    void commitComposition();
     // The keyword box's text as the program's Shift-JIS bytes, and the reverse.
     std::string keywordText() const;
     void setKeywordText(const std::string& keyword);
@@ -255,8 +258,9 @@ private:
     bool sessionEnded_ = false;  // the session-end saves have run; the program is ending
     // ---- Subsystem state. Each block belongs to its folder; add members only inside your own.
     // search/:
-    class FindBar* findBar_ = nullptr;  // below the pane (pane/find_bar.h)
-    void focusAddressBox();             // pane/browser_keys.cpp
+    class FindBar* findBar_ = nullptr;        // below the pane (pane/find_bar.h)
+    class AddressBox* addressBox_ = nullptr;  // ComboBox2 following the page (pane/address_box.h)
+    void focusAddressBox();                   // pane/browser_keys.cpp
     void openFindBar();
     void zoomIn();
     void zoomOut();

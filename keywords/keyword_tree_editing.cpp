@@ -50,6 +50,7 @@ void TForm1::N6Click()
     // Leading blanks would be read back as depth, so the node starts at the first other byte (no
     // Shift-JIS character has a blank as its second byte); a keyword of blanks only is refused
     // like an empty one. The keyword box keeps what was typed, for the search.
+    commitComposition();
     const std::string typed = keywordText();
     const size_t start = typed.find_first_not_of(" \t");
     if (start == std::string::npos)
