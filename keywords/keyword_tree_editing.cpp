@@ -2,6 +2,7 @@
 // double-click search, in-place editing and moving nodes by drag and drop. Nothing here writes a
 // file; the tree is stored at the next tab switch, backup or close.
 #include "app/main_window.h"
+#include "keywords/keyword_tree_keys.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "text/sjis_text.h"
@@ -36,6 +37,7 @@ void TForm1::setUpKeywordTree()
     // sorts by collation and keeps its bytes in step with an edited text.
     showFreshKeywordTree();
     TreeView1->onTextEdited = [this] { keywordTreeChanged(); };
+    handleKeywordTreeKeys(*TreeView1, [this] { guarded([this] { TreeView1DblClick(); }); });
 }
 
 void TForm1::keywordTreeChanged() { keywordFileHeldBack_ = false; }

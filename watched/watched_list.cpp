@@ -47,7 +47,12 @@ void openNumberedEntry(TForm1& form, int index)
 
 }  // namespace
 
-void TForm1::setUpWatchedList() { FavAucListResize(); }
+void TForm1::setUpWatchedList()
+{
+    FavAucListResize();
+    // Enter on a row opens it as its double-click does, so the list works from the keyboard.
+    connectHandler(FavAucList, &AuctionListView::openRequested, &TForm1::FavAucListDblClick);
+}
 
 void TForm1::LoadWatchedList()
 {
