@@ -5,6 +5,7 @@
 #include "app/program_services.h"
 #include "keywords/keyword_tabs_state.h"
 #include "options/option_values.h"
+#include "pane/pane_state.h"
 #include "search/keyword_box_state.h"
 #include "settings/settings_record.h"
 #include "settings/settings_state.h"
@@ -228,6 +229,9 @@ public:
     template <class Sender, class Signal>
     void connectHandler(Sender* sender, Signal signal, void (TForm1::*handler)());
 
+    // Finishes an input-method composition still open in the keyword box or the address box, so
+    // that what the user sees there is what a command reads (search/search_input.cpp).
+    void commitComposition();
     // The keyword box's text as the program's Shift-JIS bytes, and the reverse.
     std::string keywordText() const;
     void setKeywordText(const std::string& keyword);
@@ -288,6 +292,7 @@ private:
     KeywordTabsState keywordTabs_;
     WatchedListState watchedList_;
     SettingsState settingsState_;
+    PaneState pane_;
 };
 
 #include "widgets/error_box.h"

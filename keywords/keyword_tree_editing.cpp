@@ -2,6 +2,7 @@
 // double-click search, in-place editing and moving nodes by drag and drop. Nothing here writes a
 // file; the tree is stored at the next tab switch, backup or close.
 #include "app/main_window.h"
+#include "keywords/keyword_tree_keys.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "text/sjis_text.h"
@@ -61,6 +62,7 @@ void TForm1::setUpKeywordTree()
     };
     connect(TreeView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { PopupMenu1->popup(TreeView1->viewport()->mapToGlobal(pos)); });
+    handleKeywordTreeKeys(*TreeView1, [this] { guarded([this] { TreeView1DblClick(); }); });
 }
 
 void TForm1::keywordTreeChanged() { keywordTabs_.fileHeldBack = false; }
@@ -75,6 +77,7 @@ void TForm1::N6Click()
     // Leading blanks would be read back as depth, so the node starts at the first other byte (no
     // Shift-JIS character has a blank as its second byte); a keyword of blanks only is refused
     // like an empty one. The keyword box keeps what was typed, for the search.
+    commitComposition();
     const std::string typed = keywordText();
     const size_t start = typed.find_first_not_of(" \t");
     if (start == std::string::npos)

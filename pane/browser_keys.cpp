@@ -3,6 +3,7 @@
 // and the tree use none of these keys, so every key here is free.
 #include "app/main_window.h"
 #include "browser/web_browser.h"
+#include "pane/address_box.h"
 #include "pane/find_bar.h"
 
 #include <QAction>
@@ -26,6 +27,7 @@ QList<QKeySequence> keys(std::initializer_list<QKeyCombination> combinations)
 
 void TForm1::setUpBrowserKeys()
 {
+    pane_.addressBox = new AddressBox(ComboBox2);
     const auto windowKeys = [this](const QList<QKeySequence>& sequences, void (TForm1::*handler)()) {
         auto* action = new QAction(this);
         action->setShortcuts(sequences);

@@ -3,6 +3,7 @@
 // events.
 #include "app/main_window.h"
 #include "browser/web_browser.h"
+#include "pane/address_box.h"
 #include "pane/app_message_filter.h"
 #include "search/dropdown_history.h"
 #include "text/sjis_text.h"
@@ -54,9 +55,11 @@ void TForm1::ToolButton4Click() { CppWebBrowser1->GoHome(); }
 
 void TForm1::Button2Click()
 {
+    commitComposition();
     // Exactly as typed: no placeholder expansion, no encoding, no trimming, no scheme added.
     const QString address = ComboBox2->currentText();
     CppWebBrowser1->Navigate(address);
+    pane_.addressBox->sent();
     rememberInHistory(*ComboBox2, address);
 }
 
@@ -95,8 +98,9 @@ void TForm1::CppWebBrowser1DownloadComplete()
 {
     StatusBar1->setPanelText(0, kIdleLabel);
     StatusBar1->setPanelText(1, CppWebBrowser1->LocationURL());
-    // The address bar shows the page now on show; its history only grows by what the user sends.
-    ComboBox2->setEditText(CppWebBrowser1->LocationURL());
+    // The address bar shows the page now on show, unless the user is typing there; its history
+    // only grows by what the user sends.
+    pane_.addressBox->follow(CppWebBrowser1->LocationURL());
     if (ProgressBar1)
         ProgressBar1->hide();
     Animate1->setActive(false);

@@ -16,6 +16,7 @@ std::string TForm1::ExpandKeyword(const std::string& addressTemplate) const
 
 void TForm1::Button1Click()
 {
+    commitComposition();
     // Base address and command are joined as they stand, so a "$KEY$" inside the base address
     // would be the first one and the one replaced.
     const std::string& command = TabControl1->TabIndex() != 0 ? Settings.KaisaiCheck : Settings.SoubaCheck;
@@ -33,20 +34,32 @@ void TForm1::ComboBox1KeyDown(int key)
 
 // The site buttons search the keyword box's text on their own complete templates: nothing is put
 // in front, the result tab does not matter and the history stays as it is.
-void TForm1::ToolButton5Click() { navigateTo(ExpandKeyword(Settings.YahooURL)); }
-void TForm1::ToolButton6Click() { navigateTo(ExpandKeyword(Settings.BiddersURL)); }
-void TForm1::ToolButton8Click() { navigateTo(ExpandKeyword(Settings.SiteURL[0])); }
-void TForm1::ToolButton9Click() { navigateTo(ExpandKeyword(Settings.SiteURL[1])); }
-void TForm1::ToolButton10Click() { navigateTo(ExpandKeyword(Settings.SiteURL[2])); }
-void TForm1::ToolButton11Click() { navigateTo(ExpandKeyword(Settings.SiteURL[3])); }
-void TForm1::ToolButton12Click() { navigateTo(ExpandKeyword(Settings.SiteURL[4])); }
-void TForm1::ToolButton13Click() { navigateTo(ExpandKeyword(Settings.SiteURL[5])); }
+namespace {
+
+void searchSite(TForm1& form, const std::string& addressTemplate)
+{
+    form.commitComposition();
+    form.navigateTo(form.ExpandKeyword(addressTemplate));
+}
+
+}  // namespace
+
+void TForm1::ToolButton5Click() { searchSite(*this, Settings.YahooURL); }
+void TForm1::ToolButton6Click() { searchSite(*this, Settings.BiddersURL); }
+void TForm1::ToolButton8Click() { searchSite(*this, Settings.SiteURL[0]); }
+void TForm1::ToolButton9Click() { searchSite(*this, Settings.SiteURL[1]); }
+void TForm1::ToolButton10Click() { searchSite(*this, Settings.SiteURL[2]); }
+void TForm1::ToolButton11Click() { searchSite(*this, Settings.SiteURL[3]); }
+void TForm1::ToolButton12Click() { searchSite(*this, Settings.SiteURL[4]); }
+void TForm1::ToolButton13Click() { searchSite(*this, Settings.SiteURL[5]); }
 
 // The popup searches take the chosen node's keyword into the keyword box (where it stays) and run
 // the site button. A tree with no chosen node offers no keyword: then nothing happens, and what
-// the user typed stays in the box.
+// the user typed stays in the box. A composition still open is finished first, so the input
+// method cannot drop its characters into the node's keyword later.
 void TForm1::Yahoo1Click()
 {
+    commitComposition();
     const QTreeWidgetItem* node = TreeView1->currentItem();
     if (!node)
         return;
@@ -56,6 +69,7 @@ void TForm1::Yahoo1Click()
 
 void TForm1::Bidders1Click()
 {
+    commitComposition();
     const QTreeWidgetItem* node = TreeView1->currentItem();
     if (!node)
         return;

@@ -1,13 +1,18 @@
 // Key handling of the keyword box and the address box: their key handlers see every key the user
-// presses in the box, and the key always goes on to the box.
+// presses in the box, and the key always goes on to the box. Text still being composed in an input
+// method is committed before a command reads a box.
 #include "app/main_window.h"
 #include "text/sjis_text.h"
 #include "widgets/tab_control.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -17,11 +22,17 @@
 
 namespace {
 
+// What the boxes receive from the keyboard and the input method. Off unless asked for
+// (QT_LOGGING_RULES="ribemo.input.debug=true"); the input-method journey turns it on so that a
+// failure there shows the order of events the program saw.
+Q_LOGGING_CATEGORY(lcBoxInput, "ribemo.input", QtWarningMsg)
+
 bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 class BoxKeyFilter : public QObject {
 public:
-    BoxKeyFilter(QComboBox* box, std::function<void(int)> keyDown) : QObject(box), keyDown_(std::move(keyDown))
+    BoxKeyFilter(QComboBox* box, std::function<void(int)> keyDown)
+        : QObject(box), box_(box), keyDown_(std::move(keyDown))
     {
         // The window system hands keys and input-method text to the focused box, and the box
         // passes them to its edit field by a direct call that no filter on the field would see.
@@ -37,6 +48,23 @@ public:
         });
     }
 
+    // Takes the text the box shows as under composition into the box, as the input method's own
+    // confirmation would. Only for what the platform's commit left behind: an input method that
+    // commits puts its text in first, and then nothing is left here.
+    // Whether there was anything to take.
+    bool commitLeftover()
+    {
+        if (preedit_.isEmpty())
+            return false;
+        qCDebug(lcBoxInput) << box_->objectName() << "commits the leftover composition" << preedit_;
+        const QString taken = preedit_;
+        QInputMethodEvent confirmed;
+        confirmed.setCommitString(taken);
+        QCoreApplication::sendEvent(box_, &confirmed);
+        takenAhead_ = taken;
+        return true;
+    }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -45,20 +73,50 @@ protected:
             return false;
         }
         switch (event->type()) {
-            case QEvent::InputMethod:
-                composing_ = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
+            case QEvent::InputMethod: {
+                const auto* im = static_cast<QInputMethodEvent*>(event);
+                qCDebug(lcBoxInput) << box_->objectName() << "input method: commit" << im->commitString() << "composing"
+                                    << im->preeditString();
+                // An input method may answer the platform's commit only later, from its own
+                // process (fcitx5 does): by then the box has the characters already.
+                if (!takenAhead_.isEmpty() && im->commitString() == takenAhead_ && im->preeditString().isEmpty() &&
+                    im->replacementLength() == 0) {
+                    qCDebug(lcBoxInput) << box_->objectName() << "drops the input method's late commit";
+                    takenAhead_.clear();
+                    return true;
+                }
+                if (!im->commitString().isEmpty() || !im->preeditString().isEmpty())
+                    takenAhead_.clear();
+                preedit_ = im->preeditString();
                 break;
-            case QEvent::FocusOut:
-                // Leaving the box ends any composition the input method had under way.
-                composing_ = false;
+            }
+            case QEvent::FocusOut: {
+                // The keyboard moving to another control ends the composition: the platform's
+                // input method commits it on the way, and what it left is taken as typed. A popup
+                // or another window only borrows the keyboard, and what the input method does
+                // with its composition then is its own affair. Either way the box no longer knows
+                // of a composition: the input method tells it anew if one goes on, and an Enter
+                // that was held for a composition long gone would be lost.
+                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                qCDebug(lcBoxInput) << box_->objectName() << "focus out" << reason << "composing" << preedit_;
+                if (reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason &&
+                    reason != Qt::ActiveWindowFocusReason)
+                    commitLeftover();
+                preedit_.clear();
                 break;
-            case QEvent::KeyPress:
+            }
+            case QEvent::KeyPress: {
                 // While the input method composes, keys are its own: the Enter that confirms the
                 // characters is not a search. An input method normally consumes such keys; this holds
                 // for one that passes them on as well.
-                if (!composing_)
-                    keyDown_(static_cast<QKeyEvent*>(event)->key());
+                const auto* key = static_cast<QKeyEvent*>(event);
+                takenAhead_.clear();
+                qCDebug(lcBoxInput) << box_->objectName() << "key" << Qt::Key(key->key()) << key->modifiers()
+                                    << "composing" << preedit_ << "text" << box_->currentText();
+                if (preedit_.isEmpty())
+                    keyDown_(key->key());
                 break;
+            }
             default:
                 break;
         }
@@ -79,11 +137,23 @@ private:
         QTimer::singleShot(0, this, [this] { listEnter_ = 0; });
     }
 
+    QComboBox* box_;
     std::function<void(int)> keyDown_;
     QAbstractItemView* list_ = nullptr;
-    bool composing_ = false;
+    QString preedit_;  // what the input method is composing in the box; empty when nothing is
+    // A composition the box took in by itself, which the input method may still commit late.
+    QString takenAhead_;
     int listEnter_ = 0;
 };
+
+BoxKeyFilter* filterOf(QComboBox* box)
+{
+    for (QObject* child : box->children()) {
+        if (auto* filter = dynamic_cast<BoxKeyFilter*>(child))
+            return filter;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -111,4 +181,20 @@ void TForm1::setKeywordText(const std::string& keyword)
 {
     keywordBox_.bytes = keyword;
     ComboBox1->setEditText(fromSjis(keyword));
+}
+
+void TForm1::commitComposition()
+{
+    // A click on a tool button leaves the keyboard focus in the box, so nothing has told the input
+    // method to finish: the box would be read without the characters the user sees in it.
+    QGuiApplication::inputMethod()->commit();
+    bool tookLeftover = false;
+    for (QComboBox* box : {ComboBox1, ComboBox2}) {
+        if (BoxKeyFilter* filter = filterOf(box))
+            tookLeftover = filter->commitLeftover() || tookLeftover;
+    }
+    // The input method still holds what the box has taken; it must not go on composing it, or the
+    // next Enter would only confirm it again instead of searching.
+    if (tookLeftover)
+        QGuiApplication::inputMethod()->reset();
 }

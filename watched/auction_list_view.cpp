@@ -3,6 +3,8 @@
 #include "text/sjis_text.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMetaMethod>
 
 namespace {
 
@@ -139,6 +141,24 @@ void AuctionListView::setEntries(const std::vector<WatchedEntry>& all)
         setItem(row, 1, addressItem(fields));
     }
     setUpdatesEnabled(true);
+}
+
+void AuctionListView::keyPressEvent(QKeyEvent* event)
+{
+    // An Enter that reaches the list while an in-place editor is open is the editor's, handed on
+    // after it took the title; it opens nothing.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const int row = currentRow();
+    if (!enter || state() == EditingState || row < 0 ||
+        !isSignalConnected(QMetaMethod::fromSignal(&AuctionListView::openRequested))) {
+        QTableWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat())
+        return;
+    selectRow(row);
+    emit openRequested();
 }
 
 int AuctionListView::selectedRow() const

@@ -43,9 +43,13 @@ public:
 
 signals:
     void resized();
+    // Enter on a row (made the selected row first). Only a list whose owner listens takes the key;
+    // elsewhere (the organize dialog) Enter still reaches the dialog's default button.
+    void openRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Selects row (and makes it current) without scrolling the list to it.

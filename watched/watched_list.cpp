@@ -62,6 +62,8 @@ void TForm1::setUpWatchedList()
     connectHandler(FavAucList, &AuctionListView::resized, &TForm1::FavAucListResize);
     connectHandler(C1, &QAction::triggered, &TForm1::C1Click);
     connectHandler(Button4, &QPushButton::clicked, &TForm1::C1Click);
+    // Enter on a row opens it as its double-click does, so the list works from the keyboard.
+    connectHandler(FavAucList, &AuctionListView::openRequested, &TForm1::FavAucListDblClick);
 }
 
 void TForm1::LoadWatchedList()

@@ -1,6 +1,9 @@
 #include "widgets/cool_bar.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -278,6 +281,21 @@ void CoolBar::mouseMoveEvent(QMouseEvent* event)
         const bool onGrip = index >= 0 && pos.x() < bands_[static_cast<size_t>(index)].rect.left() + kGripWidth;
         setCursor(onEdge ? Qt::SizeHorCursor : onGrip ? Qt::SizeAllCursor : Qt::ArrowCursor);
     }
+}
+
+void CoolBar::keyPressEvent(QKeyEvent* event)
+{
+    // Space presses a focused button of a band, and so does Enter, as in a dialog: outside a dialog
+    // the buttons themselves pass Enter on, and it arrives here. What a box passes on stays alone.
+    auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || !button || !isAncestorOf(button) || !button->isEnabled()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        button->click();
 }
 
 void CoolBar::mouseReleaseEvent(QMouseEvent* event)

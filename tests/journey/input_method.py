@@ -5,7 +5,8 @@ Next to the journey's X server and loopback server, starts a D-Bus session of it
 with Anthy, which converts in-process (no conversion server that refuses to run as root). In the
 keyword box it turns the input method on, types "tokei", converts with Space and confirms with
 Enter: that Enter belongs to the input method and must not search. The Yahoo!オークション button
-then shows by its request what the box holds, and the next Enter searches for it.
+then shows by its request what the box holds, and the next Enter searches for it. Last, a word
+left unconfirmed in the input method is what the Yahoo!オークション button searches for.
 
     input_method.py <build folder>
 
@@ -128,6 +129,16 @@ def run(journey, im):
     if len(searches) != 1 or journey.server.lines.index(searches[0]) < journey.server.lines.index(yahoo):
         raise Failure("the Enter that confirmed the conversion searched as well")
 
+    # A word still being composed (かめら, not confirmed) is what the Yahoo button searches for.
+    journey.keys("ctrl+a")
+    journey.type("kamera")
+    wait_for("the box to show かめら composed", lambda: 'composing "かめら"' in journey.program_log())
+    journey.click(YAHOO_BUTTON)
+    journey.request("GET /yahoo?p=%A4%AB%A4%E1%A4%E9 HTTP/1.1")
+    # The box holds the word once, however late the input method's own commit comes.
+    journey.keys("Return")
+    journey.request("GET /search?q=%A4%AB%A4%E1%A4%E9&t=-1 HTTP/1.1")
+
 
 def main():
     if len(sys.argv) != 2:
@@ -142,7 +153,11 @@ def main():
         im = InputMethod(journey.scratch)
         cleanups.append(im.stop)
         im.start(journey.display)
-        run(journey, im)
+        try:
+            run(journey, im)
+        except Failure as failure:
+            keys = [line for line in im.log().splitlines() if "KeyEvent" in line or "commit" in line.lower()]
+            raise Failure(f"{failure}\nwhat fcitx5 did (last 30):\n  " + "\n  ".join(keys[-30:])) from None
 
     return run_case("input-method", os.path.abspath(sys.argv[1]), body)
 

@@ -12,6 +12,7 @@ program's exit), never a fixed sleep, so a slow shared machine only makes it slo
 import http.server
 import os
 import random
+import re
 import shutil
 import signal
 import subprocess
@@ -31,6 +32,7 @@ KEYWORD_BOX = (219, 32)
 ADDRESS_BOX = (272, 172)
 FIRST_NODE = (84, 253)  # below the two rows of keyword tabs
 ADD_BUTTON = (837, 637)
+WATCHED_ROW = (300, 637)  # the first row of the watched list, left of the add button
 FILE_MENU = (37, 7)
 TOOLS_MENU = (280, 7)
 URL_FIELD = (222, 51)  # in the options dialog
@@ -83,7 +85,10 @@ class RequestHandler(http.server.BaseHTTPRequestHandler):
         self.send_header("Content-Type", "text/html; charset=UTF-8")
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
-        self.wfile.write(body)
+        try:
+            self.wfile.write(body)
+        except (BrokenPipeError, ConnectionResetError):
+            pass  # the browser gave the page up for the next one
 
     def log_message(self, *args):
         pass
@@ -95,8 +100,9 @@ def start_xvfb():
         display = random.randint(300, 899)
         if os.path.exists(f"/tmp/.X11-unix/X{display}") or os.path.exists(f"/tmp/.X{display}-lock"):
             continue
+        # -noreset: the server keeps its keymap (keep_in_keymap) while no client is connected.
         server = subprocess.Popen(
-            ["Xvfb", f":{display}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            ["Xvfb", f":{display}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
             wait_for("the X server", lambda: server.poll() is not None or os.path.exists(f"/tmp/.X11-unix/X{display}"), 30)
@@ -165,6 +171,38 @@ class Journey:
     def type(self, text):
         self.xdo("type", "--delay", "40", text)
 
+    def log_path(self):
+        return os.path.join(self.scratch, "ribemo.log")
+
+    def program_log(self):
+        try:
+            with open(self.log_path(), errors="replace") as f:
+                return f.read()
+        except OSError:
+            return ""
+
+    def keep_in_keymap(self, characters):
+        """Gives each character a key of its own for the whole run. xdotool otherwise lends a spare
+        key to a character only while it types it, and the program, which reads the changed keymap
+        when it comes to the key, may find the key lent back already: the character is lost (seen
+        on a loaded machine with the last character of a word)."""
+        env = {**os.environ, "DISPLAY": self.display}
+        keymap = subprocess.run(["xkbcomp", "-xkb", self.display, "-"], env=env, capture_output=True,
+                                text=True, check=True, timeout=60).stdout
+        codes_at = keymap.index("xkb_keycodes")
+        symbols_at = keymap.index("xkb_symbols")
+        symbols_end = keymap.index("\n};", symbols_at)
+        codes = re.findall(r"<(\w+)>\s*=\s*(\d+);", keymap[codes_at:keymap.index("\n};", codes_at)])
+        taken = set(re.findall(r"key\s+<(\w+)>", keymap[symbols_at:symbols_end]))
+        free = [name for name, code in sorted(codes, key=lambda c: int(c[1])) if name not in taken and int(code) <= 255]
+        wanted = sorted(set(characters))
+        if len(free) < len(wanted):
+            raise Failure(f"no free keys for {len(wanted)} characters")
+        keys = "".join(f"    key <{name}> {{ [ U{ord(c):04X} ] }};\n" for name, c in zip(free, wanted))
+        keymap = keymap[:symbols_end] + "\n" + keys + keymap[symbols_end:]
+        subprocess.run(["xkbcomp", "-w", "0", "-", self.display], input=keymap, env=env, capture_output=True,
+                       text=True, check=True, timeout=60)
+
     def request(self, line, count=1):
         wanted = line.encode()
         wait_for(f"request {line!r} ({count})", lambda: self.server.seen(wanted) >= count)
@@ -193,10 +231,13 @@ class Journey:
         os.makedirs(runtime, mode=0o700)
         env = {k: v for k, v in os.environ.items()
                if k not in ("QT_QPA_PLATFORM", "QT_IM_MODULE", "XMODIFIERS", "GTK_IM_MODULE", "WAYLAND_DISPLAY")}
+        # The program logs the keys and input-method text its two boxes receive, so a failure can
+        # tell what it saw.
         env.update(DISPLAY=self.display, QT_QPA_PLATFORM="xcb", HOME=home, XDG_RUNTIME_DIR=runtime,
+                   QT_LOGGING_RULES="ribemo.input.debug=true",
                    QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-background-networking "
                                               "--disable-component-update --no-first-run", **extra_env)
-        log = open(os.path.join(self.scratch, "ribemo.log"), "wb")
+        log = open(self.log_path(), "wb")
         self.program = subprocess.Popen([os.path.join(self.scratch, "ribemo")], cwd=self.scratch, env=env,
                                         stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
         windows = wait_for("the main window", lambda: self.visible(TITLE))
@@ -206,6 +247,7 @@ class Journey:
     # ---- the journey
 
     def run(self):
+        self.keep_in_keymap("時計カメラ腕")
         self.prepare()
         self.start()
 
@@ -259,6 +301,15 @@ class Journey:
         self.click(KEYWORD_BOX)
         self.keys("Return")
         self.request("GET /ok/search?q=%BB%FE%B7%D7&t=-1 HTTP/1.1")
+
+        # Saved keywords and watched pages from the keyboard: Enter on a node searches it, Enter on
+        # a row opens it.
+        self.click(FIRST_NODE)
+        self.keys("Down", "Return")
+        self.request("GET /ok/search?q=%CF%D3%BB%FE%B7%D7&t=-1 HTTP/1.1")
+        self.click(WATCHED_ROW)
+        self.keys("Return")
+        self.request("GET /typed/page?x=1 HTTP/1.1", count=2)
 
         self.screenshot("before-close.png")
         self.click(FILE_MENU)
@@ -322,6 +373,8 @@ def run_case(name, build, body):
         print(f"{name} failed: {error}", file=sys.stderr)
         if journey:
             print("window with the keyboard:", journey.xdo("getwindowfocus", "getwindowname"), file=sys.stderr)
+            seen = [line for line in journey.program_log().splitlines() if line.startswith("ribemo.input")]
+            print("what the boxes received (last 40):", *seen[-40:], sep="\n  ", file=sys.stderr)
         print("requests seen:", *server.lines, sep="\n  ", file=sys.stderr)
         print(f"scratch folder kept: {scratch}", file=sys.stderr)
         return 1

@@ -233,3 +233,45 @@ TEST_F(Navigation, StatusBarProgressBarAndAnimationFollowThePanesEvents)
     EXPECT_FALSE(f.Animate1->active());
     EXPECT_EQ(f.Animate1->currentFrame(), 1);
 }
+
+TEST_F(Navigation, ThePagesOwnAddressChangesNeverReplaceWhatTheUserIsTyping)
+{
+    startShown();
+    TForm1& f = form();
+    browser->simulateLoad(QStringLiteral("http://a.example/p"));
+    input::key(Qt::Key_L, Qt::ControlModifier);
+    // A script's history change before the first key: the box follows, still ready to be typed over.
+    browser->simulateLoad(QStringLiteral("http://a.example/pushed/auto"));
+    EXPECT_EQ(addressField()->selectedText(), QStringLiteral("http://a.example/pushed/auto"));
+    input::type(QStringLiteral("http://b.example/mytyp"));
+    browser->simulateLoad(QStringLiteral("http://a.example/pushed/again"));
+    EXPECT_EQ(f.StatusBar1->panelText(1), QStringLiteral("http://a.example/pushed/again")) << "the status follows";
+    input::type(QStringLiteral("ing"));
+    input::key(Qt::Key_Return);
+    EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://b.example/mytyping"));
+    // Sent, the edit is over: the page's address shows even while the box keeps the keyboard.
+    browser->simulateLoad(QStringLiteral("http://b.example/mytyping/"));
+    EXPECT_EQ(addressField()->text(), QStringLiteral("http://b.example/mytyping/"));
+
+    // Esc gives the edit up.
+    input::type(QStringLiteral("x"));
+    browser->simulateLoad(QStringLiteral("http://b.example/later"));
+    input::key(Qt::Key_Escape);
+    EXPECT_EQ(addressField()->text(), QStringLiteral("http://b.example/later"));
+
+    // An edit taken back and then left shows the page now on show; an edit left stays until the
+    // next address.
+    input::key(Qt::Key_End);
+    input::type(QStringLiteral("x"));
+    browser->simulateLoad(QStringLiteral("http://b.example/latest"));
+    input::key(Qt::Key_Backspace);
+    input::click(f.TreeView1->viewport());
+    EXPECT_EQ(addressField()->text(), QStringLiteral("http://b.example/latest"));
+    input::click(f.ComboBox2);
+    input::key(Qt::Key_End);
+    input::type(QStringLiteral("left"));
+    input::click(f.TreeView1->viewport());
+    EXPECT_EQ(addressField()->text(), QStringLiteral("http://b.example/latestleft"));
+    browser->simulateLoad(QStringLiteral("http://b.example/next"));
+    EXPECT_EQ(addressField()->text(), QStringLiteral("http://b.example/next"));
+}

@@ -11,9 +11,12 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+
+#include <functional>
 
 namespace {
 
@@ -306,4 +309,45 @@ TEST_F(SearchCommands, ThePopupSearchesWithoutAChosenNodeDoNothing)
     EXPECT_TRUE(browser->navigations.isEmpty());
     EXPECT_EQ(keywordField()->text(), QStringLiteral("typed"));
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(SearchCommands, ACompositionStillOpenIsTakenByEveryCommandThatReadsABox)
+{
+    startWithTemplates();
+    const QString kamera = QStringLiteral("%A4%AB%A4%E1%A4%E9");  // かめら
+    auto* tabs = form().TabControl1->tabBar();
+    const struct {
+        const char* what;
+        std::function<void()> command;
+        QString navigation;
+    } cases[] = {
+        {"Yahoo!オークション", [&] { input::click(form().ToolButton5); },
+         QStringLiteral("http://yahoo-auction.example/search?p=") + kamera},
+        {"the first site button", [&] { input::click(form().SiteButtons[0]); },
+         QStringLiteral("http://site1.example/?q=") + kamera},
+        {"the second result tab", [&] { input::click(tabs, Qt::LeftButton, tabs->tabRect(1).center()); },
+         kBase + QStringLiteral("search2?q=") + kamera},
+        {"検索", [&] { input::click(form().Button1); }, kBase + QStringLiteral("search2?q=") + kamera},
+        {"register in the tree",
+         [&] {
+             KeywordTreeView* tree = form().TreeView1;
+             input::click(tree->viewport(), Qt::RightButton, tree->visualItemRect(tree->topLevelItem(0)).center());
+             QMenu* menu = form().PopupMenu1;
+             input::click(menu, Qt::LeftButton, menu->actionGeometry(form().N6).center());
+         },
+         {}},
+    };
+    form().setSiteButtonShown(0, true);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        typeKeyword(QString());
+        input::compose(QStringLiteral("かめら"));
+        browser->navigations.clear();
+        c.command();
+        EXPECT_EQ(browser->navigations, c.navigation.isEmpty() ? QStringList() : QStringList{c.navigation});
+        EXPECT_EQ(keywordField()->text(), QStringLiteral("かめら")) << "taken once, and kept";
+    }
+    QTreeWidgetItem* first = form().TreeView1->topLevelItem(0);
+    ASSERT_EQ(first->childCount(), 1);
+    EXPECT_EQ(first->child(0)->text(0), QStringLiteral("かめら"));
 }

@@ -1,0 +1,57 @@
+#include "keywords/keyword_tree_keys.h"
+
+#include "keywords/keyword_tree_view.h"
+
+#include <QKeyEvent>
+
+#include <utility>
+
+namespace {
+
+class TreeKeys : public QObject {
+public:
+    TreeKeys(KeywordTreeView& tree, std::function<void()> onEnter)
+        : QObject(&tree), tree_(tree), onEnter_(std::move(onEnter))
+    {
+        tree.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        // A key that an open editor passed on reaches the tree while the editor has the focus.
+        if (event->type() != QEvent::KeyPress || !tree_.hasFocus())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        QTreeWidgetItem* node = tree_.currentItem();
+        if (!node)
+            return false;
+        const bool menuKey =
+            key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+        if (menuKey) {
+            // Reached by Tab, the node has the keyboard's mark without being selected; the menu's
+            // commands act on the selected node, so it becomes that node, as a right-click would
+            // make it. The view then opens the menu there.
+            tree_.selectNode(node);
+            return false;
+        }
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        if (!key->isAutoRepeat()) {
+            tree_.selectNode(node);
+            onEnter_();
+        }
+        return true;
+    }
+
+private:
+    KeywordTreeView& tree_;
+    std::function<void()> onEnter_;
+};
+
+}  // namespace
+
+void handleKeywordTreeKeys(KeywordTreeView& tree, std::function<void()> onEnter)
+{
+    new TreeKeys(tree, std::move(onEnter));
+}

@@ -1,0 +1,45 @@
+#include "pane/address_box.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+AddressBox::AddressBox(QComboBox* box) : QObject(box), box_(box) { box->installEventFilter(this); }
+
+void AddressBox::follow(const QString& pageAddress)
+{
+    page_ = pageAddress;
+    if (!beingEdited())
+        show(pageAddress);
+}
+
+void AddressBox::sent() { shown_ = box_->currentText(); }
+
+bool AddressBox::beingEdited() const { return box_->hasFocus() && box_->currentText() != shown_; }
+
+void AddressBox::show(const QString& address)
+{
+    // Ctrl+L selects the whole address so that typing replaces it; an address that arrives before
+    // the first key is selected in its turn.
+    QLineEdit* field = box_->lineEdit();
+    const bool allSelected = box_->hasFocus() && !field->text().isEmpty() && field->selectedText() == field->text();
+    box_->setEditText(address);
+    shown_ = address;
+    if (allSelected)
+        field->selectAll();
+}
+
+bool AddressBox::eventFilter(QObject*, QEvent* event)
+{
+    // Esc gives up the edit and brings back the page's address, as in every browser; leaving the
+    // box without an edit shows the address of the page now on show. The event goes on either way.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+        show(page_);
+        box_->lineEdit()->selectAll();
+    } else if (event->type() == QEvent::FocusOut && box_->currentText() == shown_) {
+        show(page_);
+    }
+    return false;
+}

@@ -1,0 +1,121 @@
+// Saved keywords and watched pages searched from the keyboard: Enter on a tree node or a watched
+// row does what its double-click does, the menu keys open the tree's menu at the node with the
+// keyboard's mark, and Enter or Space presses a band button that has the focus.
+#include "keywords/keyword_tree_view.h"
+#include "tests/support/form_fixture.h"
+#include "tests/support/window_input.h"
+#include "watched/auction_list_view.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+
+const QString kBase = QStringLiteral("http://auction-stats.example/");
+
+class KeyboardSearch : public FormFixture {
+protected:
+    void startShown()
+    {
+        folder.write(".ask", "R\r\n\tA\r\n");
+        folder.write(".fal", "first,http://watched.example/1\r\n");
+        start();
+        form().resize(870, 720);
+        form().show();
+        form().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+        SettingsRecord& s = form().Settings;
+        s.URL = kBase.toStdString();
+        s.SoubaCheck = "search?q=$KEY$";
+        s.YahooURL = "http://yahoo-auction.example/?p=$KEY$";
+        s.SiteURL[0] = "http://site1.example/?q=$KEY$";
+        form().setSiteButtonShown(0, true);
+        form().TreeView1->expandAll();
+    }
+
+    // The node and row as Tab leaves them: marked current, not selected.
+    void tabInto(QAbstractItemView* view, const QModelIndex& index)
+    {
+        view->selectionModel()->clearSelection();
+        view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        view->setFocus(Qt::TabFocusReason);
+    }
+};
+
+}  // namespace
+
+TEST_F(KeyboardSearch, EnterSpaceAndTheMenuKeysActOnWhatHasTheKeyboard)
+{
+    startShown();
+    KeywordTreeView& tree = *form().TreeView1;
+    AuctionListView& list = *form().FavAucList;
+    QTreeWidgetItem* root = tree.topLevelItem(0);
+    QTreeWidgetItem* a = root->child(0);
+    const auto nodeIndex = [&](QTreeWidgetItem* node) { return tree.indexFromItem(node); };
+    const struct {
+        const char* what;
+        std::function<void()> focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QString navigation;                 // empty: none
+        QTreeWidgetItem* menuAt = nullptr;  // the tree's menu opens at this node
+    } cases[] = {
+        {"Enter on a keyword", [&] { tabInto(&tree, nodeIndex(a)); }, Qt::Key_Return, {}, kBase + "search?q=A"},
+        {"Enter on the first node", [&] { tabInto(&tree, nodeIndex(root)); }, Qt::Key_Enter, {}, kBase},
+        {"Enter in a node's editor", [&] { tree.editItem(a); }, Qt::Key_Return, {}, {}},
+        {"Shift+F10 on a node", [&] { tabInto(&tree, nodeIndex(a)); }, Qt::Key_F10, Qt::ShiftModifier, {}, a},
+        {"the Menu key on a node", [&] { tabInto(&tree, nodeIndex(root)); }, Qt::Key_Menu, {}, {}, root},
+        {"Enter on a watched row",
+         [&] { tabInto(&list, list.model()->index(0, 1)); },
+         Qt::Key_Return,
+         {},
+         "http://watched.example/1"},
+        {"Enter in a title's editor", [&] { list.editItem(list.item(0, 0)); }, Qt::Key_Return, {}, {}},
+        {"Enter on Yahoo!オークション",
+         [&] { form().ToolButton5->setFocus(Qt::TabFocusReason); },
+         Qt::Key_Return,
+         {},
+         "http://yahoo-auction.example/?p=kw"},
+        {"Space on Yahoo!オークション",
+         [&] { form().ToolButton5->setFocus(Qt::TabFocusReason); },
+         Qt::Key_Space,
+         {},
+         "http://yahoo-auction.example/?p=kw"},
+        {"Enter on a site button",
+         [&] { form().SiteButtons[0]->setFocus(Qt::TabFocusReason); },
+         Qt::Key_Enter,
+         {},
+         "http://site1.example/?q=kw"},
+        {"Enter on 検索",
+         [&] { form().Button1->setFocus(Qt::TabFocusReason); },
+         Qt::Key_Return,
+         {},
+         kBase + "search?q=kw"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        form().setKeywordText("kw");
+        browser->navigations.clear();
+        c.focus();
+        input::key(c.key, c.modifiers);
+        QApplication::processEvents();  // an editor hands its text over once back in the loop
+        EXPECT_EQ(browser->navigations, c.navigation.isEmpty() ? QStringList() : QStringList{c.navigation});
+        QMenu* menu = form().PopupMenu1;
+        EXPECT_EQ(menu->isVisible(), c.menuAt != nullptr);
+        if (!c.menuAt)
+            continue;
+        const QRect row = tree.visualItemRect(c.menuAt);
+        EXPECT_TRUE(QRect(tree.viewport()->mapToGlobal(row.topLeft()), row.size()).contains(menu->pos()));
+        EXPECT_EQ(tree.selectedNode(), c.menuAt) << "the menu's commands act on the node";
+        input::key(Qt::Key_Escape);
+    }
+    EXPECT_EQ(KeywordTreeView::itemBytes(a), "A");
+    EXPECT_EQ(list.entry(0), (WatchedEntry{"first", "http://watched.example/1"}));
+}
