@@ -4,6 +4,7 @@
 #include "browser/pane_address.h"
 #include "browser/pane_downloads.h"
 #include "browser/pane_page.h"
+#include "browser/request_first.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -26,7 +27,10 @@ constexpr std::array<double, 15> kZoomFactors = {0.25, 0.33, 0.5, 0.67, 0.75, 0.
 }  // namespace
 
 WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
-    : TCppWebBrowser(parent), view_(new QWebEngineView(this)), page_(new PanePage(profile, view_))
+    : TCppWebBrowser(parent),
+      view_(new QWebEngineView(this)),
+      page_(new PanePage(profile, view_)),
+      requestFirst_(new RequestFirst(*page_, *this))
 {
     view_->setPage(page_);
     giveActionsJapaneseTexts(*page_);
@@ -66,11 +70,33 @@ void WebEngineBrowser::onUrlChanged(const QUrl& url)
     emit DownloadComplete();
 }
 
-void WebEngineBrowser::Navigate(const QString& address) { page_->load(paneAddressToUrl(address)); }
+// Each way to a new page holds the window's drawing until the request is out (RequestFirst); a
+// step the history cannot take starts nothing and holds nothing.
+void WebEngineBrowser::Navigate(const QString& address)
+{
+    requestFirst_->hold();
+    page_->load(paneAddressToUrl(address));
+}
 
-void WebEngineBrowser::GoBack() { page_->triggerAction(QWebEnginePage::Back); }
-void WebEngineBrowser::GoForward() { page_->triggerAction(QWebEnginePage::Forward); }
-void WebEngineBrowser::Refresh() { page_->triggerAction(QWebEnginePage::Reload); }
+void WebEngineBrowser::GoBack()
+{
+    if (page_->history()->canGoBack())
+        requestFirst_->hold();
+    page_->triggerAction(QWebEnginePage::Back);
+}
+
+void WebEngineBrowser::GoForward()
+{
+    if (page_->history()->canGoForward())
+        requestFirst_->hold();
+    page_->triggerAction(QWebEnginePage::Forward);
+}
+
+void WebEngineBrowser::Refresh()
+{
+    requestFirst_->hold();
+    page_->triggerAction(QWebEnginePage::Reload);
+}
 void WebEngineBrowser::Stop() { page_->triggerAction(QWebEnginePage::Stop); }
 
 void WebEngineBrowser::GoHome()

@@ -5,6 +5,7 @@
 class QWebEngineProfile;
 class QWebEngineView;
 class PanePage;
+class RequestFirst;
 
 class WebEngineBrowser : public TCppWebBrowser {
     Q_OBJECT
@@ -26,12 +27,14 @@ public:
     // Where GoHome goes: the program has no home page of its own, so the owner names one.
     void setHomeAddress(const QString& address) { homeAddress_ = address; }
     QWebEngineView* view() const { return view_; }
+    RequestFirst& requestFirst() const { return *requestFirst_; }
 
 private:
     void onUrlChanged(const QUrl& url);
 
     QWebEngineView* view_;
     PanePage* page_;
+    RequestFirst* requestFirst_;
     QString homeAddress_;
     bool loading_ = false;  // between the engine's start and finish of a page load
 };

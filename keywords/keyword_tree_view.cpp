@@ -13,8 +13,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStringDecoder>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -56,30 +59,97 @@ const QCollator& keywordCollator()
     return collator;
 }
 
-// A node of the keyword tree. Its shown text and its bytes stay in step: whoever sets the text
-// (the in-place editor included) replaces the bytes with the text's Shift-JIS form, unless the
-// text is the one the bytes already show, so bytes that are not valid Shift-JIS survive until
-// the user really changes the text.
+// One converter for every node: opening the code page costs more than decoding a keyword. Reset
+// before each text, it decodes exactly as a fresh one (fromSjis) does. The view lives on the
+// user-interface thread only.
+QString decodeSjis(const char* bytes, qsizetype size)
+{
+    static QStringDecoder decoder("CP932");
+    decoder.resetState();
+    return decoder(QByteArrayView(bytes, size));
+}
+
+// A node of the keyword tree. A tree may hold a hundred thousand of them, so a node keeps only
+// its bytes (one allocation of exactly their size) and its picture number, and answers the
+// view's questions from them: the shown text is decoded when the view asks for it (the rows on
+// show, a sort), and the picture comes from the view's picture list.
+//
+// The shown text and the bytes stay in step: whoever sets the text (the in-place editor
+// included) replaces the bytes with the text's Shift-JIS form, unless the text is the one
+// already shown, so bytes that are not valid Shift-JIS survive until the user really changes
+// the text. A typed text that its Shift-JIS form would not give back ("?" for what code page
+// 932 lacks) is kept as typed for the eye, as long as the node is on show.
 class KeywordNode : public QTreeWidgetItem {
 public:
     KeywordNode() : QTreeWidgetItem(UserType) {}
 
-    void assign(const std::string& bytes, const QString& shown)
+    // For a node in no view yet: nothing is told.
+    void assign(const std::string& bytes)
     {
-        QTreeWidgetItem::setData(0, KeywordTreeView::kBytesRole, QByteArray::fromStdString(bytes));
-        QTreeWidgetItem::setData(0, Qt::DisplayRole, shown);
+        size_ = static_cast<quint32>(bytes.size());
+        bytes_.reset();
+        if (!bytes.empty()) {
+            bytes_ = std::make_unique_for_overwrite<char[]>(bytes.size());
+            std::copy(bytes.begin(), bytes.end(), bytes_.get());
+        }
+        typed_.reset();
+    }
+
+    std::string bytes() const { return size_ ? std::string(bytes_.get(), size_) : std::string(); }
+    QString shown() const { return typed_ ? *typed_ : decodeSjis(bytes_.get(), size_); }
+
+    QVariant data(int column, int role) const override
+    {
+        if (column != 0)
+            return QTreeWidgetItem::data(column, role);
+        switch (role) {
+            case Qt::DisplayRole:
+            case Qt::EditRole:
+                return shown();
+            case KeywordTreeView::kBytesRole:
+                return QByteArray(bytes_.get(), size_);
+            case kPictureRole:
+                return picture_;
+            case Qt::DecorationRole:
+                if (const auto* tree = qobject_cast<const KeywordTreeView*>(treeWidget()))
+                    return tree->picture(picture_);
+                return {};
+            default:
+                return QTreeWidgetItem::data(column, role);
+        }
     }
 
     void setData(int column, int role, const QVariant& value) override
     {
-        if (column != 0 || (role != Qt::DisplayRole && role != Qt::EditRole)) {
+        if (column != 0) {
             QTreeWidgetItem::setData(column, role, value);
             return;
         }
-        const QString shown = singleLine(value.toString());
-        if (shown != fromSjis(KeywordTreeView::itemBytes(this)))
-            QTreeWidgetItem::setData(0, KeywordTreeView::kBytesRole, QByteArray::fromStdString(toSjis(shown)));
-        QTreeWidgetItem::setData(0, Qt::DisplayRole, shown);
+        switch (role) {
+            case Qt::DisplayRole:
+            case Qt::EditRole: {
+                QString typed = singleLine(value.toString());
+                if (typed == shown())
+                    return;
+                assign(toSjis(typed));
+                if (typed != shown())
+                    typed_ = std::make_unique<QString>(std::move(typed));
+                break;
+            }
+            case KeywordTreeView::kBytesRole:
+                assign(singleLine(value.toByteArray().toStdString()));
+                break;
+            case kPictureRole:
+                picture_ = static_cast<qint8>(value.toInt());
+                break;
+            case Qt::DecorationRole:
+                // The picture follows the picture number.
+                return;
+            default:
+                QTreeWidgetItem::setData(column, role, value);
+                return;
+        }
+        emitDataChanged();
     }
 
     // The view's sort of a node's children calls this.
@@ -87,6 +157,12 @@ public:
     {
         return keywordCollator().compare(text(0), other.text(0)) < 0;
     }
+
+private:
+    std::unique_ptr<char[]> bytes_;
+    std::unique_ptr<QString> typed_;
+    quint32 size_ = 0;
+    qint8 picture_ = 0;
 };
 
 // Tells the view when an in-place edit really changed a node's text.
@@ -147,6 +223,8 @@ KeywordTreeView::KeywordTreeView(QWidget* parent) : QTreeWidget(parent)
 
 std::string KeywordTreeView::itemBytes(const QTreeWidgetItem* item)
 {
+    if (const auto* node = dynamic_cast<const KeywordNode*>(item))
+        return node->bytes();
     return item->data(0, kBytesRole).toByteArray().toStdString();
 }
 
@@ -161,8 +239,14 @@ int KeywordTreeView::itemPicture(const QTreeWidgetItem* item) { return item->dat
 void KeywordTreeView::setItemPicture(QTreeWidgetItem* item, int picture) const
 {
     item->setData(0, kPictureRole, picture);
-    if (picture >= 0 && picture < pictures_.size())
-        item->setIcon(0, pictures_.at(picture));
+    // A node of this view draws its picture from the number; any other item carries it.
+    if (!dynamic_cast<KeywordNode*>(item))
+        item->setIcon(0, this->picture(picture));
+}
+
+QIcon KeywordTreeView::picture(int index) const
+{
+    return index >= 0 && index < pictures_.size() ? pictures_.at(index) : QIcon();
 }
 
 QTreeWidgetItem* KeywordTreeView::newNode(const std::string& bytes, int picture) const
@@ -170,12 +254,8 @@ QTreeWidgetItem* KeywordTreeView::newNode(const std::string& bytes, int picture)
     auto* node = new KeywordNode;
     node->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled |
                    Qt::ItemIsEnabled);
-    const std::string text = singleLine(bytes);
-    // One converter for every node: opening the code page costs more than decoding a keyword.
-    // Reset before each text, it decodes exactly as a fresh one (fromSjis) does.
-    decoder_.resetState();
-    node->assign(text, decoder_(QByteArrayView(text.data(), static_cast<qsizetype>(text.size()))));
-    setItemPicture(node, picture);
+    node->assign(singleLine(bytes));
+    node->setData(0, kPictureRole, picture);
     return node;
 }
 

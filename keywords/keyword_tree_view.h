@@ -1,11 +1,10 @@
 #pragma once
-// The keyword tree's view. Each item keeps its text's original Shift-JIS bytes as item data, so a
-// text read from a file and never edited is written back byte for byte. Mouse presses and drag
+// The keyword tree's view. Each item answers its text's original Shift-JIS bytes as item data, so
+// a text read from a file and never edited is written back byte for byte. Mouse presses and drag
 // reports are handed to the main window's handlers through the hooks; the view itself never
 // moves a node on a drop (the main window does), and draws its own drop-target highlight.
 #include <QByteArray>
 #include <QPersistentModelIndex>
-#include <QStringDecoder>
 #include <QTreeWidget>
 
 #include <functional>
@@ -28,6 +27,8 @@ public:
     void setItemPicture(QTreeWidgetItem* item, int picture) const;
 
     void setPictures(const QList<QIcon>& pictures) { pictures_ = pictures; }
+    // The picture of that index in the list; none outside it.
+    QIcon picture(int index) const;
 
     // A node that belongs to no tree yet: editable, sortable by the user's collation, with the
     // given bytes and picture.
@@ -93,5 +94,4 @@ private:
 
     QList<QIcon> pictures_;
     QPersistentModelIndex dropTarget_;
-    mutable QStringDecoder decoder_{"CP932"};
 };

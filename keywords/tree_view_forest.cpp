@@ -3,6 +3,10 @@
 #include "keywords/keyword_tree_view.h"
 #include "widgets/suspended_drawing.h"
 
+#include <QTimer>
+
+#include <malloc.h>
+
 #include <utility>
 #include <vector>
 
@@ -12,6 +16,9 @@ namespace {
 // deleted, the tree is cut into pieces at most kPieceHeight levels tall, so that no deletion
 // recurses deeper than that, however deep the tree.
 constexpr int kPieceHeight = 256;
+
+// From this many nodes on, the memory a read of the tree used on the way is worth handing back.
+constexpr size_t kLargeTree = 10000;
 
 // Cuts the subtrees of roots into pieces; returns the pieces cut off (the roots stay where they
 // are). In a tree that is not that deep nothing is cut.
@@ -108,6 +115,12 @@ void showForest(KeywordTreeView& view, const KeywordForest& nodes)
     removeAllNodes(view);
     view.addTopLevelItems(topLevel);
     view.expandEverything();
+    // A large file's bytes and its flat forest lie between the nodes on the heap; freed by the
+    // caller once the tree is on show, their pages would stay with the program for good (and
+    // so would those of the tree shown before). They go back to the system once the reading
+    // is over.
+    if (nodes.size() >= kLargeTree)
+        QTimer::singleShot(0, [] { malloc_trim(0); });
 }
 
 void removeNode(KeywordTreeView& view, QTreeWidgetItem* node) { deleteDetached(detach(view, node)); }

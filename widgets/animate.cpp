@@ -1,13 +1,37 @@
 #include "widgets/animate.h"
 
+#include <QHBoxLayout>
 #include <QPainter>
+#include <QRasterWindow>
 
-Animate::Animate(QWidget* parent) : QWidget(parent)
+namespace {
+
+// Where the frames are drawn: a window of its own, with a backing store of its own.
+class FrameWindow : public QRasterWindow {
+public:
+    explicit FrameWindow(const Animate& owner) : owner_(owner) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        owner_.drawFrame(painter, QRect(QPoint(0, 0), size()));
+    }
+
+private:
+    const Animate& owner_;
+};
+
+}  // namespace
+
+Animate::Animate(QWidget* parent) : QWidget(parent), frameWindow_(new FrameWindow(*this))
 {
-    connect(&timer_, &QTimer::timeout, this, [this] {
-        frame_ = (frame_ + 1) % frames_.size();
-        update();
-    });
+    // The container places the window over this control and shows, hides and moves it with it;
+    // no other widget of the program's window becomes a native window for it.
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(QWidget::createWindowContainer(frameWindow_, this));
+    connect(&timer_, &QTimer::timeout, this, [this] { showFrame((frame_ + 1) % frames_.size()); });
 }
 
 bool Animate::Open(const QString& clipName, int frameWidth, int frameIntervalMs)
@@ -18,9 +42,8 @@ bool Animate::Open(const QString& clipName, int frameWidth, int frameIntervalMs)
         return false;
     for (int x = 0; x + frameWidth <= strip.width(); x += frameWidth)
         frames_.push_back(strip.copy(x, 0, frameWidth, strip.height()));
-    frame_ = 0;
     timer_.setInterval(frameIntervalMs);
-    update();
+    showFrame(0);
     return !frames_.empty();
 }
 
@@ -32,19 +55,25 @@ void Animate::setActive(bool active)
         timer_.start();
     } else {
         timer_.stop();
-        frame_ = 0;
-        update();
+        showFrame(0);
     }
 }
 
-void Animate::paintEvent(QPaintEvent*)
+void Animate::showFrame(size_t frame)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), QColor(0, 0, 128));
+    frame_ = frame;
+    frameWindow_->update();
+}
+
+void Animate::drawFrame(QPainter& painter, const QRect& area) const
+{
+    painter.fillRect(area, QColor(0, 0, 128));
     if (!frames_.empty()) {
         const QImage& image = frames_[frame_];
-        painter.drawImage(QPoint((width() - image.width()) / 2, (height() - image.height()) / 2), image);
+        painter.drawImage(QPoint(area.x() + (area.width() - image.width()) / 2,
+                                 area.y() + (area.height() - image.height()) / 2),
+                          image);
     }
     painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
 }

@@ -1,11 +1,20 @@
 #pragma once
 // A small animation control: plays the frames of a clip from the program's resources. While
 // active it shows frames 1 to 4 over and over; made inactive it shows frame 1.
+//
+// The frames are drawn in a small window of their own inside the control. The program's window
+// holds the web view, which makes the toolkit compose that whole window through OpenGL on every
+// repaint of any widget in it; with software OpenGL that is several milliseconds of processor
+// time a frame, ten frames a second while a page loads. A window of its own is drawn and shown
+// by itself, 45×20 pixels a frame, and the big window is not touched.
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
 
 #include <vector>
+
+class QPainter;
+class QRasterWindow;
 
 class Animate : public QWidget {
     Q_OBJECT
@@ -20,11 +29,14 @@ public:
     int currentFrame() const { return frames_.empty() ? 0 : frame_ + 1; }
     int frameCount() const { return static_cast<int>(frames_.size()); }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    // Draws the frame on show into area: navy ground, the frame in the middle, a border.
+    void drawFrame(QPainter& painter, const QRect& area) const;
 
 private:
+    void showFrame(size_t frame);
+
     std::vector<QImage> frames_;
     size_t frame_ = 0;
     QTimer timer_;
+    QRasterWindow* frameWindow_;
 };

@@ -1,5 +1,8 @@
 // Start-up of Ribemo to its help page: the program's windows built as the program entry builds
-// them, in the folder of this executable; exits as soon as the help page has loaded.
+// them, their files in a scratch folder of their own (with the help page beside them, and the
+// keyword tree file given as the first argument, if any, as the first tab's tree). Once the help
+// page has loaded it prints the memory of its process tree and ends at once: the close sequence,
+// its saves and the teardown are no part of a start, and nothing is left behind.
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "bench/startup/resident_memory.h"
@@ -9,9 +12,12 @@
 #include "widgets/launcher.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
@@ -19,16 +25,24 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ribemo-startup-bench"));
     setUpApplication(app);
+
+    QTemporaryDir folder;
+    const QString helpFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/HELP");
+    if (!folder.isValid() || !QFile::link(helpFolder, folder.filePath(QStringLiteral("HELP"))))
+        return 1;
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 1 && !QFile::copy(args.at(1), folder.filePath(QStringLiteral("ribemo.ask"))))
+        return 1;
+
     MessageBoxDialogs dialogs;
     DesktopLauncher launcher;
     auto* browser = new WebEngineBrowser(persistentBrowserProfile());
-    QObject::connect(browser, &TCppWebBrowser::DownloadComplete, &app, [&app] {
-        // Measured when the page is on show, before anything is torn down.
-        std::printf("rss_kb %ld\n", residentKilobytes());
-        std::fflush(stdout);
-        QMetaObject::invokeMethod(&app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(browser, &TCppWebBrowser::DownloadComplete, &app, [&folder] {
+        printProcessTreeMemory();
+        folder.remove();
+        ::_exit(0);
     });
-    const std::string exePath = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    const std::string exePath = QFile::encodeName(folder.filePath(QStringLiteral("ribemo"))).toStdString();
     ProgramWindows windows = createProgramWindows(ProgramServices{browser, &dialogs, &launcher, exePath});
     windows.form->show();
     return app.exec();

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include <malloc.h>
+
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -54,6 +56,13 @@ KeywordForest chainAndOneMore(int levels)
     return nodes;
 }
 
+// Bytes the program has taken from the heap and not given back.
+double heapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd);
+}
+
 struct Fixture {
     QTemporaryDir dir;
     KeywordTreeView view;
@@ -96,7 +105,15 @@ void BM_ReadAndShow100000Nodes(benchmark::State& state)
         fixture.readAndShow();
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
-    state.counters["nodes"] = static_cast<double>(forestOfView(fixture.view).size());
+    const auto nodes = static_cast<double>(forestOfView(fixture.view).size());
+    state.counters["nodes"] = nodes;
+    // What the tree on show holds on the heap, per node: everything the view and its items keep
+    // once the tree is drawn (the file's bytes and the read forest are freed by then).
+    showForest(fixture.view, {{0, "fresh"}});
+    fixture.view.viewport()->repaint();
+    const double before = heapInUse();
+    fixture.readAndShow();
+    state.counters["heap_bytes_per_node"] = (heapInUse() - before) / nodes;
 }
 BENCHMARK(BM_ReadAndShow100000Nodes)->Unit(benchmark::kMillisecond);
 

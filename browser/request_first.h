@@ -1,0 +1,40 @@
+#pragma once
+// The pane's request leaves before its window draws again. A window that holds the web view is
+// composed through OpenGL as a whole, on the thread where the engine also takes each step of a
+// navigation: one repaint of a status text done before the engine's next step holds the request
+// back by a whole-window composition (tens of milliseconds with software OpenGL, as in virtual
+// machines and remote desktops). So from the moment an address is handed to the engine, the
+// window's repaints wait until the engine has passed the page's request on to the network, or
+// the load has ended, or a short bound has passed (a navigation the engine drops reports
+// nothing). The widgets change meanwhile as ever; what changed is drawn then, in one repaint.
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+class QWebEnginePage;
+class QWidget;
+
+class RequestFirst : public QObject {
+    Q_OBJECT
+public:
+    // pane: the widget whose window is held. Both outlive this object.
+    RequestFirst(QWebEnginePage& page, QWidget& pane);
+
+    // Right before an address is handed to the engine.
+    void hold();
+
+signals:
+    // The engine has passed a page's request on to the network.
+    void requestSent();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void release();
+
+    QWidget& pane_;
+    QPointer<QWidget> window_;  // the window held, while held
+    QTimer bound_;
+    bool repaintAsked_ = false;
+};
