@@ -323,8 +323,6 @@ TEST_F(SearchCommands, ACompositionStillOpenIsTakenByEveryCommandThatReadsABox)
     } cases[] = {
         {"Yahoo!オークション", [&] { input::click(form().ToolButton5); },
          QStringLiteral("http://yahoo-auction.example/search?p=") + kamera},
-        {"the first site button", [&] { input::click(form().SiteButtons[0]); },
-         QStringLiteral("http://site1.example/?q=") + kamera},
         {"the second result tab", [&] { input::click(tabs, Qt::LeftButton, tabs->tabRect(1).center()); },
          kBase + QStringLiteral("search2?q=") + kamera},
         {"検索", [&] { input::click(form().Button1); }, kBase + QStringLiteral("search2?q=") + kamera},
@@ -337,7 +335,6 @@ TEST_F(SearchCommands, ACompositionStillOpenIsTakenByEveryCommandThatReadsABox)
          },
          {}},
     };
-    form().setSiteButtonShown(0, true);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         typeKeyword(QString());
