@@ -57,9 +57,9 @@ const QCollator& keywordCollator()
 }
 
 // A node of the keyword tree. Its shown text and its bytes stay in step: whoever sets the text
-// (the in-place editor included) replaces the bytes with the text's Shift-JIS form, unless the
-// text is the one the bytes already show, so bytes that are not valid Shift-JIS survive until
-// the user really changes the text.
+// (the in-place editor included) replaces the bytes of the part it changed with that part's
+// Shift-JIS form; the characters it left alone keep their bytes, so bytes that are not valid
+// Shift-JIS, or a character the code page holds at two codes, survive an edit next to them.
 class KeywordNode : public QTreeWidgetItem {
 public:
     KeywordNode() : QTreeWidgetItem(UserType) {}
@@ -77,8 +77,8 @@ public:
             return;
         }
         const QString shown = singleLine(value.toString());
-        if (shown != fromSjis(KeywordTreeView::itemBytes(this)))
-            QTreeWidgetItem::setData(0, KeywordTreeView::kBytesRole, QByteArray::fromStdString(toSjis(shown)));
+        const std::string bytes = bytesOfShownText(shown, KeywordTreeView::itemBytes(this));
+        QTreeWidgetItem::setData(0, KeywordTreeView::kBytesRole, QByteArray::fromStdString(bytes));
         QTreeWidgetItem::setData(0, Qt::DisplayRole, shown);
     }
 
@@ -171,10 +171,7 @@ QTreeWidgetItem* KeywordTreeView::newNode(const std::string& bytes, int picture)
     node->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled |
                    Qt::ItemIsEnabled);
     const std::string text = singleLine(bytes);
-    // One converter for every node: opening the code page costs more than decoding a keyword.
-    // Reset before each text, it decodes exactly as a fresh one (fromSjis) does.
-    decoder_.resetState();
-    node->assign(text, decoder_(QByteArrayView(text.data(), static_cast<qsizetype>(text.size()))));
+    node->assign(text, fromSjis(text));
     setItemPicture(node, picture);
     return node;
 }

@@ -5,7 +5,6 @@
 // moves a node on a drop (the main window does), and draws its own drop-target highlight.
 #include <QByteArray>
 #include <QPersistentModelIndex>
-#include <QStringDecoder>
 #include <QTreeWidget>
 
 #include <functional>
@@ -93,5 +92,4 @@ private:
 
     QList<QIcon> pictures_;
     QPersistentModelIndex dropTarget_;
-    mutable QStringDecoder decoder_{"CP932"};
 };
