@@ -2,6 +2,7 @@
 // layout and the close sequence.
 #include "app/main_window.h"
 
+#include "app/folder_check.h"
 #include "browser/web_browser.h"
 #include "files/companion_paths.h"
 #include "keywords/keyword_tree_view.h"
@@ -48,6 +49,7 @@ void TForm1::FormCreate()
 {
     // Each file step runs in its own guard: a file that cannot be read is reported, and start-up
     // still reaches the tab index, the progress bar and the help page.
+    guarded([this] { warnIfFolderRefusesFiles(dialogs(), this, executablePath()); });
     guarded([this] { LoadSettings(); });
     SettingsReset = false;
     Animate1->Open(QStringLiteral("navi1"), 45, 100);

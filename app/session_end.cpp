@@ -8,10 +8,12 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QThread>
 
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -34,6 +36,9 @@ void onEndSignal(int)
     errno = saved;
 }
 
+// The watch whose window is alive; an exit() while it is set comes from inside the event loop.
+SessionEndWatch* exitWatch = nullptr;
+
 sigset_t endSignalSet()
 {
     sigset_t set;
@@ -48,6 +53,10 @@ sigset_t endSignalSet()
 SessionEndWatch::SessionEndWatch(TForm1& form, std::function<void()> endProgram)
     : form_(form), endProgram_(std::move(endProgram))
 {
+    // The window system's plugin gives no other word when the display goes away than exit().
+    static const bool exitHandlerInstalled = std::atexit(&SessionEndWatch::programExiting) == 0;
+    (void)exitHandlerInstalled;
+    exitWatch = this;
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeFds) != 0)
         return;
     notifier_ = new QSocketNotifier(wakeFds[1], QSocketNotifier::Read, this);
@@ -63,8 +72,21 @@ SessionEndWatch::SessionEndWatch(TForm1& form, std::function<void()> endProgram)
         connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { form_.SaveAtSessionEnd(); });
 }
 
+void SessionEndWatch::programExiting()
+{
+    // Only the user-interface thread may read the window; an exit() from another thread (none of
+    // the program's own makes one) saves nothing rather than race it.
+    SessionEndWatch* watch = exitWatch;
+    if (!watch || QThread::currentThread() != watch->thread())
+        return;
+    exitWatch = nullptr;
+    watch->form_.EndSession();
+}
+
 SessionEndWatch::~SessionEndWatch()
 {
+    if (exitWatch == this)
+        exitWatch = nullptr;
     if (!notifier_)
         return;
     for (size_t i = 0; i < kEndSignals.size(); ++i)

@@ -2,7 +2,10 @@
 // The end of the session saves like a close. A SIGTERM, SIGHUP or SIGINT (logout, shutdown, a
 // closed terminal, Ctrl+C) is turned into an event of the user-interface thread, which runs the
 // close sequence's saves and then ends the program; the desktop session's commit-data request
-// (at logout, before it asks the program to quit) runs the same saves.
+// (at logout, before it asks the program to quit) runs the same saves. So does the end of the
+// display: when the connection to the X server breaks, Qt ends the program with exit() from
+// inside the event loop, and an exit handler runs the saves first (they read the window's state
+// and draw nothing).
 #include <QObject>
 
 #include <functional>
@@ -20,6 +23,7 @@ public:
 
 private:
     void signalArrived();
+    static void programExiting();
 
     TForm1& form_;
     std::function<void()> endProgram_;

@@ -121,6 +121,76 @@ void syncFolder(const std::string& folder)
     ::close(fd);
 }
 
+// Why a file at target cannot be replaced by a temporary file's rename, or 0 when it can. A folder
+// or device that sits where the file belongs is never replaced, nor a file the user has made
+// read-only. existing receives what stands there (st_mode 0 when nothing does).
+int replaceRefusal(const std::string& target, struct stat& existing)
+{
+    existing = {};
+    if (::stat(target.c_str(), &existing) != 0) {
+        const int cause = errno;
+        existing = {};
+        return cause == ENOENT ? 0 : cause;
+    }
+    if (S_ISDIR(existing.st_mode))
+        return EISDIR;
+    if (!S_ISREG(existing.st_mode))
+        return EINVAL;
+    return readOnly(target, existing) ? EACCES : 0;
+}
+
+// Writes bytes to a new temporary file beside target, with mode, flushed to disk. Returns 0 and
+// the temporary file's name, or the cause of the failure (the temporary file is then gone).
+int writeTemporary(const std::string& target, std::string_view bytes, mode_t mode, std::string& temp)
+{
+    temp = folderOf(target) + tempPrefix(target) + std::to_string(::getpid()) + "-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        const int cause = errno;
+        temp.clear();
+        return cause;
+    }
+    int cause = 0;
+    if (!writeAll(fd, bytes) || ::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)
+        cause = errno;
+    if (::close(fd) != 0 && cause == 0)
+        cause = errno;
+    if (cause != 0) {
+        ::unlink(temp.c_str());
+        temp.clear();
+    }
+    return cause;
+}
+
+// Replaces the content of the existing file target in place, for a folder where no temporary file
+// can be made (one the user may not write, holding files the user may). Not atomic, so the room
+// for the new content is taken first, where the file system can, before a byte changes; a write
+// that fails all the same puts the old content back as far as it can.
+bool writeInPlace(const std::string& target, std::string_view bytes)
+{
+    std::string old;
+    try {
+        old = readWholeFile(target);
+    } catch (const FileOpenError&) {
+        return false;  // without the old content a failed write could not be undone
+    }
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const auto size = static_cast<off_t>(bytes.size());
+    const auto oldSize = static_cast<off_t>(old.size());
+    if (bytes.size() > old.size() && ::fallocate(fd, 0, 0, size) != 0 && errno != EOPNOTSUPP) {
+        [[maybe_unused]] const int ignored = ::ftruncate(fd, oldSize);
+        ::close(fd);
+        return false;
+    }
+    const bool written = writeAll(fd, bytes) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0;
+    if (!written && ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, old)) {
+        [[maybe_unused]] const int ignored = ::ftruncate(fd, oldSize);
+    }
+    return ::close(fd) == 0 && written;
+}
+
 }  // namespace
 
 bool fileExists(const std::string& path)
@@ -170,31 +240,62 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes)
     if (target.empty())
         return false;
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0) {
-        // Never replace a folder or device that sits where the file belongs, nor a file the
-        // user has made read-only; one that already holds the bytes needs no writing.
-        if (!S_ISREG(existing.st_mode))
-            return false;
-        if (readOnly(target, existing))
-            return holds(target, bytes);
-    } else if (errno != ENOENT) {
-        return false;
-    }
+    if (const int refusal = replaceRefusal(target, existing); refusal != 0)
+        // A read-only file that already holds the bytes needs no writing.
+        return refusal == EACCES && S_ISREG(existing.st_mode) && holds(target, bytes);
 
     const std::string folder = folderOf(target);
     removeLeftoverTemps(folder);
-    std::string temp = folder + tempPrefix(target) + std::to_string(::getpid()) + "-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
     const mode_t mode = (existing.st_mode != 0) ? (existing.st_mode & 07777) : 0644;
-    const bool written = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || ::rename(temp.c_str(), target.c_str()) != 0) {
+    std::string temp;
+    if (const int cause = writeTemporary(target, bytes, mode, temp); cause != 0) {
+        // A folder the user may not write can still hold a file the user may: written in place
+        // it is saved, if not atomically; refusing it would lose the whole change. A folder
+        // marked immutable (EPERM) was locked on purpose, and its files stay as they are.
+        return cause == EACCES && existing.st_mode != 0 && writeInPlace(target, bytes);
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
         ::unlink(temp.c_str());
         return false;
     }
     syncFolder(folder);
     return true;
+}
+
+int stageFile(const std::string& path, std::string_view bytes, StagedFile& staged)
+{
+    staged = {};
+    const std::string target = writeTarget(path);
+    if (target.empty())
+        return ELOOP;
+    struct stat existing {};
+    if (const int refusal = replaceRefusal(target, existing); refusal != 0)
+        return refusal;
+    const mode_t mode = (existing.st_mode != 0) ? (existing.st_mode & 07777) : 0644;
+    const int cause = writeTemporary(target, bytes, mode, staged.temp);
+    if (cause == 0)
+        staged.target = target;
+    return cause;
+}
+
+int commitStagedFile(const StagedFile& staged)
+{
+    if (::rename(staged.temp.c_str(), staged.target.c_str()) != 0)
+        return errno;
+    syncFolder(folderOf(staged.target));
+    return 0;
+}
+
+void discardStagedFile(const StagedFile& staged)
+{
+    if (!staged.temp.empty())
+        ::unlink(staged.temp.c_str());
+}
+
+void removeLeftoverTemporaries(const std::string& path)
+{
+    const std::string target = writeTarget(path);
+    removeLeftoverTemps(folderOf(target.empty() ? path : target));
 }
 
 bool removeFile(const std::string& path)
@@ -205,13 +306,15 @@ bool removeFile(const std::string& path)
     return ::unlink(target.c_str()) == 0;
 }
 
-bool copyFileReplacing(const std::string& from, const std::string& to)
+int newFileRefusal(const std::string& path)
 {
-    if (!fileExists(from))
-        return false;
-    try {
-        return writeFileAtomically(to, readWholeFile(from));
-    } catch (const FileOpenError&) {
-        return false;
-    }
+    const std::string target = writeTarget(path);
+    std::string temp =
+        folderOf(target.empty() ? path : target) + tempPrefix(path) + std::to_string(::getpid()) + "-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return 0;
 }

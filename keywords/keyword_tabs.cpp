@@ -1,5 +1,5 @@
 // The keyword tabs and their files: the first tab's tree at start, the save of the tree on show
-// at a tab switch, a backup and close, and the backup and restore of all three files.
+// at a tab switch, a backup and close (the backup and restore: keywords/keyword_backup.cpp).
 #include "app/main_window.h"
 #include "files/companion_paths.h"
 #include "files/errors.h"
@@ -9,23 +9,7 @@
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "text/sjis_text.h"
-#include "widgets/dialogs.h"
 #include "widgets/tab_control.h"
-
-namespace {
-constexpr int kKeywordTabCount = 3;
-
-// Makes to a copy of from, or deletes it when there is no from: one file of a backup or restore.
-// Failures are silent, as every copy and deletion of these two commands is.
-void snapshotFile(const std::string& from, const std::string& to)
-{
-    if (fileExists(from))
-        copyFileReplacing(from, to);
-    else
-        removeFile(to);
-}
-
-}  // namespace
 
 void TForm1::LoadFirstKeywordTab()
 {
@@ -51,6 +35,7 @@ void TForm1::showKeywordTab(int tab)
         showFreshKeywordTree();
         CurrentKeyTab = tab;
         keywordTabs_.fileHeldBack = false;
+        keywordTabs_.unplacedLines.clear();
         return;
     }
     // A file that cannot be opened changes nothing: the tree on show and its tab stay.
@@ -60,10 +45,12 @@ void TForm1::showKeywordTab(int tab)
         showFreshKeywordTree();
         CurrentKeyTab = tab;
         keywordTabs_.fileHeldBack = true;
+        keywordTabs_.unplacedLines.clear();
         throw NotShiftJisError(path);
     }
-    const KeywordTreeReadResult read = readKeywordTree(bytes);
+    KeywordTreeReadResult read = readKeywordTree(bytes);
     showForest(*TreeView1, read.nodes);
+    keywordTabs_.unplacedLines = std::move(read.unplacedLines);
     // From here the tree on show is this tab's, also when the read stopped part-way (at a bad
     // depth or a NUL); then the rest of the file must survive until the user, having seen the
     // error, changes the tree.
@@ -83,14 +70,14 @@ void TForm1::SaveShownKeywordTree()
     const std::string path = keywordTreeFilePath(executablePath(), CurrentKeyTab);
     const KeywordForest nodes = forestOfView(*TreeView1);
     // A tree of the first node alone is not worth a file: the tab shows the fresh tree instead.
-    // A file the user made read-only is not deleted either.
-    if (nodes.size() < 2) {
+    // A file the user made read-only is not deleted either, nor one that holds unplaced lines.
+    if (nodes.size() < 2 && keywordTabs_.unplacedLines.empty()) {
         if (isReadOnlyFile(path))
             throw FileCreateError(path);
         removeFile(path);
         return;
     }
-    if (!writeFileAtomically(path, writeKeywordTree(nodes)))
+    if (!writeFileAtomically(path, writeKeywordTree(nodes, keywordTabs_.unplacedLines)))
         throw FileCreateError(path);
 }
 
@@ -100,40 +87,4 @@ void TForm1::TabControl2Change()
     commitOpenEdits();
     SaveShownKeywordTree();
     showKeywordTab(TabControl2->TabIndex());
-}
-
-void TForm1::N24Click()
-{
-    commitOpenEdits();
-    SaveShownKeywordTree();
-    // The backups become a snapshot of the set: a tab without a file is left without a backup.
-    // Each copy replaces its backup only once complete, so a failed copy leaves the old one.
-    for (int tab = 0; tab < kKeywordTabCount; ++tab)
-        snapshotFile(keywordTreeFilePath(executablePath(), tab), keywordTreeBackupPath(executablePath(), tab));
-}
-
-void TForm1::N25Click()
-{
-    // Without a single backup a restore would only delete the three keyword files.
-    bool anyBackup = false;
-    for (int tab = 0; tab < kKeywordTabCount; ++tab)
-        anyBackup = anyBackup || fileExists(keywordTreeBackupPath(executablePath(), tab));
-    if (!anyBackup) {
-        dialogs().inform(this, QMessageBox::NoIcon, QStringLiteral("キーワードツリーのレストア"),
-                         QStringLiteral("キーワードツリーのバックアップがありません。"));
-        return;
-    }
-    commitOpenEdits();
-    // The tree on show is not saved: its changes since the last save are dropped.
-    for (int tab = 0; tab < kKeywordTabCount; ++tab)
-        snapshotFile(keywordTreeBackupPath(executablePath(), tab), keywordTreeFilePath(executablePath(), tab));
-    // The tab bar's tab is shown, and from then on CurrentKeyTab names it: after a failed tab
-    // switch the two differ, and the restored tree must not be saved into the other tab's file.
-    try {
-        showKeywordTab(TabControl2->TabIndex());
-    } catch (const FileOpenError&) {
-        // The tree on show is from before the restore; it must not overwrite the restored file.
-        keywordTabs_.fileHeldBack = true;
-        throw;
-    }
 }

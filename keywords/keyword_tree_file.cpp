@@ -26,7 +26,7 @@ KeywordTreeReadResult readKeywordTree(std::string_view fileBytes)
     // Whatever its depth, a line one level or less below the previous node lands at exactly the
     // depth of its blanks (as sibling, child, or sibling of an ancestor); so the flat form only
     // needs the count, checked against the previous node's real depth.
-    for (const std::string_view line : lines) {
+    for (const std::string_view& line : lines) {
         const size_t blanks = leadingBlankCount(line);
         std::string text(line.substr(blanks));
         if (result.nodes.empty()) {
@@ -36,7 +36,9 @@ KeywordTreeReadResult readKeywordTree(std::string_view fileBytes)
         const size_t previousDepth = static_cast<size_t>(result.nodes.back().depth);
         if (blanks > previousDepth + 1) {
             const int shownDepth = static_cast<int>(std::min<size_t>(blanks, INT_MAX));
-            result.error.emplace(shownDepth, std::move(text));
+            const size_t lineIndex = static_cast<size_t>(&line - lines.data());
+            result.error.emplace(shownDepth, std::move(text), lines.size() - lineIndex);
+            result.unplacedLines = std::string(fileBytes.substr(static_cast<size_t>(line.data() - fileBytes.data())));
             break;
         }
         result.nodes.push_back({static_cast<int>(blanks), std::move(text)});
@@ -44,9 +46,9 @@ KeywordTreeReadResult readKeywordTree(std::string_view fileBytes)
     return result;
 }
 
-std::string writeKeywordTree(const KeywordForest& nodes)
+std::string writeKeywordTree(const KeywordForest& nodes, std::string_view unplacedLines)
 {
-    size_t total = 0;
+    size_t total = unplacedLines.size();
     for (const KeywordLine& node : nodes)
         total += static_cast<size_t>(std::max(node.depth, 0)) + node.text.size() + 2;
 
@@ -57,5 +59,6 @@ std::string writeKeywordTree(const KeywordForest& nodes)
         out.append(node.text);
         out.append("\r\n");
     }
+    out.append(unplacedLines);
     return out;
 }

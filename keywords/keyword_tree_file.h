@@ -12,13 +12,18 @@
 struct KeywordTreeReadResult {
     KeywordForest nodes;                  // every node placed before reading stopped
     std::optional<TreeDepthError> error;  // set when a line lay two or more levels too deep
+    // With the error: the file's bytes from the start of that line to its end, as they stand.
+    // They are written back after the tree (writeKeywordTree), so nothing the tree could not
+    // take in is lost.
+    std::string unplacedLines;
 };
 
 // Reads the whole file content. A line more than one level below the node before it stops the
-// read: the nodes before that line are kept and the error names the line's depth and its text.
+// read: the nodes before that line are kept, the error names the line's depth and its text and
+// how many lines from it on were not placed, and those lines are kept as unplacedLines.
 // The result's nodes always form a well-formed forest.
 KeywordTreeReadResult readKeywordTree(std::string_view fileBytes);
 
 // The file content for nodes, which must be a well-formed forest whose texts hold no line end
-// or NUL (such a text could not be read back as written).
-std::string writeKeywordTree(const KeywordForest& nodes);
+// or NUL (such a text could not be read back as written), followed by unplacedLines as they are.
+std::string writeKeywordTree(const KeywordForest& nodes, std::string_view unplacedLines = {});

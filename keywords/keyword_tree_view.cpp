@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QStringDecoder>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -59,26 +58,16 @@ const QCollator& keywordCollator()
     return collator;
 }
 
-// One converter for every node: opening the code page costs more than decoding a keyword. Reset
-// before each text, it decodes exactly as a fresh one (fromSjis) does. The view lives on the
-// user-interface thread only.
-QString decodeSjis(const char* bytes, qsizetype size)
-{
-    static QStringDecoder decoder("CP932");
-    decoder.resetState();
-    return decoder(QByteArrayView(bytes, size));
-}
-
 // A node of the keyword tree. A tree may hold a hundred thousand of them, so a node keeps only
 // its bytes (one allocation of exactly their size) and its picture number, and answers the
 // view's questions from them: the shown text is decoded when the view asks for it (the rows on
 // show, a sort), and the picture comes from the view's picture list.
 //
 // The shown text and the bytes stay in step: whoever sets the text (the in-place editor
-// included) replaces the bytes with the text's Shift-JIS form, unless the text is the one
-// already shown, so bytes that are not valid Shift-JIS survive until the user really changes
-// the text. A typed text that its Shift-JIS form would not give back ("?" for what code page
-// 932 lacks) is kept as typed for the eye, as long as the node is on show.
+// included) replaces the bytes of the part it changed with that part's Shift-JIS form; the
+// characters it left alone keep their bytes, so bytes that are not valid Shift-JIS, or a
+// character the code page holds at two codes, survive an edit next to them. A typed text that its Shift-JIS form would
+// not give back ("?" for what code page 932 lacks) is kept as typed for the eye, as long as the node is on show.
 class KeywordNode : public QTreeWidgetItem {
 public:
     KeywordNode() : QTreeWidgetItem(UserType) {}
@@ -96,7 +85,7 @@ public:
     }
 
     std::string bytes() const { return size_ ? std::string(bytes_.get(), size_) : std::string(); }
-    QString shown() const { return typed_ ? *typed_ : decodeSjis(bytes_.get(), size_); }
+    QString shown() const { return typed_ ? *typed_ : fromSjis(std::string_view(bytes_.get(), size_)); }
 
     QVariant data(int column, int role) const override
     {
@@ -131,7 +120,7 @@ public:
                 QString typed = singleLine(value.toString());
                 if (typed == shown())
                     return;
-                assign(toSjis(typed));
+                assign(bytesOfShownText(typed, bytes()));
                 if (typed != shown())
                     typed_ = std::make_unique<QString>(std::move(typed));
                 break;

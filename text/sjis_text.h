@@ -12,5 +12,6 @@ std::string toSjis(const QString& text);
 
 // The bytes for a text a widget shows: the original bytes while the widget still shows exactly
 // them, so text that is not valid Shift-JIS (read from a file, never edited) goes back unchanged;
-// toSjis of the text once the user has changed it.
+// once the user has changed it, the original bytes of what the change left alone around toSjis of
+// the changed part (bytesOfEditedText).
 std::string bytesOfShownText(const QString& shown, const std::string& originalBytes);

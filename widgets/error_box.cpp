@@ -7,11 +7,47 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 QString pathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
+QString keywordBackupMessage(const KeywordBackupError& e)
+{
+    const bool backup = e.command == KeywordBackupError::Command::Backup;
+    const QString failed = e.reading ? QStringLiteral("ファイル %1 を読み込めません (%2)")
+                                     : QStringLiteral("ファイル %1 に書き込めません (%2)");
+    return (backup ? QStringLiteral("キーワードツリーのバックアップを作成できませんでした。%1。"
+                                    "以前のバックアップはそのまま残っています")
+                   : QStringLiteral("キーワードツリーをレストアできませんでした。%1。"
+                                    "今のキーワードツリーのファイルはそのまま残っています"))
+        .arg(failed.arg(pathText(e.path), fileErrorCauseText(e.cause)));
+}
+
 }  // namespace
+
+QString fileErrorCauseText(int cause)
+{
+    switch (cause) {
+        case ENOSPC:
+            return QStringLiteral("ディスクの空き容量が足りません");
+        case EDQUOT:
+            return QStringLiteral("ディスクの使用量の上限を超えています");
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("アクセスが許可されていません");
+        case EROFS:
+            return QStringLiteral("読み取り専用のファイルシステムです");
+        case EISDIR:
+            return QStringLiteral("同じ名前のフォルダがあります");
+        case EIO:
+            return QStringLiteral("入出力エラーが起きました");
+        default:
+            return QString::fromLocal8Bit(std::strerror(cause));
+    }
+}
 
 QString errorBoxText(const QString& message)
 {
@@ -25,7 +61,10 @@ QString errorBoxText(const QString& message)
 QString errorMessage(const std::exception& error)
 {
     if (auto* e = dynamic_cast<const FileOpenError*>(&error))
-        return QStringLiteral("ファイル %1 は開けません").arg(pathText(e->path));
+        return QStringLiteral(
+                   "ファイル %1 は開けません。その内容は表示されませんが、ファイルはそのまま残ります。"
+                   "内容を変更するまでファイルには書き込みません")
+            .arg(pathText(e->path));
     if (auto* e = dynamic_cast<const FileCutShortError*>(&error))
         return QStringLiteral(
                    "ファイル %1 は途中に NUL 文字があり、その先を読み込めません。"
@@ -42,8 +81,12 @@ QString errorMessage(const std::exception& error)
         return QStringLiteral("%1 に書き込めません").arg(pathText(e->path));
     if (auto* e = dynamic_cast<const TreeDepthError*>(&error))
         // One pass, so a "%2" inside the keyword's own text is not taken for the depth.
-        return QStringLiteral("アイテム \"%1\" の階層 (%2) が不正です")
-            .arg(fromSjis(e->text), QString::number(e->depth));
+        return QStringLiteral(
+                   "アイテム \"%1\" の階層 (%2) が不正です。この行から後の %3 行はツリーに表示されませんが、"
+                   "失われません。ツリーを保存するときに、ツリーの後ろにそのまま書き戻します")
+            .arg(fromSjis(e->text), QString::number(e->depth), QString::number(e->unplacedLineCount));
+    if (auto* e = dynamic_cast<const KeywordBackupError*>(&error))
+        return keywordBackupMessage(*e);
     if (auto* e = dynamic_cast<const ListIndexError*>(&error))
         return QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(e->index);
     return QString::fromLocal8Bit(error.what());

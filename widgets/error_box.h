@@ -12,6 +12,9 @@ class QWidget;
 // The text the user sees for an error, with the full stop the error box adds.
 QString errorBoxText(const QString& message);
 
+// Why a file could not be read or written (an errno value), in words a user can act on.
+QString fileErrorCauseText(int cause);
+
 // The message of a caught error: the program's own errors in Japanese, anything else as it says.
 QString errorMessage(const std::exception& error);
 

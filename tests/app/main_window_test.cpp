@@ -124,7 +124,9 @@ TEST_F(MainWindow, AnEscapedErrorIsShownAndTheProgramGoesOn)
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].icon, QMessageBox::Critical);
     EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("Ribemo☆オークション相場チェック"));
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("ファイル /x/ribemo.fal は開けません."));
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("ファイル /x/ribemo.fal "
+                                                    "は開けません。その内容は表示されませんが、ファイルはそのまま残りま"
+                                                    "す。内容を変更するまでファイルには書き込みません."));
 
     form().guarded([] { throw 42; });  // not an error object: an empty message
     EXPECT_EQ(dialogs.shown.back().text, QString());
@@ -150,9 +152,14 @@ TEST_F(MainWindow, X1ClosesThroughTheCloseSequence)
 
 TEST(ErrorMessages, TheProgramsOwnErrorsInJapanese)
 {
-    EXPECT_EQ(errorMessage(TreeDepthError(2, "B")), QStringLiteral("アイテム \"B\" の階層 (2) が不正です"));
-    // A keyword that itself holds "%2" keeps it.
-    EXPECT_EQ(errorMessage(TreeDepthError(3, "50%2off")), QStringLiteral("アイテム \"50%2off\" の階層 (3) が不正です"));
+    const QString rest = QStringLiteral(
+        "。この行から後の %1 行はツリーに表示されませんが、失われません。"
+        "ツリーを保存するときに、ツリーの後ろにそのまま書き戻します");
+    EXPECT_EQ(errorMessage(TreeDepthError(2, "B")),
+              QStringLiteral("アイテム \"B\" の階層 (2) が不正です") + rest.arg(1));
+    // A keyword that itself holds "%2" or "%3" keeps it.
+    EXPECT_EQ(errorMessage(TreeDepthError(3, "50%2off%3", 4)),
+              QStringLiteral("アイテム \"50%2off%3\" の階層 (3) が不正です") + rest.arg(4));
     EXPECT_EQ(errorMessage(ProfileWriteError("/p/ribemo.ini")), QStringLiteral("/p/ribemo.ini に書き込めません"));
     EXPECT_EQ(errorMessage(FileCreateError("/p/ribemo.ask2")),
               QStringLiteral("ファイル /p/ribemo.ask2 を作成できません"));

@@ -1,12 +1,15 @@
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "tests/support/form_fixture.h"
+#include "tests/support/window_input.h"
 #include "text/sjis_text.h"
 #include "widgets/tab_control.h"
 
 #include <QComboBox>
 #include <QDir>
 
+#include <filesystem>
+#include <functional>
 #include <string>
 
 namespace {
@@ -142,12 +145,14 @@ TEST_F(KeywordTabs, BackupIsASnapshotOfTheSetOfFiles)
     switchTo(0);
     ASSERT_TRUE(folder.exists(".ask2"));
     registerUnderFirstNode("G");
+    dialogs.answers.push_back(QMessageBox::Yes);
     form().N25->trigger();
     EXPECT_FALSE(folder.exists(".ask2"));
     EXPECT_EQ(folder.read(".ask"), "A\r\n\tB\r\n\tE\r\n");
     EXPECT_EQ(shown(), (KeywordForest{{0, "A"}, {1, "B"}, {1, "E"}}));
     EXPECT_EQ(form().CurrentKeyTab, 0);
-    EXPECT_TRUE(dialogs.shown.empty());
+    ASSERT_EQ(dialogs.shown.size(), 1u);  // the restore's question, nothing else
+    EXPECT_EQ(dialogs.shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
 }
 
 TEST_F(KeywordTabs, RestoreWithoutAnyBackupDeletesNothingAndSaysSo)
@@ -176,7 +181,9 @@ TEST_F(KeywordTabs, DepthErrorAtStartShowsThePartReadAndKeepsTheFile)
     EXPECT_EQ(shown(), (KeywordForest{{0, "A"}, {1, "B"}}));
     EXPECT_EQ(KeywordTreeView::itemPicture(form().TreeView1->topLevelItem(0)), 1);
     ASSERT_EQ(dialogs.errors().size(), 1u);
-    EXPECT_EQ(dialogs.errors()[0], QStringLiteral("アイテム \"C\" の階層 (3) が不正です."));
+    EXPECT_EQ(dialogs.errors()[0], QStringLiteral("アイテム \"C\" の階層 (3) が不正です。この行から後の 2 行はツリーに"
+                                                  "表示されませんが、失われません。ツリーを保存するときに、"
+                                                  "ツリーの後ろにそのまま書き戻します."));
 
     form().N24->trigger();  // a backup copies the file as it stands
     EXPECT_EQ(folder.read(".ask.bak"), kFaulty);
@@ -184,13 +191,78 @@ TEST_F(KeywordTabs, DepthErrorAtStartShowsThePartReadAndKeepsTheFile)
     EXPECT_EQ(folder.read(".ask"), kFaulty);
 }
 
-TEST_F(KeywordTabs, ChangeAfterTheDepthErrorLetsTheSaveReplaceTheFile)
+// What the file held and the tree could not show, or showed as other characters, is in the file
+// again after the user has changed the tree and it was saved.
+TEST_F(KeywordTabs, AnEditAndASaveKeepEveryByteTheTreeDidNotChange)
 {
-    folder.write(".ask", kFaulty);
+    const auto addE = [this] { registerUnderFirstNode("E"); };
+    // F2 on the first node's child, End, C, Enter: as the user edits a keyword in place.
+    const auto appendC = [this] {
+        ASSERT_NO_FATAL_FAILURE(showActive());
+        QTreeWidgetItem* child = form().TreeView1->topLevelItem(0)->child(0);
+        input::click(form().TreeView1->viewport(), Qt::LeftButton, form().TreeView1->visualItemRect(child).center());
+        for (Qt::Key key : {Qt::Key_F2, Qt::Key_End})
+            input::key(key);
+        input::type(QStringLiteral("C"));
+        input::key(Qt::Key_Return);
+    };
+    const struct {
+        const char* what;
+        std::string file;
+        std::function<void()> edit;
+        const char* told;  // part of the error shown at start, or nothing
+        std::string saved;
+    } cases[] = {
+        {"depth error: the lines from the faulty one on follow the tree", kFaulty, addE,
+         "この行から後の 2 行はツリーに表示されませんが、失われません", "A\r\n\tB\r\n\tE\r\n\t\t\tC\r\n\tD\r\n"},
+        {"depth error after the first node alone, with other line ends", "A\n\t\tB\n", addE, "この行から後の 1 行",
+         "A\r\n\tE\r\n\t\tB\n"},
+        {"0x7F, which Qt's converter reads as another character",
+         "R\r\n\tA\x7f"
+         "B\r\n",
+         appendC, nullptr,
+         "R\r\n\tA\x7f"
+         "BC\r\n"},
+        {"NEC's copies of characters the code page also holds elsewhere", "R\r\n\t\x87\x90\xed\x40\r\n", appendC,
+         nullptr,
+         "R\r\n\t\x87\x90\xed\x40"
+         "C\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.write(".ask", c.file);
+        start();
+        if (c.told) {
+            ASSERT_EQ(dialogs.errors().size(), 1u);
+            EXPECT_TRUE(dialogs.errors()[0].contains(QString::fromUtf8(c.told))) << dialogs.errors()[0].toStdString();
+        } else {
+            EXPECT_TRUE(dialogs.errors().empty());
+        }
+        c.edit();
+        ASSERT_TRUE(closeWindow());
+        EXPECT_EQ(folder.read(".ask"), c.saved);
+        TearDown();
+        dialogs.shown.clear();
+    }
+}
+
+// A tab whose file cannot be opened is said to be kept, and it is: the tree on show stays the old
+// tab's, and its changes go to the old tab's file.
+TEST_F(KeywordTabs, AnUnreadableTabFileIsToldToBeKeptAndIsKept)
+{
+    folder.write(".ask", "A\r\n\tB\r\n");
+    std::filesystem::create_symlink("/proc/self/mem", folder.file(".ask2"));
     start();
+    switchTo(1);
+    ASSERT_EQ(dialogs.errors().size(), 1u);
+    EXPECT_EQ(dialogs.errors()[0],
+              QStringLiteral("ファイル %1 は開けません。その内容は表示されませんが、ファイルはそのまま"
+                             "残ります。内容を変更するまでファイルには書き込みません.")
+                  .arg(QString::fromStdString(folder.file(".ask2"))));
     registerUnderFirstNode("E");
     ASSERT_TRUE(closeWindow());
     EXPECT_EQ(folder.read(".ask"), "A\r\n\tB\r\n\tE\r\n");
+    EXPECT_EQ(std::filesystem::read_symlink(folder.file(".ask2")), "/proc/self/mem");
 }
 
 TEST_F(KeywordTabs, DepthErrorAtTabSwitchNeverReachesAnotherTabsFile)
@@ -234,6 +306,7 @@ TEST_F(KeywordTabs, SaveFailureAtTabSwitchKeepsTheTreeAndItsTab)
 
     // A restore now shows the tab bar's tab, and later saves go to that tab's file.
     folder.write(".ask.bak", "B\r\n\tb\r\n");
+    dialogs.answers.push_back(QMessageBox::Yes);
     form().N25->trigger();
     EXPECT_EQ(form().CurrentKeyTab, 2);
     registerUnderFirstNode("Y");

@@ -56,14 +56,35 @@ struct DepthErrorCase {
     KeywordForest kept;
     int depth;
     std::string text;
+    std::string unplaced;  // the file from the faulty line on, as it stands
+    size_t unplacedLines;
 };
 
 TEST(KeywordTreeRead, LineTooDeepStopsWithTheNodesBeforeItKept)
 {
     const DepthErrorCase cases[] = {
-        {"two levels below a top-level node", "A\r\n\t\tB\r\nC\r\n", {{0, "A"}}, 2, "B"},
-        {"mixed blanks, text keeps its inner blank", "A\r\n\tB\r\n\t \t\t X Y\r\n", {{0, "A"}, {1, "B"}}, 5, "X Y"},
-        {"measured against the real depth of a deep first line", "\t\t\tX\r\n\t\tY\r\n", {{0, "X"}}, 2, "Y"},
+        {"two levels below a top-level node", "A\r\n\t\tB\r\nC\r\n", {{0, "A"}}, 2, "B", "\t\tB\r\nC\r\n", 2},
+        {"mixed blanks, text keeps its inner blank",
+         "A\r\n\tB\r\n\t \t\t X Y\r\n",
+         {{0, "A"}, {1, "B"}},
+         5,
+         "X Y",
+         "\t \t\t X Y\r\n",
+         1},
+        {"measured against the real depth of a deep first line",
+         "\t\t\tX\r\n\t\tY\r\n",
+         {{0, "X"}},
+         2,
+         "Y",
+         "\t\tY\r\n",
+         1},
+        {"other line ends, no end at the end, text after a NUL",
+         std::string("A\r\t\tB\nC\rD\0E", 11),
+         {{0, "A"}},
+         2,
+         "B",
+         std::string("\t\tB\nC\rD\0E", 9),
+         3},
     };
     for (const DepthErrorCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -72,6 +93,9 @@ TEST(KeywordTreeRead, LineTooDeepStopsWithTheNodesBeforeItKept)
         ASSERT_TRUE(result.error.has_value());
         EXPECT_EQ(result.error->depth, c.depth);
         EXPECT_EQ(result.error->text, c.text);
+        EXPECT_EQ(result.error->unplacedLineCount, c.unplacedLines);
+        EXPECT_EQ(result.unplacedLines, c.unplaced);
+        EXPECT_EQ(writeKeywordTree(result.nodes, result.unplacedLines), writeKeywordTree(c.kept) + c.unplaced);
     }
 }
 

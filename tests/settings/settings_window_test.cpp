@@ -324,8 +324,10 @@ TEST_F(SettingsWindow, AnUnreadableFileIsReportedAndKeptAtClose)
     std::filesystem::create_symlink("/proc/self/mem", folder.file(".ini"));
     start();
     ASSERT_EQ(dialogs.errors().size(), 1u);
-    EXPECT_EQ(dialogs.errors()[0],
-              QStringLiteral("ファイル %1 は開けません.").arg(QFile::decodeName(folder.file(".ini").c_str())));
+    EXPECT_EQ(dialogs.errors()[0], QStringLiteral("ファイル %1 "
+                                                  "は開けません。その内容は表示されませんが、ファイルはそのまま残ります"
+                                                  "。内容を変更するまでファイルには書き込みません.")
+                                       .arg(QFile::decodeName(folder.file(".ini").c_str())));
     EXPECT_EQ(form().width(), 870);
     EXPECT_EQ(form().CoolBar1->rowCount(), 6);
     ASSERT_TRUE(closeWindow());

@@ -308,7 +308,11 @@ TEST_F(WatchedList, AFolderInPlaceOfTheFileIsReportedAtStartAndAtACloseAfterACha
     const std::string path = folder.file(".fal");
     ASSERT_TRUE(QDir().mkdir(QString::fromStdString(path)));
     start();
-    EXPECT_EQ(dialogs.errors(), (std::vector<QString>{QString::fromStdString("ファイル " + path + " は開けません.")}));
+    EXPECT_EQ(
+        dialogs.errors(),
+        (std::vector<QString>{QString::fromStdString("ファイル " + path +
+                                                     " は開けません。その内容は表示されませんが、ファイルはそのまま残り"
+                                                     "ます。内容を変更するまでファイルには書き込みません.")}));
     ASSERT_NE(form().ProgressBar1, nullptr);  // the start-up went on
     EXPECT_FALSE(browser->navigations.isEmpty());
     EXPECT_EQ(form().FavAucList->entryCount(), 0);
