@@ -22,6 +22,8 @@ public:
 
     // Right before an address is handed to the engine.
     void hold();
+    // The longest hold (a second); tests that wait on the engine however long it takes raise it.
+    void setBoundMs(int ms) { bound_.setInterval(ms); }
 
 signals:
     // The engine has passed a page's request on to the network.

@@ -6,7 +6,6 @@
 #include <QTimer>
 
 #include <malloc.h>
-
 #include <utility>
 #include <vector>
 

@@ -2,7 +2,7 @@
 // A small animation control: plays the frames of a clip from the program's resources. While
 // active it shows frames 1 to 4 over and over; made inactive it shows frame 1.
 //
-// The frames are drawn in a small window of their own inside the control. The program's window
+// On the X window system the frames are drawn in a small window of their own inside the control. The program's window
 // holds the web view, which makes the toolkit compose that whole window through OpenGL on every
 // repaint of any widget in it; with software OpenGL that is several milliseconds of processor
 // time a frame, ten frames a second while a page loads. A window of its own is drawn and shown
@@ -32,11 +32,14 @@ public:
     // Draws the frame on show into area: navy ground, the frame in the middle, a border.
     void drawFrame(QPainter& painter, const QRect& area) const;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void showFrame(size_t frame);
 
     std::vector<QImage> frames_;
     size_t frame_ = 0;
     QTimer timer_;
-    QRasterWindow* frameWindow_;
+    QRasterWindow* frameWindow_ = nullptr;  // on the X window system only
 };

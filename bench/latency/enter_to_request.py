@@ -298,7 +298,7 @@ def main():
             shares = {which: bench.held_load_cpu(which, args.hold) for which in ("ribemo", "bare")}
             rows.append(f"| processor time during a held load ({args.hold:.0f} s, busy animation on) | "
                         f"{shares['ribemo']:.1f} % of a core | bare view {shares['bare']:.1f} % | "
-                        f"+{shares['ribemo'] - shares['bare']:.1f} points | ≤ 3 % |")
+                        f"{shares['ribemo'] - shares['bare']:+.1f} points | ≤ 3 % |")
         print("\n".join(rows))
     finally:
         if bench:

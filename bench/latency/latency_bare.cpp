@@ -28,8 +28,7 @@ int main(int argc, char** argv)
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(address);
     column->addWidget(view, 1);
-    QObject::connect(address, &QLineEdit::returnPressed, view,
-                     [address, view] { view->load(QUrl(address->text())); });
+    QObject::connect(address, &QLineEdit::returnPressed, view, [address, view] { view->load(QUrl(address->text())); });
     window.resize(870, 720);
     window.show();
     const int result = app.exec();

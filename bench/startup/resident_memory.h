@@ -3,15 +3,14 @@
 // utility processes), read from /proc: the sum of their resident sets, and the sum of their
 // proportional sets (shared pages divided among the processes that share them, so nothing is
 // counted twice). -1 where /proc cannot tell.
-#include <dirent.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 struct TreeMemory {

@@ -9,10 +9,9 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include <malloc.h>
-
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
 #include <random>
 #include <stdexcept>
 #include <string>
