@@ -4,8 +4,11 @@
 // close sequence's saves and then ends the program; the desktop session's commit-data request
 // (at logout, before it asks the program to quit) runs the same saves.
 #include <QObject>
+#include <QString>
 
 #include <functional>
+#include <stdexcept>
+#include <vector>
 
 class QSocketNotifier;
 class TForm1;
@@ -24,4 +27,14 @@ private:
     TForm1& form_;
     std::function<void()> endProgram_;
     QSocketNotifier* notifier_ = nullptr;
+};
+
+// The close could not write every file: one message for all of them, a line each with why.
+class UnsavedFiles : public std::runtime_error {
+public:
+    explicit UnsavedFiles(std::vector<QString> failures);
+    QString message() const;
+
+private:
+    std::vector<QString> failures_;
 };
