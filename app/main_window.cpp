@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "app/folder_check.h"
+#include "app/session_end.h"
 #include "browser/web_browser.h"
 #include "files/companion_paths.h"
 #include "keywords/keyword_tree_view.h"
@@ -103,10 +104,9 @@ void TForm1::FormClose()
 {
     // However the close was asked for (menu, close box), an edit still open is part of the data.
     commitOpenEdits();
-    if (!SettingsReset)
-        SaveSettings();
-    SaveWatchedList();
-    SaveShownKeywordTree();
+    const std::vector<QString> failures = saveEveryFile();
+    if (!failures.empty())
+        throw UnsavedFiles(failures);
     OleUninitialize();
 }
 
@@ -119,7 +119,19 @@ bool TForm1::event(QEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (sessionEnded_ || guarded([this] { FormClose(); }) || quitWithoutSaving())
+    bool saved = sessionEnded_;
+    if (!saved) {
+        guarded([&] {
+            try {
+                FormClose();
+                saved = true;
+            } catch (const UnsavedFiles& unsaved) {
+                // One box names every file that could not be written, each with why.
+                showErrorBox(dialogs(), this, unsaved.message());
+            }
+        });
+    }
+    if (saved || quitWithoutSaving())
         event->accept();
     else
         event->ignore();
@@ -128,10 +140,11 @@ void TForm1::closeEvent(QCloseEvent* event)
 bool TForm1::quitWithoutSaving()
 {
     // While the cause of the error lasts every close would fail the same way; the user must still
-    // be able to leave. No is the default: the window stays open, as after any failed close.
+    // be able to leave. Every save has been tried by now, so leaving loses only what the box
+    // before named. No is the default: the window stays open, as after any failed close.
     const auto answer = dialogs().ask(this, QMessageBox::Warning, QStringLiteral("警告"),
                                       QStringLiteral("保存できなかったファイルがあります。\r\n"
-                                                     "残りを保存せずに終了しますか？"),
+                                                     "保存せずに終了しますか？"),
                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }

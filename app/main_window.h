@@ -52,7 +52,8 @@ public:
     // ---- Lifecycle (app/main_window.cpp)
     void FormCreate();
     void FormActivate();
-    // Runs the close steps; an error stops at its step and propagates (the window stays open).
+    // Runs the close steps; every save is tried, and when any failed, UnsavedFiles
+    // (app/session_end.h) names them all (the window stays open).
     void FormClose();
     void X1Click();
     void N2Click();
@@ -282,11 +283,18 @@ private:
     void OleInitialize() {}    // nothing to do on this platform; kept as the start-up step
     void OleUninitialize() {}  // likewise for the close sequence
 
-    // After a failed close: whether the user chooses to quit without saving the rest.
+    // After a failed close: whether the user chooses to quit without the files that failed.
     bool quitWithoutSaving();
+    // The close sequence's saves, each tried also after one failed: what the user reads of each
+    // failure (app/session_end.cpp).
+    std::vector<QString> saveEveryFile();
+    // A save kept another program's version of file beside it as copy: the user is told, or,
+    // with nobody to answer a box, the log is.
+    void tellOfConflictCopy(const std::string& file, const std::string& copy);
 
     ProgramServices services_;
-    bool sessionEnded_ = false;  // the session-end saves have run; the program is ending
+    bool sessionEnded_ = false;     // the session-end saves have run; the program is ending
+    bool unattendedSaves_ = false;  // saving with nobody there to answer a box
     // ---- Each subsystem's own state, declared in its folder
     KeywordBoxState keywordBox_;
     KeywordTabsState keywordTabs_;

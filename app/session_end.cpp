@@ -1,13 +1,19 @@
 #include "app/session_end.h"
 
 #include "app/main_window.h"
+#include "files/companion_file.h"
+#include "files/errors.h"
 #include "keywords/keyword_tree_view.h"
 #include "watched/auction_list_view.h"
+#include "widgets/dialogs.h"
+#include "widgets/error_box.h"
 #include "widgets/open_edits.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QStringList>
 #include <QThread>
 
 #include <array>
@@ -48,7 +54,51 @@ sigset_t endSignalSet()
     return set;
 }
 
+QString pathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+QString reasonText(WriteFailure failure)
+{
+    switch (failure) {
+        case WriteFailure::ReadOnlyFile:
+            return QStringLiteral("読み取り専用のファイルです");
+        case WriteFailure::NotAFile:
+            return QStringLiteral("その名前でファイルではないものが置かれています");
+        case WriteFailure::FolderNotWritable:
+            return QStringLiteral("フォルダーに書き込む権限がありません");
+        case WriteFailure::DiskFull:
+            return QStringLiteral("ディスクに空きがありません");
+        case WriteFailure::Unknown:
+            break;
+    }
+    return QStringLiteral("原因はわかりません");
+}
+
+// The error's message, and for a file that could not be written, why.
+QString failureText(const std::exception& error)
+{
+    std::string path;
+    if (auto* e = dynamic_cast<const FileCreateError*>(&error))
+        path = e->path;
+    else if (auto* p = dynamic_cast<const ProfileWriteError*>(&error))
+        path = p->path;
+    if (path.empty())
+        return errorMessage(error);
+    return QStringLiteral("%1（%2）").arg(errorMessage(error), reasonText(diagnoseWriteFailure(path)));
+}
+
 }  // namespace
+
+UnsavedFiles::UnsavedFiles(std::vector<QString> failures)
+    : std::runtime_error("files not saved"), failures_(std::move(failures))
+{}
+
+QString UnsavedFiles::message() const
+{
+    QStringList lines;
+    for (const QString& failure : failures_)
+        lines << failure;
+    return lines.join(QStringLiteral("\r\n"));
+}
 
 SessionEndWatch::SessionEndWatch(TForm1& form, std::function<void()> endProgram)
     : form_(form), endProgram_(std::move(endProgram))
@@ -117,22 +167,43 @@ void TForm1::commitOpenEdits()
 void TForm1::SaveAtSessionEnd()
 {
     commitOpenEdits();
-    // Nobody may be there to answer a box now: every save is tried, also after one has failed,
-    // and a failure is only logged.
-    const auto attempt = [](auto&& save) {
+    // Nobody may be there to answer a box now: every save is tried, and what failed is logged.
+    unattendedSaves_ = true;
+    for (const QString& failure : saveEveryFile())
+        qWarning("ribemo: %s", qUtf8Printable(failure));
+    unattendedSaves_ = false;
+    OleUninitialize();
+}
+
+std::vector<QString> TForm1::saveEveryFile()
+{
+    std::vector<QString> failures;
+    const auto attempt = [&](void (TForm1::*save)()) {
         try {
-            save();
+            (this->*save)();
         } catch (const std::exception& error) {
-            qWarning("ribemo: %s", error.what());
+            failures.push_back(failureText(error));
         } catch (...) {
-            qWarning("ribemo: a save failed at the end of the session");
+            failures.push_back(QStringLiteral("保存中に不明なエラーが起きました"));
         }
     };
     if (!SettingsReset)
-        attempt([this] { SaveSettings(); });
-    attempt([this] { SaveWatchedList(); });
-    attempt([this] { SaveShownKeywordTree(); });
-    OleUninitialize();
+        attempt(&TForm1::SaveSettings);
+    attempt(&TForm1::SaveWatchedList);
+    attempt(&TForm1::SaveShownKeywordTree);
+    return failures;
+}
+
+void TForm1::tellOfConflictCopy(const std::string& file, const std::string& copy)
+{
+    const QString text = QStringLiteral(
+                             "ファイル %1 は、読み込んだ後にほかのプログラムで変更されていました。\r\n"
+                             "このウィンドウの内容を保存し、ほかのプログラムが書いた内容は %2 に残しました。")
+                             .arg(pathText(file), pathText(copy));
+    if (unattendedSaves_)
+        qWarning("ribemo: %s", qUtf8Printable(text));
+    else
+        dialogs().inform(this, QMessageBox::Information, QStringLiteral("ファイルの競合"), text);
 }
 
 void TForm1::EndSession()

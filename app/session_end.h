@@ -7,8 +7,11 @@
 // inside the event loop, and an exit handler runs the saves first (they read the window's state
 // and draw nothing).
 #include <QObject>
+#include <QString>
 
 #include <functional>
+#include <stdexcept>
+#include <vector>
 
 class QSocketNotifier;
 class TForm1;
@@ -28,4 +31,14 @@ private:
     TForm1& form_;
     std::function<void()> endProgram_;
     QSocketNotifier* notifier_ = nullptr;
+};
+
+// The close could not write every file: one message for all of them, a line each with why.
+class UnsavedFiles : public std::runtime_error {
+public:
+    explicit UnsavedFiles(std::vector<QString> failures);
+    QString message() const;
+
+private:
+    std::vector<QString> failures_;
 };

@@ -120,7 +120,7 @@ void TForm1::N25Click()
         showKeywordTab(TabControl2->TabIndex());
     } catch (const FileOpenError&) {
         // The tree on show is from before the restore; it must not overwrite the restored file.
-        keywordTabs_.fileHeldBack = true;
+        keywordTabs_.file.holdBack();
         throw;
     }
 }

@@ -1,27 +1,44 @@
 // The keyword tabs and their files: the first tab's tree at start, the save of the tree on show
 // at a tab switch, a backup and close (the backup and restore: keywords/keyword_backup.cpp).
 #include "app/main_window.h"
+#include "files/companion_file.h"
 #include "files/companion_paths.h"
 #include "files/errors.h"
-#include "files/file_content.h"
 #include "files/file_io.h"
 #include "keywords/keyword_tree_file.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "text/sjis_text.h"
+#include "widgets/dialogs.h"
 #include "widgets/tab_control.h"
+
+#include <optional>
+
+namespace {
+// What a save of nodes puts on disk, with the lines a depth error left unplaced after them; a tree
+// of the first node alone and nothing unplaced is not worth a file (nullopt: the file is deleted),
+// and the tab shows the fresh tree instead.
+std::optional<std::string> treeFileContent(const KeywordForest& nodes, const std::string& unplacedLines)
+{
+    if (nodes.size() < 2 && unplacedLines.empty())
+        return std::nullopt;
+    return writeKeywordTree(nodes, unplacedLines);
+}
+
+}  // namespace
 
 void TForm1::LoadFirstKeywordTab()
 {
-    // Without a file the tree keeps the content the window was built with.
-    if (!fileExists(keywordTreeFilePath(executablePath(), 0)))
-        return;
+    // Without a file the tab shows the fresh tree, which is the content the window was built with.
     try {
         showKeywordTab(0);
-    } catch (const FileOpenError&) {
+    } catch (const FileOpenError& error) {
         // The built-in tree now stands in for tab 0; saving it at close would replace (or, being
         // a single node, delete) a file the user has never seen.
-        keywordTabs_.fileHeldBack = true;
+        keywordTabs_.file = CompanionFile(error.path);
+        keywordTabs_.unplacedLines.clear();
+        keywordTabs_.file.setReadContent(treeFileContent(forestOfView(*TreeView1), {}));
+        keywordTabs_.file.holdBack();
         throw;
     }
 }
@@ -30,55 +47,53 @@ void TForm1::showFreshKeywordTree() { showForest(*TreeView1, {{0, toSjis(QString
 
 void TForm1::showKeywordTab(int tab)
 {
-    const std::string path = keywordTreeFilePath(executablePath(), tab);
-    if (!fileExists(path)) {
+    CompanionFile file(keywordTreeFilePath(executablePath(), tab));
+    const std::string bytes = file.read();
+    // A file that cannot be read changes nothing: the tree on show, its tab and its file stay.
+    if (file.outcome() == CompanionFile::ReadOutcome::Unreadable)
+        file.throwIfNotReadWhole();
+    // A folder where the file belongs shows the fresh tree; a save then reports that it cannot
+    // write there.
+    const bool notAFile = file.outcome() == CompanionFile::ReadOutcome::NotPlainFile;
+    if (notAFile)
+        file.release();
+    std::optional<TreeDepthError> depthError;
+    std::string unplacedLines;
+    if (file.absent() || notAFile || file.outcome() == CompanionFile::ReadOutcome::Utf16) {
+        // UTF-16 read as Shift-JIS would be one node of noise, which the next save would delete.
         showFreshKeywordTree();
-        CurrentKeyTab = tab;
-        keywordTabs_.fileHeldBack = false;
-        keywordTabs_.unplacedLines.clear();
-        return;
+        file.setReadContent(std::nullopt);
+    } else {
+        KeywordTreeReadResult read = readKeywordTree(bytes);
+        showForest(*TreeView1, read.nodes);
+        unplacedLines = std::move(read.unplacedLines);
+        file.setReadContent(treeFileContent(read.nodes, unplacedLines));
+        depthError = std::move(read.error);
     }
-    // A file that cannot be opened changes nothing: the tree on show and its tab stay.
-    const std::string bytes = readWholeFile(path);
-    if (startsWithUtf16Mark(bytes)) {
-        // Read as Shift-JIS it would be one node of noise, which the next save would delete.
-        showFreshKeywordTree();
-        CurrentKeyTab = tab;
-        keywordTabs_.fileHeldBack = true;
-        keywordTabs_.unplacedLines.clear();
-        throw NotShiftJisError(path);
-    }
-    KeywordTreeReadResult read = readKeywordTree(bytes);
-    showForest(*TreeView1, read.nodes);
-    keywordTabs_.unplacedLines = std::move(read.unplacedLines);
     // From here the tree on show is this tab's, also when the read stopped part-way (at a bad
     // depth or a NUL); then the rest of the file must survive until the user, having seen the
     // error, changes the tree.
     CurrentKeyTab = tab;
-    const bool cutShort = hasTextAfterNul(bytes);
-    keywordTabs_.fileHeldBack = read.error.has_value() || cutShort;
-    if (read.error)
-        throw *read.error;
-    if (cutShort)
-        throw FileCutShortError(path);
+    if (depthError)
+        file.holdBack();
+    keywordTabs_.file = std::move(file);
+    keywordTabs_.unplacedLines = std::move(unplacedLines);
+    if (depthError)
+        throw *depthError;
+    if (!notAFile)
+        keywordTabs_.file.throwIfNotReadWhole();
 }
 
 void TForm1::SaveShownKeywordTree()
 {
-    if (keywordTabs_.fileHeldBack)
-        return;
-    const std::string path = keywordTreeFilePath(executablePath(), CurrentKeyTab);
-    const KeywordForest nodes = forestOfView(*TreeView1);
-    // A tree of the first node alone is not worth a file: the tab shows the fresh tree instead.
-    // A file the user made read-only is not deleted either, nor one that holds unplaced lines.
-    if (nodes.size() < 2 && keywordTabs_.unplacedLines.empty()) {
-        if (isReadOnlyFile(path))
-            throw FileCreateError(path);
-        removeFile(path);
-        return;
+    // CurrentKeyTab names the file: after a failed tab switch the tab bar already shows another.
+    if (keywordTabs_.file.path() != keywordTreeFilePath(executablePath(), CurrentKeyTab)) {
+        keywordTabs_.file = CompanionFile(keywordTreeFilePath(executablePath(), CurrentKeyTab));
+        keywordTabs_.unplacedLines.clear();
     }
-    if (!writeFileAtomically(path, writeKeywordTree(nodes, keywordTabs_.unplacedLines)))
-        throw FileCreateError(path);
+    const auto result = keywordTabs_.file.save(treeFileContent(forestOfView(*TreeView1), keywordTabs_.unplacedLines));
+    if (result == CompanionFile::SaveResult::WrittenWithConflictCopy)
+        tellOfConflictCopy(keywordTabs_.file.path(), keywordTabs_.file.conflictCopy());
 }
 
 void TForm1::TabControl2Change()

@@ -65,7 +65,7 @@ void TForm1::setUpKeywordTree()
     handleKeywordTreeKeys(*TreeView1, [this] { guarded([this] { TreeView1DblClick(); }); });
 }
 
-void TForm1::keywordTreeChanged() { keywordTabs_.fileHeldBack = false; }
+void TForm1::keywordTreeChanged() { keywordTabs_.file.release(); }
 
 void TForm1::TreeView1MouseDown(Qt::MouseButton, const QPoint& pos)
 {

@@ -332,3 +332,20 @@ void PrivateProfile::writeBool(std::string_view section, std::string_view key, b
 {
     writeString(section, key, value ? "1" : "0");
 }
+
+void PrivateProfile::applyChangedValues(const PrivateProfile& before, const PrivateProfile& after)
+{
+    std::string section;
+    for (std::size_t i = 0; i < after.lines_.size(); ++i) {
+        const Line& line = after.lines_[i];
+        if (line.kind == LineKind::Section)
+            section = line.name();
+        // Only the entry a read would find counts; entries above the first section belong to none.
+        if (line.kind != LineKind::Entry || after.locate(section, line.name()).entry != i)
+            continue;
+        const std::string value = decodeValue(line.rawValue());
+        const Location was = before.locate(section, line.name());
+        if (was.entry == Location::npos || decodeValue(before.lines_[was.entry].rawValue()) != value)
+            writeString(section, line.name(), value);
+    }
+}

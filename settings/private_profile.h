@@ -50,6 +50,11 @@ public:
     // "1" or "0".
     void writeBool(std::string_view section, std::string_view key, bool value);
 
+    // Writes into this document every value that reads differently in after than in before (or
+    // is missing there): what changed between two versions goes onto a third, and what did not
+    // change stays as this document has it. Meant for small documents of the program's own keys.
+    void applyChangedValues(const PrivateProfile& before, const PrivateProfile& after);
+
 private:
     enum class LineEnd : unsigned char { None, CrLf, Lf, Cr };
     enum class LineKind : unsigned char { Other, Section, Entry };

@@ -1,5 +1,8 @@
 #pragma once
 // What the settings store remembers between the load and the save, held by the main window.
+#include "files/companion_file.h"
+#include "settings/private_profile.h"
+
 #include <array>
 #include <string>
 
@@ -12,8 +15,12 @@ struct SettingsState {
     // the control still shows them, so a name that is not valid Shift-JIS survives a close.
     std::array<std::string, 6> siteNameBytes;
     std::array<std::string, 3> tabNameBytes;
-    // The file could not be read whole at start (the user was told) and the user has not changed
-    // the settings since: the close leaves it alone.
-    bool heldBack = false;
+    // The settings file: what the load found; held back while the file could not be read whole
+    // at start (the user was told) and the user has not changed the settings since.
+    CompanionFile file;
+    // The program's own keys with the values last read from or written to the file: a value still
+    // equal to its entry here was not changed by this window, and does not go over another
+    // program's change of it.
+    PrivateProfile fileValues;
     bool viewMarksApplied = false;  // the first activation has put the View marks on the bars
 };

@@ -1,9 +1,9 @@
 // Settings load and save: the settings file's values put on the window's controls and the settings
 // record as the first step of start-up, and taken from them again as the first step of the close.
 #include "app/main_window.h"
+#include "files/companion_file.h"
 #include "files/companion_paths.h"
 #include "files/errors.h"
-#include "files/file_content.h"
 #include "files/file_io.h"
 #include "settings/band_layout_binding.h"
 #include "settings/private_profile.h"
@@ -18,8 +18,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <filesystem>
-#include <optional>
 
 namespace {
 
@@ -46,43 +44,22 @@ private:
     bool& activated_;
 };
 
-// Something sits at the path, whatever it is (a dangling link counts as nothing).
-bool somethingAt(const std::string& path)
+// What the start-up made of the settings file: the values, and the file's read outcome.
+SettingsValues readSettingsFile(CompanionFile& file, const BandLayout& current)
 {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
+    const std::string bytes = file.read();
+    // A file that cannot be read still leaves the window as a first start would have it.
+    if (file.absent() || file.unreadable())
+        return defaultSettingsValues(current);
+    return readSettings(PrivateProfile::parse(bytes), current);
 }
 
-// What the start-up made of the settings file.
-struct SettingsRead {
-    std::optional<SettingsValues> values;  // nullopt when something sits at the path that cannot
-                                           // be read as a file: a folder, a pipe (which would
-                                           // block), a file that refuses reading
-    bool cutShort = false;                 // text after a NUL, where the reading stopped
-};
-
-SettingsRead readSettingsFile(const std::string& path, const BandLayout& current)
+// The program's own keys alone, as values would write them.
+PrivateProfile profileOf(const SettingsValues& values)
 {
-    if (!somethingAt(path))
-        return {defaultSettingsValues(current)};
-    if (!fileExists(path))
-        return {};
-    try {
-        const std::string bytes = readWholeFile(path);
-        return {readSettings(PrivateProfile::parse(bytes), current), hasTextAfterNul(bytes)};
-    } catch (const FileOpenError&) {
-        return {};
-    }
-}
-
-bool readable(const std::string& path)
-{
-    try {
-        readWholeFile(path);
-        return true;
-    } catch (const FileOpenError&) {
-        return false;
-    }
+    PrivateProfile profile = PrivateProfile::parse("");
+    writeSettings(profile, values);
+    return profile;
 }
 
 // The window system carries window positions and sizes as 16-bit numbers; a larger value from the
@@ -168,56 +145,61 @@ SettingsValues takeFromWindow(const TForm1& form, bool marksApplied)
     return v;
 }
 
-// A settings file made afresh, for replacing one that cannot be read.
-void replaceSettingsFile(const std::string& path, const SettingsValues& values)
-{
-    PrivateProfile profile = PrivateProfile::parse("");
-    writeSettings(profile, values);
-    if (!writeFileAtomically(path, profile.toBytes()))
-        throw ProfileWriteError(path);
-}
-
 }  // namespace
 
 void TForm1::LoadSettings()
 {
     new FirstActivationWatch(this, settingsState_.viewMarksApplied);
-    const std::string path = settingsFilePath(executablePath());
-    const BandLayout current = bandLayoutOf(*CoolBar1);
-    const SettingsRead read = readSettingsFile(path, current);
-    // A file that cannot be read still leaves the window as a first start would have it.
-    const SettingsValues values = read.values.value_or(defaultSettingsValues(current));
+    CompanionFile file(settingsFilePath(executablePath()));
+    const SettingsValues values = readSettingsFile(file, bandLayoutOf(*CoolBar1));
     applyToWindow(*this, values);
     settingsState_.siteNameBytes = values.SiteName;
     settingsState_.tabNameBytes = values.TabName;
+    settingsState_.fileValues = profileOf(values);
     // A file not read whole is not written over until the user changes the settings (options).
-    settingsState_.heldBack = !read.values || read.cutShort;
-    if (!read.values)
-        throw FileOpenError(path);
-    if (read.cutShort)
-        throw FileCutShortError(path);
+    settingsState_.file = std::move(file);
+    settingsState_.file.throwIfNotReadWhole();
 }
 
-void TForm1::settingsChangedByUser() { settingsState_.heldBack = false; }
+void TForm1::settingsChangedByUser() { settingsState_.file.release(); }
 
 void TForm1::SaveSettings()
 {
-    if (settingsState_.heldBack)
-        return;
+    CompanionFile& file = settingsState_.file;
     const std::string path = settingsFilePath(executablePath());
+    if (file.path() != path)
+        file = CompanionFile(path);
+    if (file.heldBack())
+        return;
     SettingsValues values = takeFromWindow(*this, settingsState_.viewMarksApplied);
     for (std::size_t k = 0; k < kSiteCount; ++k)
         values.SiteName[k] = bytesOfShownText(SiteButtons[k]->toolTip(), settingsState_.siteNameBytes[k]);
     for (std::size_t tab = 0; tab < kKeywordTabCount; ++tab)
         values.TabName[tab] =
             bytesOfShownText(TabControl2->tabCaption(static_cast<int>(tab)), settingsState_.tabNameBytes[tab]);
-    try {
-        saveSettingsFile(path, values);
-    } catch (const ProfileWriteError&) {
-        // A file that cannot be read, whose user was told at start and has since changed the
-        // settings, gets a new one in its place; otherwise the close could never go past it.
-        if (readable(path) || !fileExists(path) || isReadOnlyFile(path))
-            throw;
-        replaceSettingsFile(path, values);
+
+    // The values go onto the file as it is on disk now, so lines the program does not own stay.
+    std::string onDisk;
+    if (fileExists(path)) {
+        try {
+            onDisk = readWholeFile(path);
+        } catch (const FileOpenError&) {
+            // A file that cannot be read, whose user was told at start and has since changed the
+            // settings, gets a new one in its place; otherwise the close could never go past it.
+            if (isReadOnlyFile(path))
+                throw ProfileWriteError(path);
+        }
     }
+    PrivateProfile profile = PrivateProfile::parse(onDisk);
+    if (file.changedOnDisk())
+        // Another program (a second window, a sync tool) wrote the file since this window read it:
+        // only what this window changed goes over theirs.
+        profile.applyChangedValues(settingsState_.fileValues, profileOf(values));
+    else
+        writeSettings(profile, values);
+    const std::string bytes = profile.toBytes();
+    if (!writeFileAtomically(path, bytes))
+        throw ProfileWriteError(path);
+    file.noteWritten(bytes);
+    settingsState_.fileValues = profileOf(values);
 }

@@ -2,10 +2,9 @@
 // numbered menu entries and opening an entry.
 #include "app/main_window.h"
 #include "browser/web_browser.h"
+#include "files/companion_file.h"
 #include "files/companion_paths.h"
 #include "files/errors.h"
-#include "files/file_content.h"
-#include "files/file_io.h"
 #include "text/single_line.h"
 #include "text/sjis_text.h"
 #include "watched/auction_list_view.h"
@@ -14,20 +13,9 @@
 #include <QAction>
 #include <QPushButton>
 
-#include <filesystem>
-
 namespace {
 
 constexpr int kNumberedEntries = 10;
-
-// Nothing at all at the path means a first start; anything there that is not a readable file is
-// reported rather than taken for an empty list, so the user hears of it before the close replaces it.
-bool nothingAt(const std::string& path)
-{
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    return status.type() == std::filesystem::file_type::not_found;
-}
 
 // The address of the entry; an entry read from a line with only a title has none, and asking for
 // it fails as asking for the first field after the title.
@@ -68,37 +56,24 @@ void TForm1::setUpWatchedList()
 
 void TForm1::LoadWatchedList()
 {
-    const std::string path = watchedListFilePath(executablePath());
-    if (nothingAt(path)) {
-        RefreshWatchedMenuCaptions();
-        return;
-    }
-    // Until the file has been read whole, the close must not write the (empty or partial) list
-    // over it; that holds until the user changes the list.
-    watchedList_.fileHeldBack = true;
-    watchedList_.heldEntries.clear();
-    // A directory, a pipe or a device at the path is no file to read: opening a pipe would block.
-    if (!fileExists(path))
-        throw FileOpenError(path);
-    const std::string bytes = readWholeFile(path);
+    CompanionFile file(watchedListFilePath(executablePath()));
+    const std::string bytes = file.read();
+    // Whatever was read is shown; a file not read whole is held back until the user changes the
+    // list, so the close does not write the empty or partial list over it.
     FavAucList->setEntries(readWatchedList(bytes));
     RefreshWatchedMenuCaptions();
-    if (hasTextAfterNul(bytes)) {
-        watchedList_.heldEntries = FavAucList->entries();
-        throw FileCutShortError(path);
-    }
-    watchedList_.fileHeldBack = false;
+    file.setReadContent(writeWatchedList(FavAucList->entries()));
+    watchedList_.file = std::move(file);
+    watchedList_.file.throwIfNotReadWhole();
 }
 
 void TForm1::SaveWatchedList()
 {
-    const std::vector<WatchedEntry> entries = FavAucList->entries();
-    if (watchedList_.fileHeldBack && entries == watchedList_.heldEntries)
-        return;
-    const std::string path = watchedListFilePath(executablePath());
-    if (!writeFileAtomically(path, writeWatchedList(entries)))
-        throw FileCreateError(path);
-    watchedList_.fileHeldBack = false;
+    CompanionFile& file = watchedList_.file;
+    if (file.path().empty())
+        file = CompanionFile(watchedListFilePath(executablePath()));
+    if (file.save(writeWatchedList(FavAucList->entries())) == CompanionFile::SaveResult::WrittenWithConflictCopy)
+        tellOfConflictCopy(file.path(), file.conflictCopy());
 }
 
 void TForm1::A1Click()

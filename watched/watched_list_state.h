@@ -1,11 +1,8 @@
 #pragma once
 // What the watched-auction list remembers between its handlers, held by the main window.
-#include <string>
-#include <vector>
+#include "files/companion_file.h"
 
 struct WatchedListState {
-    // Set while the watched-auction file holds more than the list (it could not be read, or only
-    // up to a NUL) and the list is still heldEntries: the close leaves the file alone.
-    bool fileHeldBack = false;
-    std::vector<std::vector<std::string>> heldEntries;
+    // The watched-auction file: what the load found and what the list was then.
+    CompanionFile file;
 };
