@@ -7,6 +7,9 @@
 #include "widgets/launcher.h"
 #include "widgets/picture_lists.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QMouseEvent>
 
 TAboutBox::TAboutBox(TForm1& owner) : QDialog(&owner), ui_(std::make_unique<Ui::TAboutBox>()), owner_(owner)
@@ -18,10 +21,31 @@ TAboutBox::TAboutBox(TForm1& owner) : QDialog(&owner), ui_(std::make_unique<Ui::
     OKButton = ui_->OKButton;
     Label1->setText(statisticsSiteHome());
     Label1->installEventFilter(this);
+    showDataFolder();
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 TAboutBox::~TAboutBox() = default;
+
+void TAboutBox::showDataFolder()
+{
+    // The line under the link, inside the panel: the box keeps its size, so a long path is
+    // shortened in the middle and shown whole as the tooltip.
+    const ProgramServices& services = owner_.services();
+    const QString path =
+        services.dataFolder.empty()
+            ? QFileInfo(QFile::decodeName(QByteArray::fromStdString(services.executablePath))).absolutePath()
+            : QFile::decodeName(QByteArray::fromStdString(services.dataFolder));
+    DataFolder = new QLabel(ui_->Panel1);
+    DataFolder->setObjectName(QStringLiteral("DataFolder"));
+    DataFolder->setGeometry(8, 102, 281, 9);
+    QFont small = DataFolder->font();
+    small.setPixelSize(9);
+    DataFolder->setFont(small);
+    const QString text = QStringLiteral("データの保存先: ") + path;
+    DataFolder->setText(QFontMetrics(small).elidedText(text, Qt::ElideMiddle, DataFolder->width()));
+    DataFolder->setToolTip(path);
+}
 
 QString TAboutBox::statisticsSiteHome() { return fromSjis(settings_defaults::kURL); }
 

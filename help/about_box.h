@@ -25,12 +25,16 @@ public:
 
     QLabel* Label1;
     QPushButton* OKButton;
+    // Where this copy keeps its files, so a user can find them to back up or move.
+    QLabel* DataFolder;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    void showDataFolder();
+
     std::unique_ptr<Ui::TAboutBox> ui_;
     TForm1& owner_;
 };

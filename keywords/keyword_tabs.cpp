@@ -30,7 +30,7 @@ void snapshotFile(const std::string& from, const std::string& to)
 void TForm1::LoadFirstKeywordTab()
 {
     // Without a file the tree keeps the content the window was built with.
-    if (!fileExists(keywordTreeFilePath(executablePath(), 0)))
+    if (!fileExists(keywordTreeFilePath(companionBase(), 0)))
         return;
     try {
         showKeywordTab(0);
@@ -46,7 +46,7 @@ void TForm1::showFreshKeywordTree() { showForest(*TreeView1, {{0, toSjis(QString
 
 void TForm1::showKeywordTab(int tab)
 {
-    const std::string path = keywordTreeFilePath(executablePath(), tab);
+    const std::string path = keywordTreeFilePath(companionBase(), tab);
     if (!fileExists(path)) {
         showFreshKeywordTree();
         CurrentKeyTab = tab;
@@ -80,7 +80,7 @@ void TForm1::SaveShownKeywordTree()
 {
     if (keywordFileHeldBack_)
         return;
-    const std::string path = keywordTreeFilePath(executablePath(), CurrentKeyTab);
+    const std::string path = keywordTreeFilePath(companionBase(), CurrentKeyTab);
     const KeywordForest nodes = forestOfView(*TreeView1);
     // A tree of the first node alone is not worth a file: the tab shows the fresh tree instead.
     // A file the user made read-only is not deleted either.
@@ -109,7 +109,7 @@ void TForm1::N24Click()
     // The backups become a snapshot of the set: a tab without a file is left without a backup.
     // Each copy replaces its backup only once complete, so a failed copy leaves the old one.
     for (int tab = 0; tab < kKeywordTabCount; ++tab)
-        snapshotFile(keywordTreeFilePath(executablePath(), tab), keywordTreeBackupPath(executablePath(), tab));
+        snapshotFile(keywordTreeFilePath(companionBase(), tab), keywordTreeBackupPath(companionBase(), tab));
 }
 
 void TForm1::N25Click()
@@ -117,7 +117,7 @@ void TForm1::N25Click()
     // Without a single backup a restore would only delete the three keyword files.
     bool anyBackup = false;
     for (int tab = 0; tab < kKeywordTabCount; ++tab)
-        anyBackup = anyBackup || fileExists(keywordTreeBackupPath(executablePath(), tab));
+        anyBackup = anyBackup || fileExists(keywordTreeBackupPath(companionBase(), tab));
     if (!anyBackup) {
         dialogs().inform(this, QMessageBox::NoIcon, QStringLiteral("キーワードツリーのレストア"),
                          QStringLiteral("キーワードツリーのバックアップがありません。"));
@@ -126,7 +126,7 @@ void TForm1::N25Click()
     commitOpenEdits();
     // The tree on show is not saved: its changes since the last save are dropped.
     for (int tab = 0; tab < kKeywordTabCount; ++tab)
-        snapshotFile(keywordTreeBackupPath(executablePath(), tab), keywordTreeFilePath(executablePath(), tab));
+        snapshotFile(keywordTreeBackupPath(companionBase(), tab), keywordTreeFilePath(companionBase(), tab));
     // The tab bar's tab is shown, and from then on CurrentKeyTab names it: after a failed tab
     // switch the two differ, and the restored tree must not be saved into the other tab's file.
     try {

@@ -76,7 +76,7 @@ void TOptionDlg::FormCreate()
 
 void TOptionDlg::Button1Click()
 {
-    if (runSettingsReset(owner_.dialogs(), this, owner_.executablePath()))
+    if (runSettingsReset(owner_.dialogs(), this, owner_.companionBase()))
         owner_.SettingsReset = true;
 }
 

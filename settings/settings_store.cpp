@@ -182,7 +182,7 @@ void replaceSettingsFile(const std::string& path, const SettingsValues& values)
 void TForm1::LoadSettings()
 {
     new FirstActivationWatch(this, viewMarksApplied_);
-    const std::string path = settingsFilePath(executablePath());
+    const std::string path = settingsFilePath(companionBase());
     const BandLayout current = bandLayoutOf(*CoolBar1);
     const SettingsRead read = readSettingsFile(path, current);
     // A file that cannot be read still leaves the window as a first start would have it.
@@ -204,7 +204,7 @@ void TForm1::SaveSettings()
 {
     if (settingsHeldBack_)
         return;
-    const std::string path = settingsFilePath(executablePath());
+    const std::string path = settingsFilePath(companionBase());
     SettingsValues values = takeFromWindow(*this, viewMarksApplied_);
     for (std::size_t k = 0; k < kSiteCount; ++k)
         values.SiteName[k] = bytesOfShownText(SiteButtons[k]->toolTip(), siteNameBytes_[k]);

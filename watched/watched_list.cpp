@@ -51,7 +51,7 @@ void TForm1::setUpWatchedList() { FavAucListResize(); }
 
 void TForm1::LoadWatchedList()
 {
-    const std::string path = watchedListFilePath(executablePath());
+    const std::string path = watchedListFilePath(companionBase());
     if (nothingAt(path)) {
         RefreshWatchedMenuCaptions();
         return;
@@ -78,7 +78,7 @@ void TForm1::SaveWatchedList()
     const std::vector<WatchedEntry> entries = FavAucList->entries();
     if (watchedFileHeldBack_ && entries == heldWatchedEntries_)
         return;
-    const std::string path = watchedListFilePath(executablePath());
+    const std::string path = watchedListFilePath(companionBase());
     if (!writeFileAtomically(path, writeWatchedList(entries)))
         throw FileCreateError(path);
     watchedFileHeldBack_ = false;
