@@ -49,12 +49,17 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // The splitter has laid its panes out when the first one hears of its new size. Giving
-        // way resizes the pane again; that resize is the splitter's answer, not a new request.
-        if (event->type() == QEvent::Resize && splitter_->widget(1)->isVisible() && !givingWay_) {
-            givingWay_ = true;
-            giveWay();
-            givingWay_ = false;
+        // The pane hears of its new size while the splitter is still laying out; new sizes given
+        // then would be overwritten by the rest of that pass, so they wait for its end.
+        if (event->type() == QEvent::Resize && splitter_->widget(1)->isVisible() && !pending_) {
+            pending_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    pending_ = false;
+                    giveWay();
+                },
+                Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -74,7 +79,7 @@ private:
 
     QSplitter* splitter_;
     int comfort_;
-    bool givingWay_ = false;
+    bool pending_ = false;
 };
 }  // namespace
 

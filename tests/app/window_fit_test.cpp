@@ -3,6 +3,7 @@
 #include "tests/support/form_fixture.h"
 #include "widgets/tab_control.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTest>
@@ -46,6 +47,7 @@ TEST_F(StripAndPane, StripGivesWayBeforeThePaneAndKeepsItsButtonsWhole)
                          std::to_string(size.height()));
             form().resize(size);
             QTest::qWait(0);
+            QCoreApplication::processEvents();  // the strip's answer to the new size
             for (const QPushButton* button : {form().Button3, form().Button4})
                 EXPECT_LE(button->geometry().bottom(), form().Panel3->height() - 1) << "clipped";
             const int pane = form().TabControl1->height();
