@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Ribemo and builds it, then starts it or runs the test suite.
-#   bash build.sh run    install what is missing, build, start Ribemo
-#   bash build.sh test   install what is missing, build, run every test headless
+#   bash build.sh run       install what is missing, build, start Ribemo
+#   bash build.sh test      install what is missing, build, run every test headless
+#   bash build.sh package   install what is missing, build, make the Debian package build/ribemo_*.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -11,6 +12,7 @@ packages=(
   libgl-dev libxkbcommon-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth x11-utils imagemagick xdotool python3
   fcitx5 fcitx5-anthy fcitx5-frontend-qt6 dbus-daemon
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 install_missing() {
@@ -54,7 +56,7 @@ sanitizer_tests() {
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_odr_violation=0"
     export LSAN_OPTIONS="suppressions=$PWD/../tests/support/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" -LE "e2e|journey" | readable
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" -LE "e2e|journey|package" | readable
     # The browser engine's own code frees some objects through a base of another size, which the
     # sanitizer reports from inside the engine's library; that one check is off where it runs.
     ASAN_OPTIONS="$ASAN_OPTIONS:new_delete_type_mismatch=0" \
@@ -75,8 +77,13 @@ case "${1:-}" in
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" | readable)
     sanitizer_tests
     ;;
+  package)
+    install_missing
+    build
+    (cd build && cpack -G DEB)
+    ;;
   *)
-    echo "usage: bash build.sh run|test" >&2
+    echo "usage: bash build.sh run|test|package" >&2
     exit 2
     ;;
 esac

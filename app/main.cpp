@@ -1,7 +1,10 @@
-// Program entry: the application with its title, the four windows, the message loop.
+// Program entry: the command line, the application with its title, the four windows, the message
+// loop.
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/session_end.h"
+#include "app/window_fit.h"
 #include "browser/engine_environment.h"
 #include "browser/web_engine_browser.h"
 #include "files/companion_paths.h"
@@ -15,6 +18,9 @@
 #include <QApplication>
 #include <QFile>
 
+#include <cstdio>
+#include <cstdlib>
+
 TForm1* Form1 = nullptr;
 TAboutBox* AboutBox = nullptr;
 TOptionDlg* OptionDlg = nullptr;
@@ -22,6 +28,17 @@ TFavAucDlg* FavAucDlg = nullptr;
 
 int main(int argc, char** argv)
 {
+    // Read before the application object exists: --help, --version and a mistake need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = parseCommandLine(arguments);
+    if (commandLine.exitNow) {
+        std::fputs(commandLine.output.toLocal8Bit().constData(), stdout);
+        std::fputs(commandLine.error.toLocal8Bit().constData(), stderr);
+        return commandLine.exitStatus;
+    }
+
     prepareBrowserEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ribemo"));
@@ -30,9 +47,14 @@ int main(int argc, char** argv)
     MessageBoxDialogs dialogs;
     DesktopLauncher launcher;
     try {
-        auto* browser = new WebEngineBrowser(persistentBrowserProfile());
         const std::string exePath = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
-        ProgramServices services{browser, &dialogs, &launcher, exePath};
+        const std::string dataFolder =
+            chooseDataFolder(exePath, QFile::encodeName(commandLine.dataFolder).toStdString(),
+                             std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        if (!dataFolder.empty())
+            makeDataFolder(dataFolder);
+        auto* browser = new WebEngineBrowser(persistentBrowserProfile());
+        ProgramServices services{browser, &dialogs, &launcher, exePath, dataFolder};
         ProgramWindows windows = createProgramWindows(services);
         Form1 = windows.form.get();
         AboutBox = windows.aboutBox;
@@ -42,6 +64,9 @@ int main(int argc, char** argv)
         browser->setHomeAddress(QFile::decodeName(QByteArray::fromStdString(helpPagePath(exePath))));
         // From here a signal or the session's logout saves like a close.
         SessionEndWatch sessionEnd(*Form1, [] { QCoreApplication::exit(0); });
+        applyCommandLine(*Form1, commandLine);
+        // The design size or the saved place may not fit the screen of this run.
+        fitWindowToScreen(*Form1);
         Form1->show();
         app.exec();
     } catch (...) {

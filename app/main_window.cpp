@@ -50,7 +50,7 @@ void TForm1::FormCreate()
 {
     // Each file step runs in its own guard: a file that cannot be read is reported, and start-up
     // still reaches the tab index, the progress bar and the help page.
-    guarded([this] { warnIfFolderRefusesFiles(dialogs(), this, executablePath()); });
+    guarded([this] { warnIfFolderRefusesFiles(dialogs(), this, companionBase()); });
     guarded([this] { LoadSettings(); });
     SettingsReset = false;
     Animate1->Open(QStringLiteral("navi1"), 45, 100);

@@ -3,6 +3,7 @@
 // of the subsystem they belong to (search/, pane/, help/, keywords/, watched/, settings/), so a
 // reader opens a folder and finds the whole of that subsystem, its wiring and its state.
 #include "app/program_services.h"
+#include "files/companion_paths.h"
 #include "keywords/keyword_tabs_state.h"
 #include "options/option_values.h"
 #include "pane/pane_state.h"
@@ -221,6 +222,8 @@ public:
     const ProgramServices& services() const { return services_; }
     Dialogs& dialogs() const { return *services_.dialogs; }
     const std::string& executablePath() const { return services_.executablePath; }
+    // What the companion files are named after (files/companion_paths.h).
+    std::string companionBase() const { return companionBasePath(services_.executablePath, services_.dataFolder); }
 
     // Runs a handler through the error guard: what escapes it is shown in the error box.
     template <class Handler>

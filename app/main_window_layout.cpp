@@ -1,6 +1,7 @@
 // The main window's fixed layout: menus, the six bands, the panes and the status bar.
 #include "app/application_title.h"
 #include "app/main_window.h"
+#include "app/window_fit.h"
 #include "browser/web_browser.h"
 #include "keywords/keyword_tree_view.h"
 #include "pane/find_bar.h"
@@ -23,6 +24,12 @@
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr int kMinimumWindowWidth = 480;
+// The page in the pane stays readable down to this; below the comfortable height the strip gives
+// its height up first.
+constexpr int kMinimumPaneHeight = 120;
+constexpr int kComfortablePaneHeight = 160;
 
 QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QString& hint = {})
 {
@@ -92,6 +99,9 @@ void TForm1::buildLayout()
     setWindowTitle(applicationTitle());
     setWindowIcon(programIcon());
     setGeometry(288, 135, 882, 799);
+    // Narrow enough for a 640-pixel screen. The least height follows from the parts (the band rows
+    // shown, the pane's least height, the strip's buttons), so it is left to the layout.
+    setMinimumWidth(kMinimumWindowWidth);
     ImageList1 = navigationPictures();
     ImageList2 = keywordTreePictures();
     ImageList3 = userSitePictures();
@@ -289,6 +299,7 @@ void TForm1::buildPanes()
     FindBar1 = named(new FindBar, "FindBar1");  // hidden until Ctrl+F
     paneLayout->addWidget(FindBar1);
     TabControl1->setContent(paneColumn);
+    TabControl1->setMinimumHeight(kMinimumPaneHeight);
 
     Panel2 = named(new QWidget, "Panel2");
     auto* strip = new QHBoxLayout(Panel2);
@@ -302,12 +313,18 @@ void TForm1::buildPanes()
     Button3->setGeometry(8, 8, 59, 41);
     Button4 = named(new QPushButton(QStringLiteral("整理"), Panel3), "Button4");
     Button4->setGeometry(8, 56, 59, 25);
+    // However small the strip is asked to be, 追加 and 整理 stay whole: the strip's layout holds
+    // it at the column's height.
+    Panel3->setMinimumHeight(Button4->geometry().bottom() + 4);
+    strip->setSizeConstraint(QLayout::SetMinimumSize);
     strip->addWidget(Panel3);
 
     Splitter2->addWidget(TabControl1);
     Splitter2->addWidget(Panel2);
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setStretchFactor(1, 0);
+    // A window made small takes the height from the strip first: the page is what the user reads.
+    letSecondPaneGiveWay(Splitter2, kComfortablePaneHeight);
     Splitter1->addWidget(TabControl2);
     Splitter1->addWidget(Panel1);
     Splitter1->setStretchFactor(0, 0);

@@ -13,4 +13,7 @@ struct ProgramServices {
     Launcher* launcher = nullptr;
     // The executable's full path; every companion file is named after it, built afresh each time.
     std::string executablePath;
+    // Where the companion files live when not beside the executable (an installed program, or a
+    // folder chosen on the command line); empty for beside it.
+    std::string dataFolder{};
 };

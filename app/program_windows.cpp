@@ -6,6 +6,8 @@
 #include "watched/fav_auc_dlg.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -19,7 +21,9 @@ ProgramWindows createProgramWindows(const ProgramServices& services)
     windows.form->FormCreate();
     TForm1* form = windows.form.get();
     windows.aboutBox = new TAboutBox(form, *services.dialogs, *services.launcher);
-    windows.optionDlg = new TOptionDlg(form, *services.dialogs, services.executablePath);
+    windows.aboutBox->showDataFolder(
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(form->companionBase()))).absolutePath());
+    windows.optionDlg = new TOptionDlg(form, *services.dialogs, form->companionBase());
     windows.optionDlg->FormCreate(form->ImageList3);
     windows.favAucDlg = new TFavAucDlg(form, *services.dialogs);
     windows.form->attachDialogs(windows.aboutBox, windows.optionDlg, windows.favAucDlg);

@@ -8,6 +8,9 @@
 #include "widgets/launcher.h"
 #include "widgets/picture_lists.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QMouseEvent>
 
 TAboutBox::TAboutBox(QWidget* parent, Dialogs& dialogs, Launcher& launcher)
@@ -24,6 +27,21 @@ TAboutBox::TAboutBox(QWidget* parent, Dialogs& dialogs, Launcher& launcher)
 }
 
 TAboutBox::~TAboutBox() = default;
+
+void TAboutBox::showDataFolder(const QString& path)
+{
+    // The line under the link, inside the panel: the box keeps its size, so a long path is
+    // shortened in the middle and shown whole as the tooltip.
+    DataFolder = new QLabel(ui_->Panel1);
+    DataFolder->setObjectName(QStringLiteral("DataFolder"));
+    DataFolder->setGeometry(8, 102, 281, 9);
+    QFont small = DataFolder->font();
+    small.setPixelSize(9);
+    DataFolder->setFont(small);
+    const QString text = QStringLiteral("データの保存先: ") + path;
+    DataFolder->setText(QFontMetrics(small).elidedText(text, Qt::ElideMiddle, DataFolder->width()));
+    DataFolder->setToolTip(path);
+}
 
 QString TAboutBox::statisticsSiteHome() { return fromSjis(settings_defaults::kURL); }
 

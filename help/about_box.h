@@ -24,8 +24,13 @@ public:
     // The address Label1 shows and opens: the statistics site's home, as the URL setting defaults to.
     static QString statisticsSiteHome();
 
+    // Shows, under the link, the folder where this copy keeps its files (once, at program start).
+    void showDataFolder(const QString& path);
+
     QLabel* Label1;
     QPushButton* OKButton;
+    // Where this copy keeps its files, so a user can find them to back up or move.
+    QLabel* DataFolder;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -24,8 +24,12 @@ void TForm1::setUpLaunches()
 
 void TForm1::N12Click()
 {
-    // A second, independent copy: it shares the companion files beside the executable.
-    services().launcher->startProgram(QFile::decodeName(QByteArray::fromStdString(executablePath())));
+    // A second, independent copy on the same files: a data folder of its own choosing is handed on,
+    // since the new copy would otherwise choose again (and miss one given on the command line).
+    QStringList arguments;
+    if (!services().dataFolder.empty())
+        arguments = {QStringLiteral("--data-dir"), QFile::decodeName(QByteArray::fromStdString(services().dataFolder))};
+    services().launcher->startProgram(QFile::decodeName(QByteArray::fromStdString(executablePath())), arguments);
 }
 
 void TForm1::N13Click()

@@ -85,7 +85,7 @@ void TForm1::N24Click()
     SaveShownKeywordTree();
     std::vector<SetMember> set;
     for (int tab = 0; tab < kKeywordTabCount; ++tab)
-        set.push_back({keywordTreeFilePath(executablePath(), tab), keywordTreeBackupPath(executablePath(), tab)});
+        set.push_back({keywordTreeFilePath(companionBase(), tab), keywordTreeBackupPath(companionBase(), tab)});
     replaceSet(Command::Backup, set);
 }
 
@@ -94,7 +94,7 @@ void TForm1::N25Click()
     // Without a single backup a restore would only delete the three keyword files.
     bool anyBackup = false;
     for (int tab = 0; tab < kKeywordTabCount; ++tab)
-        anyBackup = anyBackup || fileExists(keywordTreeBackupPath(executablePath(), tab));
+        anyBackup = anyBackup || fileExists(keywordTreeBackupPath(companionBase(), tab));
     if (!anyBackup) {
         dialogs().inform(this, QMessageBox::NoIcon, QStringLiteral("キーワードツリーのレストア"),
                          QStringLiteral("キーワードツリーのバックアップがありません。"));
@@ -112,7 +112,7 @@ void TForm1::N25Click()
     // The tree on show is not saved: its changes since the last save are dropped.
     std::vector<SetMember> set;
     for (int tab = 0; tab < kKeywordTabCount; ++tab)
-        set.push_back({keywordTreeBackupPath(executablePath(), tab), keywordTreeFilePath(executablePath(), tab)});
+        set.push_back({keywordTreeBackupPath(companionBase(), tab), keywordTreeFilePath(companionBase(), tab)});
     replaceSet(Command::Restore, set);
     // The tab bar's tab is shown, and from then on CurrentKeyTab names it: after a failed tab
     // switch the two differ, and the restored tree must not be saved into the other tab's file.

@@ -47,7 +47,7 @@ void TForm1::showFreshKeywordTree() { showForest(*TreeView1, {{0, toSjis(QString
 
 void TForm1::showKeywordTab(int tab)
 {
-    CompanionFile file(keywordTreeFilePath(executablePath(), tab));
+    CompanionFile file(keywordTreeFilePath(companionBase(), tab));
     const std::string bytes = file.read();
     // A file that cannot be read changes nothing: the tree on show, its tab and its file stay.
     if (file.outcome() == CompanionFile::ReadOutcome::Unreadable)
@@ -87,8 +87,8 @@ void TForm1::showKeywordTab(int tab)
 void TForm1::SaveShownKeywordTree()
 {
     // CurrentKeyTab names the file: after a failed tab switch the tab bar already shows another.
-    if (keywordTabs_.file.path() != keywordTreeFilePath(executablePath(), CurrentKeyTab)) {
-        keywordTabs_.file = CompanionFile(keywordTreeFilePath(executablePath(), CurrentKeyTab));
+    if (keywordTabs_.file.path() != keywordTreeFilePath(companionBase(), CurrentKeyTab)) {
+        keywordTabs_.file = CompanionFile(keywordTreeFilePath(companionBase(), CurrentKeyTab));
         keywordTabs_.unplacedLines.clear();
     }
     const auto result = keywordTabs_.file.save(treeFileContent(forestOfView(*TreeView1), keywordTabs_.unplacedLines));

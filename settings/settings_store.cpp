@@ -150,7 +150,7 @@ SettingsValues takeFromWindow(const TForm1& form, bool marksApplied)
 void TForm1::LoadSettings()
 {
     new FirstActivationWatch(this, settingsState_.viewMarksApplied);
-    CompanionFile file(settingsFilePath(executablePath()));
+    CompanionFile file(settingsFilePath(companionBase()));
     const SettingsValues values = readSettingsFile(file, bandLayoutOf(*CoolBar1));
     applyToWindow(*this, values);
     settingsState_.siteNameBytes = values.SiteName;
@@ -166,7 +166,7 @@ void TForm1::settingsChangedByUser() { settingsState_.file.release(); }
 void TForm1::SaveSettings()
 {
     CompanionFile& file = settingsState_.file;
-    const std::string path = settingsFilePath(executablePath());
+    const std::string path = settingsFilePath(companionBase());
     if (file.path() != path)
         file = CompanionFile(path);
     if (file.heldBack())

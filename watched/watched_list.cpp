@@ -56,7 +56,7 @@ void TForm1::setUpWatchedList()
 
 void TForm1::LoadWatchedList()
 {
-    CompanionFile file(watchedListFilePath(executablePath()));
+    CompanionFile file(watchedListFilePath(companionBase()));
     const std::string bytes = file.read();
     // Whatever was read is shown; a file not read whole is held back until the user changes the
     // list, so the close does not write the empty or partial list over it.
@@ -71,7 +71,7 @@ void TForm1::SaveWatchedList()
 {
     CompanionFile& file = watchedList_.file;
     if (file.path().empty())
-        file = CompanionFile(watchedListFilePath(executablePath()));
+        file = CompanionFile(watchedListFilePath(companionBase()));
     if (file.save(writeWatchedList(FavAucList->entries())) == CompanionFile::SaveResult::WrittenWithConflictCopy)
         tellOfConflictCopy(file.path(), file.conflictCopy());
 }

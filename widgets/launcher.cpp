@@ -4,7 +4,10 @@
 #include <QProcess>
 #include <QUrl>
 
-void DesktopLauncher::startProgram(const QString& executablePath) { QProcess::startDetached(executablePath, {}); }
+void DesktopLauncher::startProgram(const QString& executablePath, const QStringList& arguments)
+{
+    QProcess::startDetached(executablePath, arguments);
+}
 
 void DesktopLauncher::openWithDefaultHandler(const QString& address)
 {

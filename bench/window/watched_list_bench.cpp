@@ -43,7 +43,7 @@ public:
 
 class IdleLauncher : public Launcher {
 public:
-    void startProgram(const QString&) override {}
+    void startProgram(const QString&, const QStringList&) override {}
     void openWithDefaultHandler(const QString&) override {}
 };
 

@@ -3,6 +3,7 @@
 #include "tests/support/window_input.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -19,8 +20,25 @@ TEST_F(Launches, SecondCopyIsTheSameExecutableWithoutArguments)
     form().N12->trigger();
     ASSERT_EQ(launcher.startedPrograms.size(), 1);
     EXPECT_EQ(launcher.startedPrograms[0], QString::fromStdString(folder.executablePath()));
+    EXPECT_TRUE(launcher.startedArguments[0].isEmpty());
     EXPECT_TRUE(launcher.openedAddresses.isEmpty());
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Launches, WithADataFolderTheFilesTheSecondCopyAndTheAboutBoxAllUseIt)
+{
+    const QTemporaryDir data;
+    dataFolder = QFile::encodeName(data.path()).toStdString();
+    start();
+    form().N12->trigger();
+    ASSERT_EQ(launcher.startedArguments.size(), 1);
+    EXPECT_EQ(launcher.startedArguments[0], QStringList({QStringLiteral("--data-dir"), data.path()}));
+    EXPECT_EQ(windows().aboutBox->DataFolder->toolTip(), data.path());
+    ASSERT_TRUE(closeWindow());
+    EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("ribemo.fal"))));
+    EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("ribemo.ini"))));
+    EXPECT_FALSE(folder.exists(".fal")) << "nothing beside the executable";
+    EXPECT_FALSE(folder.exists(".ini"));
 }
 
 TEST_F(Launches, DefaultBrowserGetsTheAddressThePaneReportsAtThatMoment)

@@ -12,7 +12,7 @@ void FormFixture::start()
     }();
     (void)resourcesReady;
     browser = new RecordingBrowser;
-    ProgramServices services{browser, &dialogs, &launcher, folder.executablePath()};
+    ProgramServices services{browser, &dialogs, &launcher, folder.executablePath(), dataFolder};
     windows_ = createProgramWindows(services);
 }
 

@@ -27,6 +27,7 @@ protected:
     ProgramWindows& windows() { return windows_; }
 
     ProgramFolder folder;
+    std::string dataFolder;  // set before start() for an installed program's data folder
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
     RecordingBrowser* browser = nullptr;  // owned by the form

@@ -5,9 +5,14 @@
 
 class RecordingLauncher : public Launcher {
 public:
-    void startProgram(const QString& executablePath) override { startedPrograms.push_back(executablePath); }
+    void startProgram(const QString& executablePath, const QStringList& arguments) override
+    {
+        startedPrograms.push_back(executablePath);
+        startedArguments.push_back(arguments);
+    }
     void openWithDefaultHandler(const QString& address) override { openedAddresses.push_back(address); }
 
     QStringList startedPrograms;
+    QList<QStringList> startedArguments;
     QStringList openedAddresses;
 };

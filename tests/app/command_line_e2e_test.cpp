@@ -1,0 +1,40 @@
+// `ribemo 時計` with the real browser engine: the bytes the statistics site receives.
+#include "app/command_line.h"
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "browser/web_engine_browser.h"
+#include "tests/support/loopback_http_server.h"
+#include "tests/support/program_folder.h"
+#include "tests/support/recording_launcher.h"
+#include "tests/support/scripted_dialogs.h"
+#include "text/sjis_text.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWebEngineProfile>
+
+#include <gtest/gtest.h>
+
+TEST(CommandLineSearch, KeywordReachesTheStatisticsSiteAsEucJpEscapes)
+{
+    static const bool applicationReady = [] {
+        setUpApplication(*qApp);
+        return true;
+    }();
+    (void)applicationReady;
+    LoopbackHttpServer server;
+    ProgramFolder folder;
+    folder.write(".ini", "[Aucfun]\r\nURL=" + toSjis(server.baseAddress()) + "\r\n");
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    QWebEngineProfile profile;
+    {
+        ProgramWindows windows = createProgramWindows(
+            ProgramServices{new WebEngineBrowser(&profile), &dialogs, &launcher, folder.executablePath()});
+        applyCommandLine(*windows.form, parseCommandLine({QStringLiteral("ribemo"), QStringLiteral("時計")}));
+        windows.form->show();
+        const QByteArray expected = "GET /search?q=%BB%FE%B7%D7&t=-1 HTTP/1.1";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return server.pageRequestLines().contains(expected); }, 30000))
+            << server.pageRequestLines().join('\n').toStdString();
+    }
+}
