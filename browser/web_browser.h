@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class Dialogs;
+
 class TCppWebBrowser : public QWidget {
     Q_OBJECT
 public:
@@ -33,8 +35,11 @@ public:
     // The outcome comes back as FindTextFinished.
     virtual void FindText(const QString& text, bool backward) { (void)text, (void)backward; }
     // Where a download the page asks for (a link, "save page") goes: the owner answers with a
-    // full file path, or an empty text when the user chose not to save it.
+    // full file path, or an empty text when the user chose not to save it. Asked once a download,
+    // however often the engine retries it.
     std::function<QString(const QString& suggestedFileName)> askDownloadPath;
+    // The message boxes the page's scripts (alert, confirm, prompt) speak through. Not owned.
+    virtual void setDialogs(Dialogs* dialogs) { (void)dialogs; }
 
 signals:
     void BeforeNavigate2(const QString& url);
@@ -46,6 +51,7 @@ signals:
     void FindTextFinished(int activeMatch, int matches);
     // A download under way: bytes received so far, and the whole size (-1 while not known).
     void DownloadProgress(const QString& path, qint64 received, qint64 total);
-    // A download has ended: saved whole, or not, with the reason in the user's words.
+    // A download has ended: saved whole, or not, with the reason in the user's words; an empty
+    // reason when it was cancelled, which needs no word. Nothing stays under path unless saved.
     void DownloadFinished(const QString& path, bool saved, const QString& reason);
 };

@@ -135,6 +135,8 @@ void WebEngineBrowser::FindText(const QString& text, bool backward)
     page_->findText(text, backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags());
 }
 
+void WebEngineBrowser::setDialogs(Dialogs* dialogs) { page_->setDialogs(dialogs); }
+
 QWebEngineProfile* persistentBrowserProfile()
 {
     static QWebEngineProfile* profile = [] {

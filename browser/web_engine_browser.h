@@ -23,6 +23,7 @@ public:
     QString LocationName() const override;
     void Zoom(int steps) override;
     void FindText(const QString& text, bool backward) override;
+    void setDialogs(Dialogs* dialogs) override;
 
     // Where GoHome goes: the program has no home page of its own, so the owner names one.
     void setHomeAddress(const QString& address) { homeAddress_ = address; }

@@ -12,20 +12,70 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <memory>
+#include <tuple>
+
+namespace {
+
+const QString kSaving = QStringLiteral("保存中 :");
+
+// What the status bar showed before a download took it over, so that a download the user
+// cancelled leaves it as it was.
+struct StatusBeforeDownload {
+    QString label, address;
+    bool progressShown = false;
+    int minimum = 0, maximum = 0, value = 0;
+
+    void take(const StatusBar& status, const QProgressBar* progress)
+    {
+        label = status.panelText(0);
+        address = status.panelText(1);
+        progressShown = progress && progress->isVisible();
+        if (progress)
+            std::tie(minimum, maximum, value) = std::tuple(progress->minimum(), progress->maximum(), progress->value());
+    }
+
+    void restore(StatusBar& status, QProgressBar* progress) const
+    {
+        status.setPanelText(0, label);
+        status.setPanelText(1, address);
+        if (!progress)
+            return;
+        progress->setRange(minimum, maximum);
+        progress->setValue(value);
+        progress->setVisible(progressShown);
+    }
+};
+
+}  // namespace
 
 void TForm1::setUpDownloads()
 {
+    // The pane's own questions to the user: where a download goes, and the page's script boxes.
+    CppWebBrowser1->setDialogs(&dialogs());
     CppWebBrowser1->askDownloadPath = [this](const QString& suggestedFileName) {
         QString path;
         guarded([&] { path = CppWebBrowser1DownloadPath(suggestedFileName); });
         return path;
     };
+    auto before = std::make_shared<StatusBeforeDownload>();
+    const auto showsDownload = [this](const QString& path) {
+        return StatusBar1->panelText(0) == kSaving && StatusBar1->panelText(1) == QDir::toNativeSeparators(path);
+    };
     connect(CppWebBrowser1, &TCppWebBrowser::DownloadProgress, this,
-            [this](const QString& path, qint64 received, qint64 total) {
+            [this, before](const QString& path, qint64 received, qint64 total) {
+                if (StatusBar1->panelText(0) != kSaving)
+                    before->take(*StatusBar1, ProgressBar1);
                 guarded([&] { CppWebBrowser1DownloadProgress(path, received, total); });
             });
     connect(CppWebBrowser1, &TCppWebBrowser::DownloadFinished, this,
-            [this](const QString& path, bool saved, const QString& reason) {
+            [this, before, showsDownload](const QString& path, bool saved, const QString& reason) {
+                // A cancelled download needs no word; a status bar still showing it goes back.
+                if (!saved && reason.isEmpty()) {
+                    if (showsDownload(path))
+                        before->restore(*StatusBar1, ProgressBar1);
+                    return;
+                }
                 guarded([&] { CppWebBrowser1DownloadFinished(path, saved, reason); });
             });
 }
@@ -41,7 +91,7 @@ QString TForm1::CppWebBrowser1DownloadPath(const QString& suggestedFileName)
 
 void TForm1::CppWebBrowser1DownloadProgress(const QString& path, qint64 received, qint64 total)
 {
-    StatusBar1->setPanelText(0, QStringLiteral("保存中 :"));
+    StatusBar1->setPanelText(0, kSaving);
     StatusBar1->setPanelText(1, QDir::toNativeSeparators(path));
     if (!ProgressBar1)
         return;

@@ -237,7 +237,11 @@ std::string UrlEncode(std::string_view text)
     return encoded;
 }
 
-std::string ExpandKeyword(std::string_view addressTemplate, std::string_view keyword)
+namespace {
+
+// utf8Keyword: the keyword's UTF-8 form, or null to decode it from the Shift-JIS keyword (only
+// when the template asks for UTF-8, so the other forms pay nothing for it).
+std::string expand(std::string_view addressTemplate, std::string_view keyword, const std::string_view* utf8Keyword)
 {
     const Placeholder found = firstPlaceholder(addressTemplate);
     if (found.form == KeywordForm::None)
@@ -264,7 +268,26 @@ std::string ExpandKeyword(std::string_view addressTemplate, std::string_view key
         return replaced(addressTemplate, found.at, found.length, reinterpret_cast<const unsigned char*>(keyword.data()),
                         keyword.size());
     }
-    const std::string utf8 = sjisToUtf8(keyword);
+    std::string decoded;
+    std::string_view utf8;
+    if (utf8Keyword) {
+        utf8 = utf8Keyword->substr(0, utf8Keyword->find('\0'));
+    } else {
+        decoded = sjisToUtf8(keyword);
+        utf8 = decoded;
+    }
     return replaced(addressTemplate, found.at, found.length, reinterpret_cast<const unsigned char*>(utf8.data()),
                     utf8.size());
+}
+
+}  // namespace
+
+std::string ExpandKeyword(std::string_view addressTemplate, std::string_view keyword)
+{
+    return expand(addressTemplate, keyword, nullptr);
+}
+
+std::string ExpandKeyword(std::string_view addressTemplate, std::string_view keyword, std::string_view utf8Keyword)
+{
+    return expand(addressTemplate, keyword, &utf8Keyword);
 }

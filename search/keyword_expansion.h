@@ -30,10 +30,18 @@ std::string UrlEncode(std::string_view text);
 // and returns the address; a template without any placeholder comes back unchanged. The placeholder
 // says in which form the keyword goes in:
 //   "$KEY$"        converted to EUC-JP (what the statistics site and the older sites expect);
-//   "$KEY:UTF-8$"  converted to UTF-8 (what most sites expect today);
+//   "$KEY:UTF-8$"  as UTF-8 (what most sites expect today);
 //   "$KEY:SJIS$"   as its own Shift-JIS bytes.
 // The first placeholder of any of the three is the one replaced. The keyword is a zero-terminated
 // text: bytes after an embedded zero byte are not part of it. Never fails: a keyword that cannot be
 // converted contributes the whole characters converted before the point where the conversion
 // stopped (for EUC-JP also a keyword too long for its 254-byte conversion buffer).
+//
+// Here the UTF-8 form is the keyword's Shift-JIS text decoded, which is what a keyword read from a
+// file has to offer.
 std::string ExpandKeyword(std::string_view addressTemplate, std::string_view keyword);
+
+// The same with the keyword's UTF-8 form given: text the user typed, taken from the box as it holds
+// it, so that characters Shift-JIS lacks (é, €, 𠮷) or spells as a look-alike (〜 as ～) reach a
+// UTF-8 site as typed. `utf8Keyword` is zero-terminated like `keyword`.
+std::string ExpandKeyword(std::string_view addressTemplate, std::string_view keyword, std::string_view utf8Keyword);

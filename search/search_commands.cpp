@@ -5,13 +5,20 @@
 #include "keywords/keyword_tree_view.h"
 #include "search/dropdown_history.h"
 #include "search/keyword_expansion.h"
+#include "text/sjis_text.h"
 #include "widgets/tab_control.h"
 
 #include <QComboBox>
 
 std::string TForm1::ExpandKeyword(const std::string& addressTemplate) const
 {
-    return ::ExpandKeyword(addressTemplate, keywordText());
+    // A UTF-8 site gets the text as the box holds it, not its Shift-JIS spelling, which would turn
+    // é into e and 〜 into ～. A keyword still showing the bytes it came with (from a file) goes out
+    // as those bytes decoded: the box's text of bytes that are not Shift-JIS is only a stand-in.
+    const QString shown = ComboBox1->currentText();
+    if (shown == fromSjis(keywordBox_.bytes))
+        return ::ExpandKeyword(addressTemplate, keywordBox_.bytes);
+    return ::ExpandKeyword(addressTemplate, keywordText(), shown.toUtf8().toStdString());
 }
 
 void TForm1::Button1Click()

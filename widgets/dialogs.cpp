@@ -1,6 +1,7 @@
 #include "widgets/dialogs.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 
 QMessageBox::StandardButton MessageBoxDialogs::ask(QWidget* owner, QMessageBox::Icon icon, const QString& caption,
                                                    const QString& text, QMessageBox::StandardButtons buttons,
@@ -21,4 +22,13 @@ void MessageBoxDialogs::inform(QWidget* owner, QMessageBox::Icon icon, const QSt
 QString MessageBoxDialogs::askSaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath)
 {
     return QFileDialog::getSaveFileName(owner, caption, proposedPath);
+}
+
+bool MessageBoxDialogs::askText(QWidget* owner, const QString& caption, const QString& label, QString& text)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(owner, caption, label, QLineEdit::Normal, text, &ok);
+    if (ok)
+        text = answer;
+    return ok;
 }

@@ -21,6 +21,13 @@ public:
         (void)owner, (void)caption, (void)proposedPath;
         return {};
     }
+    // A modal question with a one-line answer, offered with `text` filled in; true with the
+    // answer in `text` on OK, false when the user cancels. Dialogs that cannot ask cancel.
+    virtual bool askText(QWidget* owner, const QString& caption, const QString& label, QString& text)
+    {
+        (void)owner, (void)caption, (void)label, (void)text;
+        return false;
+    }
 };
 
 // The real boxes.
@@ -31,4 +38,5 @@ public:
                                     QMessageBox::StandardButton defaultButton) override;
     void inform(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text) override;
     QString askSaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath) override;
+    bool askText(QWidget* owner, const QString& caption, const QString& label, QString& text) override;
 };

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -220,6 +221,8 @@ struct Expansion {
     std::string addressTemplate;
     std::string keyword;
     std::string address;
+    // The keyword as typed, in UTF-8, where the box's text is given beside its Shift-JIS bytes.
+    std::optional<std::string> typed = std::nullopt;
 };
 
 class ExpandKeywordCase : public ::testing::TestWithParam<Expansion> {};
@@ -227,7 +230,10 @@ class ExpandKeywordCase : public ::testing::TestWithParam<Expansion> {};
 TEST_P(ExpandKeywordCase, BuildsTheAddress)
 {
     const Expansion& e = GetParam();
-    EXPECT_EQ(ExpandKeyword(e.addressTemplate, e.keyword), e.address);
+    if (e.typed)
+        EXPECT_EQ(ExpandKeyword(e.addressTemplate, e.keyword, *e.typed), e.address);
+    else
+        EXPECT_EQ(ExpandKeyword(e.addressTemplate, e.keyword), e.address);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -280,7 +286,16 @@ INSTANTIATE_TEST_SUITE_P(
         Expansion{"Utf8StopsAtLoneLead", "$KEY:UTF-8$", "ab\x8E", "ab"},
         Expansion{"Utf8StopsAtEmptyPair", "$KEY:UTF-8$", "a\x85\x40" + kJi, "a"},
         Expansion{"Utf8StopsAtZeroByte", "$KEY:UTF-8$", std::string("ab\0cd", 5), "ab"},
-        Expansion{"SjisKeepsBadBytes", "$KEY:SJIS$", std::string("\xFD\x8E\0x", 4), "%FD%8E"}),
+        Expansion{"SjisKeepsBadBytes", "$KEY:SJIS$", std::string("\xFD\x8E\0x", 4), "%FD%8E"},
+        // Typed text: UTF-8 takes it as typed, even where Shift-JIS has only a look-alike or nothing;
+        // the other two forms keep the Shift-JIS bytes.
+        Expansion{"TypedWaveDash", "$KEY:UTF-8$", "\x81\x60", "%E3%80%9C", "\u301C"},
+        Expansion{"TypedAccent", "q=$KEY:UTF-8$", "cafe", "q=caf%C3%A9", "caf\u00E9"},
+        Expansion{"TypedOutsideBmp", "$KEY:UTF-8$", "?" + kTokei, "%F0%A0%AE%B7%E6%99%82", "\U00020BB7\u6642"},
+        Expansion{"TypedEuroAndHangul", "$KEY:UTF-8$ $KEY$", "??", "%E2%82%AC%ED%95%9C $KEY$", "\u20AC\uD55C"},
+        Expansion{"TypedUtf8EndsAtZeroByte", "$KEY:UTF-8$", "ab", "a", std::string("a\0b", 3)},
+        Expansion{"TypedLeavesEucJp", "$KEY$", "cafe", "cafe", "caf\u00E9"},
+        Expansion{"TypedLeavesSjis", "$KEY:SJIS$", "\x81\x60", "%81%60", "\u301C"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "browser/web_engine_browser.h"
 #include "tests/support/loopback_http_server.h"
 #include "tests/support/program_folder.h"
+#include "tests/support/real_program.h"
 #include "tests/support/recording_launcher.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/window_input.h"
@@ -40,62 +41,17 @@
 
 namespace {
 
-constexpr int kWaitMs = 30000;
-
-// The program's windows as the entry builds them, with the real pane on an off-the-record profile.
-class RealSearch : public ::testing::Test {
+// The statistics site and its two search commands are the loopback server's.
+class RealSearch : public RealProgram {
 protected:
     void SetUp() override
     {
-        static const bool applicationReady = [] {
-            setUpApplication(*qApp);
-            return true;
-        }();
-        (void)applicationReady;
-        profile_ = new QWebEngineProfile;
-        browser = new WebEngineBrowser(profile_);
-        windows_ = createProgramWindows(ProgramServices{browser, &dialogs, &launcher, folder.executablePath()});
-        form().resize(900, 700);
-        form().show();
-        ASSERT_TRUE(waitUntilShown(QStringLiteral("file://")));
-
+        RealProgram::SetUp();
         SettingsRecord& s = form().Settings;
         s.URL = toSjis(server.baseAddress());
         s.SoubaCheck = "search?q=$KEY$&t=-1";
         s.KaisaiCheck = "search2?q=$KEY$";
     }
-
-    void TearDown() override
-    {
-        windows_ = ProgramWindows{};  // the pane and its page go before their profile
-        delete profile_;
-    }
-
-    TForm1& form() { return *windows_.form; }
-    QString panel(int index) { return form().StatusBar1->panelText(index); }
-
-    // Until the pane is idle again on a page whose address begins with prefix.
-    bool waitUntilShown(const QString& prefix)
-    {
-        return QTest::qWaitFor(
-            [&] { return panel(0) == QStringLiteral("現在のURL :") && browser->LocationURL().startsWith(prefix); },
-            kWaitMs);
-    }
-
-    bool waitForRequest(const QByteArray& line)
-    {
-        return QTest::qWaitFor([&] { return server.pageRequestLines().contains(line); }, kWaitMs);
-    }
-
-    ProgramFolder folder;
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    LoopbackHttpServer server;
-    WebEngineBrowser* browser = nullptr;  // owned by the form
-
-private:
-    QWebEngineProfile* profile_ = nullptr;
-    ProgramWindows windows_;
 };
 
 // The first user site asks for its keyword as UTF-8; its template comes from the settings file, as
@@ -243,24 +199,17 @@ TEST_F(RealSearchWithUtf8Site, TheWaveDashTypedGoesOutAsItsJisCodeAndAUtf8SiteGe
     clickInWindow(form().SiteButtons[0]);
     ASSERT_TRUE(waitForRequest("GET /u?k=%E6%99%82%E8%A8%88 HTTP/1.1"))
         << server.pageRequestLines().join('\n').toStdString();
+
+    // Characters Shift-JIS has only a look-alike for, or none, reach a UTF-8 site as typed.
+    clickInWindow(form().ComboBox1);
+    QTest::keyClick(form().windowHandle(), Qt::Key_End);
+    typeIntoWindow(QStringLiteral("\u301C caf\u00E9"));
+    clickInWindow(form().SiteButtons[0]);
+    ASSERT_TRUE(waitForRequest("GET /u?k=%E6%99%82%E8%A8%88%E3%80%9C+caf%C3%A9 HTTP/1.1"))
+        << server.pageRequestLines().join('\n').toStdString();
 }
 
 // ---- The pane's habits: the status follows the page itself, the keys at the main window, downloads.
-
-namespace {
-
-// Types the address into the address box and presses 移動, at the main window.
-void openAddress(TForm1& form, const QString& address)
-{
-    form.ComboBox2->lineEdit()->setFocus();
-    form.ComboBox2->lineEdit()->clear();
-    for (const QChar c : address)
-        QTest::keyClick(form.windowHandle(), c.toLatin1());
-    QPushButton* go = form.Button2;
-    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, go->mapTo(&form, go->rect().center()));
-}
-
-}  // namespace
 
 TEST_F(RealSearch, TheStatusFollowsThePageNotItsLateFramesAndMovesWithItsHistory)
 {

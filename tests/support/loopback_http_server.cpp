@@ -33,6 +33,12 @@ void LoopbackHttpServer::serve(const QByteArray& path, const QByteArray& content
     served_.insert(path, {contentType, body, extraHeaders});
 }
 
+void LoopbackHttpServer::serveCutShort(const QByteArray& path, const QByteArray& contentType, const QByteArray& body,
+                                       qint64 announcedLength, const QByteArray& extraHeaders)
+{
+    served_.insert(path, {contentType, body, extraHeaders, announcedLength});
+}
+
 void LoopbackHttpServer::onReadyRead(QTcpSocket* socket)
 {
     QByteArray buffer = socket->property("buffer").toByteArray() + socket->readAll();
@@ -71,8 +77,11 @@ void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& requestLi
     }
     if (served_.contains(path)) {
         const Response& r = served_[path];
+        const qint64 length = r.announcedLength < 0 ? r.body.size() : r.announcedLength;
         socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + r.contentType + "\r\nCache-Control: no-store\r\n" +
-                      r.extraHeaders + "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n\r\n" + r.body);
+                      r.extraHeaders + "Content-Length: " + QByteArray::number(length) + "\r\n\r\n" + r.body);
+        if (r.announcedLength >= 0)
+            socket->disconnectFromHost();
         return;
     }
     const QByteArray escaped = QString::fromLatin1(path).toHtmlEscaped().toLatin1();

@@ -27,6 +27,11 @@ public:
     void serve(const QByteArray& path, const QByteArray& contentType, const QByteArray& body,
                const QByteArray& extraHeaders = {});
 
+    // As serve, but the answer announces announcedLength bytes, sends only the body and then
+    // closes the connection: a transfer that breaks off part-way.
+    void serveCutShort(const QByteArray& path, const QByteArray& contentType, const QByteArray& body,
+                       qint64 announcedLength, const QByteArray& extraHeaders = {});
+
     void setHoldResponses(bool hold) { hold_ = hold; }
     void releaseHeldResponses();
 
@@ -43,6 +48,7 @@ private:
     bool hold_ = false;
     struct Response {
         QByteArray contentType, body, extraHeaders;
+        qint64 announcedLength = -1;  // the body's own length, unless cut short
     };
     QHash<QByteArray, Response> served_;
 };

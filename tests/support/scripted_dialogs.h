@@ -45,6 +45,18 @@ public:
         return path;
     }
 
+    // A text question is recorded with its label as its text, and answered from textAnswers (an
+    // empty queue cancels).
+    bool askText(QWidget*, const QString& caption, const QString& label, QString& text) override
+    {
+        shown.push_back({QMessageBox::NoIcon, caption, label, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok});
+        if (textAnswers.empty())
+            return false;
+        text = textAnswers.front();
+        textAnswers.pop_front();
+        return true;
+    }
+
     // The texts of the error boxes shown so far.
     std::vector<QString> errors() const
     {
@@ -57,5 +69,6 @@ public:
 
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<QString> savePaths;
+    std::deque<QString> textAnswers;
     std::vector<ShownBox> shown;
 };

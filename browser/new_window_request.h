@@ -1,0 +1,22 @@
+#pragma once
+// A window the page asked for (a link with target="_blank", window.open, a middle-click). The
+// program has one pane, and a page of a new window would begin a history of its own, so Back
+// would no longer lead to the page with the link. This page loads nothing: it only learns the
+// address the new window was to show, hands it on and goes away; the pane then loads that address
+// as any other navigation.
+#include <QWebEnginePage>
+
+class NewWindowRequest : public QWebEnginePage {
+    Q_OBJECT
+public:
+    NewWindowRequest(QWebEngineProfile* profile, QObject* parent);
+
+signals:
+    void addressLearned(const QUrl& url);
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+
+private:
+    bool learned_ = false;
+};
