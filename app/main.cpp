@@ -4,7 +4,6 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/session_end.h"
-#include "app/window_fit.h"
 #include "browser/engine_environment.h"
 #include "browser/web_engine_browser.h"
 #include "files/companion_paths.h"
@@ -14,6 +13,7 @@
 #include "widgets/dialogs.h"
 #include "widgets/error_box.h"
 #include "widgets/launcher.h"
+#include "widgets/window_fit.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,6 @@
 // The main window's fixed layout: menus, the six bands, the panes and the status bar.
 #include "app/application_title.h"
 #include "app/main_window.h"
-#include "app/window_fit.h"
 #include "browser/web_browser.h"
 #include "keywords/keyword_tree_view.h"
 #include "pane/find_bar.h"
@@ -12,6 +11,7 @@
 #include "widgets/picture_lists.h"
 #include "widgets/status_bar.h"
 #include "widgets/tab_control.h"
+#include "widgets/window_fit.h"
 
 #include <QComboBox>
 #include <QCompleter>

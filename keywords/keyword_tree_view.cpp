@@ -1,5 +1,6 @@
 #include "keywords/keyword_tree_view.h"
 
+#include "keywords/keyword_node.h"
 #include "text/sjis_text.h"
 
 #include <QApplication>
@@ -21,138 +22,7 @@
 
 namespace {
 
-constexpr int kPictureRole = Qt::UserRole + 1;
 const QString kDragFormat = QStringLiteral("application/x-ribemo-keyword-node");
-
-// A line end or NUL inside a node text would split the node when the file is read back. Unlike the
-// boxes' rule (text/single_line.h), CR LF becomes two blanks here: the text and its bytes are
-// cleaned apart and must stay in step, and the bytes can only be cleaned byte for byte.
-QString singleLine(QString text)
-{
-    for (QChar& c : text) {
-        if (c == u'\r' || c == u'\n' || c == u'\0')
-            c = u' ';
-    }
-    return text;
-}
-
-std::string singleLine(std::string bytes)
-{
-    // None of these bytes can be the second byte of a Shift-JIS character, so no character is
-    // split by the replacement.
-    for (char& c : bytes) {
-        if (c == '\r' || c == '\n' || c == '\0')
-            c = ' ';
-    }
-    return bytes;
-}
-
-// Keywords sort by the user's own collation, upper and lower case told apart.
-const QCollator& keywordCollator()
-{
-    static const QCollator collator = [] {
-        QCollator c(QLocale::system());
-        c.setCaseSensitivity(Qt::CaseSensitive);
-        return c;
-    }();
-    return collator;
-}
-
-// A node of the keyword tree. A tree may hold a hundred thousand of them, so a node keeps only
-// its bytes (one allocation of exactly their size) and its picture number, and answers the
-// view's questions from them: the shown text is decoded when the view asks for it (the rows on
-// show, a sort), and the picture comes from the view's picture list.
-//
-// The shown text and the bytes stay in step: whoever sets the text (the in-place editor
-// included) replaces the bytes of the part it changed with that part's Shift-JIS form; the
-// characters it left alone keep their bytes, so bytes that are not valid Shift-JIS, or a
-// character the code page holds at two codes, survive an edit next to them. A typed text that its Shift-JIS form would
-// not give back ("?" for what code page 932 lacks) is kept as typed for the eye, as long as the node is on show.
-class KeywordNode : public QTreeWidgetItem {
-public:
-    KeywordNode() : QTreeWidgetItem(UserType) {}
-
-    // For a node in no view yet: nothing is told.
-    void assign(const std::string& bytes)
-    {
-        size_ = static_cast<quint32>(bytes.size());
-        bytes_.reset();
-        if (!bytes.empty()) {
-            bytes_ = std::make_unique_for_overwrite<char[]>(bytes.size());
-            std::copy(bytes.begin(), bytes.end(), bytes_.get());
-        }
-        typed_.reset();
-    }
-
-    std::string bytes() const { return size_ ? std::string(bytes_.get(), size_) : std::string(); }
-    QString shown() const { return typed_ ? *typed_ : fromSjis(std::string_view(bytes_.get(), size_)); }
-
-    QVariant data(int column, int role) const override
-    {
-        if (column != 0)
-            return QTreeWidgetItem::data(column, role);
-        switch (role) {
-            case Qt::DisplayRole:
-            case Qt::EditRole:
-                return shown();
-            case KeywordTreeView::kBytesRole:
-                return QByteArray(bytes_.get(), size_);
-            case kPictureRole:
-                return picture_;
-            case Qt::DecorationRole:
-                if (const auto* tree = qobject_cast<const KeywordTreeView*>(treeWidget()))
-                    return tree->picture(picture_);
-                return {};
-            default:
-                return QTreeWidgetItem::data(column, role);
-        }
-    }
-
-    void setData(int column, int role, const QVariant& value) override
-    {
-        if (column != 0) {
-            QTreeWidgetItem::setData(column, role, value);
-            return;
-        }
-        switch (role) {
-            case Qt::DisplayRole:
-            case Qt::EditRole: {
-                QString typed = singleLine(value.toString());
-                if (typed == shown())
-                    return;
-                assign(bytesOfShownText(typed, bytes()));
-                if (typed != shown())
-                    typed_ = std::make_unique<QString>(std::move(typed));
-                break;
-            }
-            case KeywordTreeView::kBytesRole:
-                assign(singleLine(value.toByteArray().toStdString()));
-                break;
-            case kPictureRole:
-                picture_ = static_cast<qint8>(value.toInt());
-                break;
-            case Qt::DecorationRole:
-                // The picture follows the picture number.
-                return;
-            default:
-                QTreeWidgetItem::setData(column, role, value);
-                return;
-        }
-        emitDataChanged();
-    }
-
-    // The view's sort of a node's children calls this.
-    bool operator<(const QTreeWidgetItem& other) const override
-    {
-        return keywordCollator().compare(text(0), other.text(0)) < 0;
-    }
-
-private:
-    std::unique_ptr<char[]> bytes_;
-    std::unique_ptr<QString> typed_;
-    quint32 size_ = 0;
-    qint8 picture_ = 0;
-};
 
 // Tells the view when an in-place edit really changed a node's text.
 class NodeTextDelegate : public QStyledItemDelegate {
@@ -223,11 +93,11 @@ void KeywordTreeView::setItemBytes(QTreeWidgetItem* item, const std::string& byt
     item->setText(0, fromSjis(bytes));
 }
 
-int KeywordTreeView::itemPicture(const QTreeWidgetItem* item) { return item->data(0, kPictureRole).toInt(); }
+int KeywordTreeView::itemPicture(const QTreeWidgetItem* item) { return item->data(0, kKeywordPictureRole).toInt(); }
 
 void KeywordTreeView::setItemPicture(QTreeWidgetItem* item, int picture) const
 {
-    item->setData(0, kPictureRole, picture);
+    item->setData(0, kKeywordPictureRole, picture);
     // A node of this view draws its picture from the number; any other item carries it.
     if (!dynamic_cast<KeywordNode*>(item))
         item->setIcon(0, this->picture(picture));
@@ -243,8 +113,8 @@ QTreeWidgetItem* KeywordTreeView::newNode(const std::string& bytes, int picture)
     auto* node = new KeywordNode;
     node->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled |
                    Qt::ItemIsEnabled);
-    node->assign(singleLine(bytes));
-    node->setData(0, kPictureRole, picture);
+    node->assign(singleLineBytes(bytes));
+    node->setData(0, kKeywordPictureRole, picture);
     return node;
 }
 

@@ -1,4 +1,4 @@
-#include "app/window_fit.h"
+#include "widgets/window_fit.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,7 +1,6 @@
-#include "app/window_fit.h"
-
 #include "tests/support/form_fixture.h"
 #include "widgets/tab_control.h"
+#include "widgets/window_fit.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
