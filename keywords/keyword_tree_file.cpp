@@ -19,14 +19,15 @@ size_t leadingBlankCount(std::string_view line)
 
 KeywordTreeReadResult readKeywordTree(std::string_view fileBytes)
 {
-    const std::vector<std::string_view> lines = splitLines(fileBytes);
     KeywordTreeReadResult result;
-    result.nodes.reserve(lines.size());
+    // At most one node a line end, and one more for a last line without one.
+    result.nodes.reserve(static_cast<size_t>(std::count(fileBytes.begin(), fileBytes.end(), '\n')) + 1);
 
     // Whatever its depth, a line one level or less below the previous node lands at exactly the
     // depth of its blanks (as sibling, child, or sibling of an ancestor); so the flat form only
     // needs the count, checked against the previous node's real depth.
-    for (const std::string_view& line : lines) {
+    LineReader lines(fileBytes);
+    for (std::string_view line; lines.next(line);) {
         const size_t blanks = leadingBlankCount(line);
         std::string text(line.substr(blanks));
         if (result.nodes.empty()) {
@@ -36,8 +37,7 @@ KeywordTreeReadResult readKeywordTree(std::string_view fileBytes)
         const size_t previousDepth = static_cast<size_t>(result.nodes.back().depth);
         if (blanks > previousDepth + 1) {
             const int shownDepth = static_cast<int>(std::min<size_t>(blanks, INT_MAX));
-            const size_t lineIndex = static_cast<size_t>(&line - lines.data());
-            result.error.emplace(shownDepth, std::move(text), lines.size() - lineIndex);
+            result.error.emplace(shownDepth, std::move(text), lines.remainingLineCount() + 1);
             result.unplacedLines = std::string(fileBytes.substr(static_cast<size_t>(line.data() - fileBytes.data())));
             break;
         }

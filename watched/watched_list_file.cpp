@@ -3,12 +3,14 @@
 #include "text/text_lines.h"
 #include "watched/comma_text.h"
 
+#include <algorithm>
+
 std::vector<WatchedEntry> readWatchedList(std::string_view fileBytes)
 {
-    const std::vector<std::string_view> lines = splitLines(fileBytes);
     std::vector<WatchedEntry> entries;
-    entries.reserve(lines.size());
-    for (const std::string_view line : lines) {
+    entries.reserve(static_cast<size_t>(std::count(fileBytes.begin(), fileBytes.end(), '\n')) + 1);
+    LineReader lines(fileBytes);
+    for (std::string_view line; lines.next(line);) {
         // The program never writes a line without a field; such a line carries no entry.
         WatchedEntry fields = readCommaText(line);
         if (!fields.empty())
