@@ -4,8 +4,11 @@
 #include "text/sjis_text.h"
 
 #include <QCollator>
+#include <QHash>
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -32,31 +35,67 @@ const QCollator& keywordCollator()
     return collator;
 }
 
+// The typed texts of the nodes that have one, by node.
+QHash<const KeywordNode*, QString>& typedTexts()
+{
+    static QHash<const KeywordNode*, QString> texts;
+    return texts;
+}
+
 }  // namespace
 
-std::string singleLineBytes(std::string bytes)
+static_assert(sizeof(KeywordNode) == sizeof(QTreeWidgetItem) + 24, "the node's own fields fill 24 bytes");
+static_assert(alignof(KeywordNode) <= 8, "node slots are aligned to 8 bytes");
+
+KeywordNode::~KeywordNode()
 {
-    // None of these bytes can be the second byte of a Shift-JIS character, so no character is
-    // split by the replacement.
-    for (char& c : bytes) {
-        if (c == '\r' || c == '\n' || c == '\0')
-            c = ' ';
-    }
+    releaseBytes();
+    dropTyped();
+}
+
+char* KeywordNode::heapBytes() const
+{
+    char* bytes = nullptr;
+    std::memcpy(&bytes, storage_, sizeof bytes);
     return bytes;
 }
 
-void KeywordNode::assign(const std::string& bytes)
+void KeywordNode::releaseBytes()
 {
-    size_ = static_cast<quint32>(bytes.size());
-    bytes_.reset();
-    if (!bytes.empty()) {
-        bytes_ = std::make_unique_for_overwrite<char[]>(bytes.size());
-        std::copy(bytes.begin(), bytes.end(), bytes_.get());
-    }
-    typed_.reset();
+    if (!bytesInline())
+        delete[] heapBytes();
+    size_ = 0;
 }
 
-QString KeywordNode::shown() const { return typed_ ? *typed_ : fromSjis(std::string_view(bytes_.get(), size_)); }
+void KeywordNode::assign(std::string_view bytes)
+{
+    releaseBytes();
+    char* target = storage_;
+    if (bytes.size() > kInlineBytes) {
+        target = new char[bytes.size()];
+        std::memcpy(storage_, &target, sizeof target);
+    }
+    // A line end or NUL becomes a blank (see singleLine). None of these bytes can be the second
+    // byte of a Shift-JIS character, so no character is split by the replacement.
+    std::transform(bytes.begin(), bytes.end(), target,
+                   [](char c) { return c == '\r' || c == '\n' || c == '\0' ? ' ' : c; });
+    size_ = static_cast<quint32>(bytes.size());
+    dropTyped();
+}
+
+void KeywordNode::setTyped(QString typed)
+{
+    typedTexts().insert(this, std::move(typed));
+    hasTyped_ = true;
+}
+
+void KeywordNode::dropTyped()
+{
+    if (std::exchange(hasTyped_, false))
+        typedTexts().remove(this);
+}
+
+QString KeywordNode::shown() const { return hasTyped_ ? typedTexts().value(this) : fromSjis(byteView()); }
 
 QVariant KeywordNode::data(int column, int role) const
 {
@@ -67,7 +106,7 @@ QVariant KeywordNode::data(int column, int role) const
         case Qt::EditRole:
             return shown();
         case KeywordTreeView::kBytesRole:
-            return QByteArray(bytes_.get(), size_);
+            return QByteArray(byteView().data(), static_cast<qsizetype>(size_));
         case kKeywordPictureRole:
             return picture_;
         case Qt::DecorationRole:
@@ -93,12 +132,14 @@ void KeywordNode::setData(int column, int role, const QVariant& value)
                 return;
             assign(bytesOfShownText(typed, bytes()));
             if (typed != shown())
-                typed_ = std::make_unique<QString>(std::move(typed));
+                setTyped(std::move(typed));
             break;
         }
-        case KeywordTreeView::kBytesRole:
-            assign(singleLineBytes(value.toByteArray().toStdString()));
+        case KeywordTreeView::kBytesRole: {
+            const QByteArray bytes = value.toByteArray();
+            assign(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
             break;
+        }
         case kKeywordPictureRole:
             picture_ = static_cast<qint8>(value.toInt());
             break;

@@ -113,7 +113,7 @@ QTreeWidgetItem* KeywordTreeView::newNode(const std::string& bytes, int picture)
     auto* node = new KeywordNode;
     node->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled |
                    Qt::ItemIsEnabled);
-    node->assign(singleLineBytes(bytes));
+    node->assign(bytes);
     node->setData(0, kKeywordPictureRole, picture);
     return node;
 }

@@ -43,6 +43,12 @@ TEST_F(TreeViewForest, ShowsEveryForestAndGivesItBackUnchanged)
         {"children, grandchildren, second top level", {{0, "A"}, {1, "B"}, {2, "C"}, {1, "D"}, {0, "E"}, {1, "F"}}},
         {"empty texts and blanks inside", {{0, ""}, {1, "a b\t"}, {1, ""}}},
         {"bytes that are not Shift-JIS", {{0, "\x81"}, {1, "\xff\xfe\x80"}, {1, "\x82\xa0\x82"}}},
+        // A node keeps short bytes in itself and longer ones apart.
+        {"texts either side of what a node keeps in itself",
+         {{0, std::string(18, 'a')},
+          {1, std::string(19, 'b')},
+          {1, std::string(17, 'c') + "\x82"},
+          {0, std::string(4000, 'd')}}},
         {"deep chain", chain(3000)},
     };
     for (const RoundTripCase& c : cases) {
@@ -99,6 +105,14 @@ TEST(KeywordTreeNodeText, BytesFollowTheTextOnlyWhenTheTextChanges)
     node->setText(0, QStringLiteral("a\nb\r"));
     EXPECT_EQ(KeywordTreeView::itemBytes(node), "a b ");
     EXPECT_EQ(node->text(0), QStringLiteral("a b "));
+
+    // What code page 932 lacks is kept as typed for the eye; the bytes hold "?" in its place.
+    const QString typed = QStringLiteral("𠮷野家の牛丼、大盛りつゆだく");
+    node->setText(0, typed);
+    EXPECT_EQ(node->text(0), typed);
+    EXPECT_EQ(KeywordTreeView::itemBytes(node), toSjis(typed));
+    KeywordTreeView::setItemBytes(node, "abc");
+    EXPECT_EQ(node->text(0), QStringLiteral("abc"));
 
     QTreeWidgetItem* made = view.newNode("x\r\ny\0z"s, 0);
     EXPECT_EQ(KeywordTreeView::itemBytes(made), "x  y z");
