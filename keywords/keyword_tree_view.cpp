@@ -164,10 +164,11 @@ void KeywordTreeView::expandSubtree(QTreeWidgetItem* node) { setSubtreeExpanded(
 
 void KeywordTreeView::collapseSubtree(QTreeWidgetItem* node) { setSubtreeExpanded(node, false); }
 
-void KeywordTreeView::expandEverything()
+void KeywordTreeView::expandNodes(const std::vector<QTreeWidgetItem*>& nodes)
 {
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        expandSubtree(topLevelItem(i));
+    scheduleDelayedItemsLayout();
+    for (QTreeWidgetItem* node : nodes)
+        expand(indexFromItem(node));
 }
 
 void KeywordTreeView::scrollByLines(int lines)

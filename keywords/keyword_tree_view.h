@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QMimeData;
 
@@ -47,7 +48,8 @@ public:
     // view lays itself out once afterwards, so a large or very deep subtree costs no more than
     // one layout pass.
     void expandSubtree(QTreeWidgetItem* node);
-    void expandEverything();
+    // Expands each of nodes, likewise with one layout pass afterwards.
+    void expandNodes(const std::vector<QTreeWidgetItem*>& nodes);
     // Collapses node and every node below it, likewise at the cost of one layout pass. The view
     // keeps a persistent mark per expanded node, and taking a subtree out visits every mark
     // once per level above it; a subtree is collapsed before it is taken out.

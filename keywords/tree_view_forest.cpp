@@ -3,9 +3,7 @@
 #include "keywords/keyword_tree_view.h"
 #include "widgets/suspended_drawing.h"
 
-#include <QTimer>
-
-#include <malloc.h>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -16,13 +14,12 @@ namespace {
 // recurses deeper than that, however deep the tree.
 constexpr int kPieceHeight = 256;
 
-// From this many nodes on, the memory a read of the tree used on the way is worth handing back.
-constexpr size_t kLargeTree = 10000;
-
 // Cuts the subtrees of roots into pieces; returns the pieces cut off (the roots stay where they
-// are). In a tree that is not that deep nothing is cut.
-std::vector<QTreeWidgetItem*> cutIntoPieces(const std::vector<QTreeWidgetItem*>& roots)
+// are). In a tree that is not that deep nothing is cut; otherwise beforeFirstCut runs once first.
+std::vector<QTreeWidgetItem*> cutIntoPieces(const std::vector<QTreeWidgetItem*>& roots,
+                                            const std::function<void()>& beforeFirstCut = {})
 {
+    bool cut = false;
     std::vector<QTreeWidgetItem*> pieces;
     std::vector<std::pair<QTreeWidgetItem*, int>> pending;  // a node and its height in its piece
     for (QTreeWidgetItem* root : roots)
@@ -31,6 +28,8 @@ std::vector<QTreeWidgetItem*> cutIntoPieces(const std::vector<QTreeWidgetItem*>&
         const auto [item, height] = pending.back();
         pending.pop_back();
         if (height + 1 == kPieceHeight && item->childCount() > 0) {
+            if (!std::exchange(cut, true) && beforeFirstCut)
+                beforeFirstCut();
             for (QTreeWidgetItem* child : item->takeChildren()) {
                 pieces.push_back(child);
                 pending.emplace_back(child, 0);
@@ -62,13 +61,13 @@ QTreeWidgetItem* detach(KeywordTreeView& view, QTreeWidgetItem* node)
 
 void removeAllNodes(KeywordTreeView& view)
 {
-    // Collapsed first: the view keeps a persistent mark per expanded node, and each cut of a
-    // very deep tree would otherwise visit all of them.
-    view.collapseAll();
     std::vector<QTreeWidgetItem*> topLevel;
     for (int i = 0; i < view.topLevelItemCount(); ++i)
         topLevel.push_back(view.topLevelItem(i));
-    const std::vector<QTreeWidgetItem*> pieces = cutIntoPieces(topLevel);
+    // The view keeps a persistent mark per expanded node. Its clear drops them all at once, but
+    // each cut of a very deep tree would visit every one: such a tree is collapsed first, which
+    // costs a step per mark.
+    const std::vector<QTreeWidgetItem*> pieces = cutIntoPieces(topLevel, [&view] { view.collapseAll(); });
     view.clear();
     for (QTreeWidgetItem* piece : pieces)
         delete piece;
@@ -97,14 +96,18 @@ void showForest(KeywordTreeView& view, const KeywordForest& nodes)
     // The nodes are built apart from the view and handed over in one insertion, so the view
     // does not react to each node.
     QList<QTreeWidgetItem*> topLevel;
-    std::vector<QTreeWidgetItem*> path;  // the last node placed at each depth
+    std::vector<QTreeWidgetItem*> path;     // the last node placed at each depth
+    std::vector<QTreeWidgetItem*> parents;  // every node given a child, to be expanded
     for (const KeywordLine& line : nodes) {
         QTreeWidgetItem* node = view.newNode(line.text, 0);
         path.resize(static_cast<size_t>(line.depth));
-        if (path.empty())
+        if (path.empty()) {
             topLevel.push_back(node);
-        else
+        } else {
             path.back()->addChild(node);
+            if (path.back()->childCount() == 1)
+                parents.push_back(path.back());
+        }
         path.push_back(node);
     }
     if (!topLevel.isEmpty())
@@ -113,13 +116,7 @@ void showForest(KeywordTreeView& view, const KeywordForest& nodes)
     SuspendedDrawing suspended(view);
     removeAllNodes(view);
     view.addTopLevelItems(topLevel);
-    view.expandEverything();
-    // A large file's bytes and its flat forest lie between the nodes on the heap; freed by the
-    // caller once the tree is on show, their pages would stay with the program for good (and
-    // so would those of the tree shown before). They go back to the system once the reading
-    // is over.
-    if (nodes.size() >= kLargeTree)
-        QTimer::singleShot(0, [] { malloc_trim(0); });
+    view.expandNodes(parents);
 }
 
 void removeNode(KeywordTreeView& view, QTreeWidgetItem* node) { deleteDetached(detach(view, node)); }
