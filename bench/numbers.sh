@@ -70,7 +70,8 @@ import json, sys
 # The README's words and targets for the benchmarks it quotes; any other is printed by its name.
 known = {
     "BM_ReadAndShow100000Nodes": ("read and show a 100,000-node keyword tree", "≤ 250 ms"),
-    "BM_ReplaceAndShow100000Nodes": ("tab switch: that tree replaced by another as large", "≤ 100 ms"),
+    "BM_ReplaceAndShow100000Nodes": ("the view alone: that tree replaced by another as large", ""),
+    "BM_TabSwitch100000Nodes": ("tab switch in the main window, 100,000 nodes on each tab: save, read, show", "≤ 100 ms"),
     "BM_Save100000Nodes": ("save that tree", "< 200 ms"),
     "BM_TenThousandLevelChain/iterations:3": ("10,000-level chain: load, move, save", "no crash"),
     "LoadAndShowWatchedList/10000": ("load and show 10,000 watched auctions", "< 100 ms"),

@@ -1,11 +1,19 @@
 // The keyword tree on show: reading a large file into the view and drawing it, saving it again,
-// and a chain ten thousand levels deep loaded, moved and saved. Runs on the offscreen platform.
+// a tab switch in the main window between two large tabs, and a chain ten thousand levels deep
+// loaded, moved and saved. Runs on the offscreen platform.
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "browser/web_browser.h"
+#include "files/companion_paths.h"
 #include "files/file_io.h"
 #include "keywords/keyword_tree_file.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/node_slots.h"
 #include "keywords/tree_view_forest.h"
+#include "widgets/dialogs.h"
+#include "widgets/launcher.h"
 #include "widgets/picture_lists.h"
+#include "widgets/tab_control.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -21,9 +29,9 @@ namespace {
 
 // 100,000 nodes, depths up to 6, texts of 8 to 24 bytes mixing Shift-JIS pairs and ASCII: a file
 // of about 2 MB.
-KeywordForest largeTree()
+KeywordForest largeTree(unsigned seed = 20240601)
 {
-    std::mt19937 random(20240601);
+    std::mt19937 random(seed);
     KeywordForest nodes;
     nodes.reserve(100000);
     int depth = 0;
@@ -142,6 +150,44 @@ void BM_Save100000Nodes(benchmark::State& state)
 }
 BENCHMARK(BM_Save100000Nodes)->Unit(benchmark::kMillisecond);
 
+// A page that never loads: the tab switch has no part in the browser pane.
+class IdlePane : public TCppWebBrowser {
+public:
+    void Navigate(const QString&) override {}
+    void GoBack() override {}
+    void GoForward() override {}
+    void GoHome() override {}
+    void Refresh() override {}
+    void Stop() override {}
+    QString LocationURL() const override { return {}; }
+    QString LocationName() const override { return {}; }
+};
+
+// The user's tab switch in the main window, from the tab bar moving to the other tab's tree drawn:
+// the tree on show saved (unchanged, as when the user only looks), the other tab's file read and
+// shown. Both tabs hold 100,000 nodes.
+void BM_TabSwitch100000Nodes(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const std::string executable = folder.filePath(QStringLiteral("ribemo")).toStdString();
+    writeFileAtomically(keywordTreeFilePath(executable, 0), writeKeywordTree(largeTree(1)));
+    writeFileAtomically(keywordTreeFilePath(executable, 1), writeKeywordTree(largeTree(2)));
+    MessageBoxDialogs dialogs;
+    DesktopLauncher launcher;
+    ProgramWindows windows = createProgramWindows({new IdlePane, &dialogs, &launcher, executable});
+    windows.form->show();
+    QApplication::processEvents();
+    int tab = 0;
+    for (auto _ : state) {
+        tab = 1 - tab;
+        windows.form->TabControl2->setTabIndex(tab);
+        windows.form->TreeView1->viewport()->repaint();
+    }
+    if (forestOfView(*windows.form->TreeView1) != largeTree(1 + static_cast<unsigned>(tab)))
+        state.SkipWithError("the tab's tree is not the one shown");
+}
+BENCHMARK(BM_TabSwitch100000Nodes)->Unit(benchmark::kMillisecond);
+
 // Load, move the whole chain below its first level to the other top-level node, save.
 void BM_TenThousandLevelChain(benchmark::State& state)
 {
@@ -168,6 +214,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    setUpApplication(app);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
