@@ -153,6 +153,11 @@ CompanionFile::SaveResult CompanionFile::save(std::optional<std::string_view> co
         // Both sides changed the file: theirs is kept before this window's replaces it.
         if (presenceAt(path_) != Presence::Nothing)
             conflictCopy_ = keepConflictCopy(readWholeFile(path_));
+    } else if (onDisk_ && fingerprintOf(content) == *onDisk_) {
+        // The file already holds these very bytes (a tab looked at, not changed): writing them
+        // again would only cost a sync to the disk.
+        noteWritten(content);
+        return SaveResult::Written;
     }
     write(content);
     return conflictCopy_.empty() ? SaveResult::Written : SaveResult::WrittenWithConflictCopy;

@@ -2,7 +2,8 @@
 // One companion file as this window knows it: what its last read found, whether it is held back,
 // and what this window last read from it or wrote to it. With that a save can tell a change made
 // on disk by someone else (a second window on the folder, a sync tool, an editor) from its own:
-// - nobody else changed the file: this window's content is written;
+// - nobody else changed the file: this window's content is written (unless the file holds it
+//   already: a tab only looked at is not written again);
 // - only the other side changed it: it is left alone, and the next read of the file takes it in;
 // - both changed it: this window's content is written and the other version is kept beside it
 //   as a conflict copy, whose name the save returns so the user can be told.
