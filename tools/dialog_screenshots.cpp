@@ -3,7 +3,7 @@
 // start; nothing is written beside the program.
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "browser/web_browser.h"
+#include "browser/idle_browser.h"
 #include "help/about_box.h"
 #include "options/option_dlg.h"
 #include "options/option_values.h"
@@ -20,19 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-// The pane is not pictured, so it loads nothing.
-class StillBrowser : public TCppWebBrowser {
-public:
-    void Navigate(const QString&) override {}
-    void GoBack() override {}
-    void GoForward() override {}
-    void GoHome() override {}
-    void Refresh() override {}
-    void Stop() override {}
-    QString LocationURL() const override { return {}; }
-    QString LocationName() const override { return {}; }
-};
 
 bool savePicture(QWidget& window, const QString& path)
 {
@@ -67,7 +54,7 @@ int main(int argc, char** argv)
     MessageBoxDialogs dialogs;
     DesktopLauncher launcher;
     const std::string exePath = QFile::encodeName(programFolder.filePath(QStringLiteral("ribemo"))).toStdString();
-    ProgramServices services{new StillBrowser, &dialogs, &launcher, exePath};
+    ProgramServices services{new IdleBrowser, &dialogs, &launcher, exePath};
     ProgramWindows windows = createProgramWindows(services);
     fillAsOnAFirstStart(*windows.form);
 

@@ -3,7 +3,7 @@
 // loaded, moved and saved. Runs on the offscreen platform.
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "browser/web_browser.h"
+#include "browser/idle_browser.h"
 #include "files/companion_paths.h"
 #include "files/file_io.h"
 #include "keywords/keyword_tree_file.h"
@@ -150,19 +150,6 @@ void BM_Save100000Nodes(benchmark::State& state)
 }
 BENCHMARK(BM_Save100000Nodes)->Unit(benchmark::kMillisecond);
 
-// A page that never loads: the tab switch has no part in the browser pane.
-class IdlePane : public TCppWebBrowser {
-public:
-    void Navigate(const QString&) override {}
-    void GoBack() override {}
-    void GoForward() override {}
-    void GoHome() override {}
-    void Refresh() override {}
-    void Stop() override {}
-    QString LocationURL() const override { return {}; }
-    QString LocationName() const override { return {}; }
-};
-
 // The user's tab switch in the main window, from the tab bar moving to the other tab's tree drawn:
 // the tree on show saved (unchanged, as when the user only looks), the other tab's file read and
 // shown. Both tabs hold 100,000 nodes.
@@ -174,7 +161,7 @@ void BM_TabSwitch100000Nodes(benchmark::State& state)
     writeFileAtomically(keywordTreeFilePath(executable, 1), writeKeywordTree(largeTree(2)));
     MessageBoxDialogs dialogs;
     DesktopLauncher launcher;
-    ProgramWindows windows = createProgramWindows({new IdlePane, &dialogs, &launcher, executable});
+    ProgramWindows windows = createProgramWindows({new IdleBrowser, &dialogs, &launcher, executable});
     windows.form->show();
     QApplication::processEvents();
     int tab = 0;

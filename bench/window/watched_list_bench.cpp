@@ -1,7 +1,7 @@
 // Loading and showing a large watched-auction list in the main window, and writing it back.
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "browser/web_browser.h"
+#include "browser/idle_browser.h"
 #include "files/companion_paths.h"
 #include "files/file_io.h"
 #include "watched/auction_list_view.h"
@@ -18,18 +18,6 @@
 #include <string>
 
 namespace {
-
-class IdleBrowser : public TCppWebBrowser {
-public:
-    void Navigate(const QString&) override {}
-    void GoBack() override {}
-    void GoForward() override {}
-    void GoHome() override {}
-    void Refresh() override {}
-    void Stop() override {}
-    QString LocationURL() const override { return {}; }
-    QString LocationName() const override { return {}; }
-};
 
 class SilentDialogs : public Dialogs {
 public:

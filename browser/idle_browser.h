@@ -1,0 +1,16 @@
+#pragma once
+// A browser pane that loads nothing, for the programs that build the windows without showing a
+// page: the benchmarks and the screenshots of the dialogs.
+#include "browser/web_browser.h"
+
+class IdleBrowser : public TCppWebBrowser {
+public:
+    void Navigate(const QString&) override {}
+    void GoBack() override {}
+    void GoForward() override {}
+    void GoHome() override {}
+    void Refresh() override {}
+    void Stop() override {}
+    QString LocationURL() const override { return {}; }
+    QString LocationName() const override { return {}; }
+};
