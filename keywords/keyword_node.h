@@ -40,6 +40,7 @@ public:
     void assign(std::string_view bytes);
 
     std::string bytes() const { return std::string(byteView()); }
+    std::string_view byteView() const { return {bytesInline() ? storage_ : heapBytes(), size_}; }
     QString shown() const;
 
     QVariant data(int column, int role) const override;
@@ -55,7 +56,6 @@ private:
     bool bytesInline() const { return size_ <= kInlineBytes; }
     // Longer bytes: the storage holds their address (copied in and out, as it has no alignment).
     char* heapBytes() const;
-    std::string_view byteView() const { return {bytesInline() ? storage_ : heapBytes(), size_}; }
     void releaseBytes();
     void setTyped(QString typed);
     void dropTyped();

@@ -15,14 +15,26 @@
 #include <optional>
 
 namespace {
-// What a save of nodes puts on disk, with the lines a depth error left unplaced after them; a tree
-// of the first node alone and nothing unplaced is not worth a file (nullopt: the file is deleted),
-// and the tab shows the fresh tree instead.
+// What a save puts on disk: the tree's lines (written, of nodeCount nodes), then the lines a depth
+// error left unplaced; a tree of the first node alone and nothing unplaced is not worth a file
+// (nullopt: the file is deleted), and the tab shows the fresh tree instead.
+std::optional<std::string> treeFileContent(size_t nodeCount, std::string written, const std::string& unplacedLines)
+{
+    if (nodeCount < 2 && unplacedLines.empty())
+        return std::nullopt;
+    written += unplacedLines;
+    return written;
+}
+
 std::optional<std::string> treeFileContent(const KeywordForest& nodes, const std::string& unplacedLines)
 {
-    if (nodes.size() < 2 && unplacedLines.empty())
-        return std::nullopt;
-    return writeKeywordTree(nodes, unplacedLines);
+    return treeFileContent(nodes.size(), writeKeywordTree(nodes), unplacedLines);
+}
+
+std::optional<std::string> shownTreeFileContent(const QTreeWidget& view, const std::string& unplacedLines)
+{
+    ViewFileBytes shown = fileBytesOfView(view);
+    return treeFileContent(shown.nodes, std::move(shown.bytes), unplacedLines);
 }
 
 }  // namespace
@@ -37,7 +49,7 @@ void TForm1::LoadFirstKeywordTab()
         // a single node, delete) a file the user has never seen.
         keywordTabs_.file = CompanionFile(error.path);
         keywordTabs_.unplacedLines.clear();
-        keywordTabs_.file.setReadContent(treeFileContent(forestOfView(*TreeView1), {}));
+        keywordTabs_.file.setReadContent(shownTreeFileContent(*TreeView1, {}));
         keywordTabs_.file.holdBack();
         throw;
     }
@@ -91,7 +103,7 @@ void TForm1::SaveShownKeywordTree()
         keywordTabs_.file = CompanionFile(keywordTreeFilePath(companionBase(), CurrentKeyTab));
         keywordTabs_.unplacedLines.clear();
     }
-    const auto result = keywordTabs_.file.save(treeFileContent(forestOfView(*TreeView1), keywordTabs_.unplacedLines));
+    const auto result = keywordTabs_.file.save(shownTreeFileContent(*TreeView1, keywordTabs_.unplacedLines));
     if (result == CompanionFile::SaveResult::WrittenWithConflictCopy)
         tellOfConflictCopy(keywordTabs_.file.path(), keywordTabs_.file.conflictCopy());
 }

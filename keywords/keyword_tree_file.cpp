@@ -46,6 +46,13 @@ KeywordTreeReadResult readKeywordTree(std::string_view fileBytes)
     return result;
 }
 
+void appendKeywordLine(std::string& out, int depth, std::string_view text)
+{
+    out.append(static_cast<size_t>(std::max(depth, 0)), '\t');
+    out.append(text);
+    out.append("\r\n");
+}
+
 std::string writeKeywordTree(const KeywordForest& nodes, std::string_view unplacedLines)
 {
     size_t total = unplacedLines.size();
@@ -54,11 +61,8 @@ std::string writeKeywordTree(const KeywordForest& nodes, std::string_view unplac
 
     std::string out;
     out.reserve(total);
-    for (const KeywordLine& node : nodes) {
-        out.append(static_cast<size_t>(std::max(node.depth, 0)), '\t');
-        out.append(node.text);
-        out.append("\r\n");
-    }
+    for (const KeywordLine& node : nodes)
+        appendKeywordLine(out, node.depth, node.text);
     out.append(unplacedLines);
     return out;
 }

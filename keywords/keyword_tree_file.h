@@ -24,6 +24,9 @@ struct KeywordTreeReadResult {
 // The result's nodes always form a well-formed forest.
 KeywordTreeReadResult readKeywordTree(std::string_view fileBytes);
 
+// Appends one node's line: a TAB per level of depth, the text, CR LF.
+void appendKeywordLine(std::string& out, int depth, std::string_view text);
+
 // The file content for nodes, which must be a well-formed forest whose texts hold no line end
 // or NUL (such a text could not be read back as written), followed by unplacedLines as they are.
 std::string writeKeywordTree(const KeywordForest& nodes, std::string_view unplacedLines = {});

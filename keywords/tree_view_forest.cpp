@@ -1,5 +1,7 @@
 #include "keywords/tree_view_forest.h"
 
+#include "keywords/keyword_node.h"
+#include "keywords/keyword_tree_file.h"
 #include "keywords/keyword_tree_view.h"
 #include "widgets/suspended_drawing.h"
 
@@ -75,20 +77,46 @@ void removeAllNodes(KeywordTreeView& view)
 
 }  // namespace
 
-KeywordForest forestOfView(const QTreeWidget& view)
+namespace {
+
+// Visits the view's nodes in pre-order with their depths, by a loop over an explicit list.
+template <typename Visit>
+void visitViewInOrder(const QTreeWidget& view, Visit visit)
 {
-    KeywordForest nodes;
     std::vector<std::pair<const QTreeWidgetItem*, int>> pending;
     for (int i = view.topLevelItemCount() - 1; i >= 0; --i)
         pending.emplace_back(view.topLevelItem(i), 0);
     while (!pending.empty()) {
         const auto [item, depth] = pending.back();
         pending.pop_back();
-        nodes.push_back({depth, KeywordTreeView::itemBytes(item)});
+        visit(item, depth);
         for (int i = item->childCount() - 1; i >= 0; --i)
             pending.emplace_back(item->child(i), depth + 1);
     }
+}
+
+}  // namespace
+
+KeywordForest forestOfView(const QTreeWidget& view)
+{
+    KeywordForest nodes;
+    visitViewInOrder(view, [&nodes](const QTreeWidgetItem* item, int depth) {
+        nodes.push_back({depth, KeywordTreeView::itemBytes(item)});
+    });
     return nodes;
+}
+
+ViewFileBytes fileBytesOfView(const QTreeWidget& view)
+{
+    ViewFileBytes file;
+    visitViewInOrder(view, [&file](const QTreeWidgetItem* item, int depth) {
+        if (const auto* node = dynamic_cast<const KeywordNode*>(item))
+            appendKeywordLine(file.bytes, depth, node->byteView());
+        else
+            appendKeywordLine(file.bytes, depth, KeywordTreeView::itemBytes(item));
+        ++file.nodes;
+    });
+    return file;
 }
 
 void showForest(KeywordTreeView& view, const KeywordForest& nodes)

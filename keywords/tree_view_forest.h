@@ -4,12 +4,23 @@
 // a recursion, so a chain of nodes thousands of levels deep costs no call stack.
 #include "keywords/keyword_forest.h"
 
+#include <cstddef>
+#include <string>
+
 class KeywordTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 // The view's nodes in pre-order, each with its depth and its bytes.
 KeywordForest forestOfView(const QTreeWidget& view);
+
+// The view's nodes as the keyword tree file holds them (what writeKeywordTree makes of
+// forestOfView, without a copy of every node's bytes on the way), and how many there are.
+struct ViewFileBytes {
+    std::string bytes;
+    size_t nodes = 0;
+};
+ViewFileBytes fileBytesOfView(const QTreeWidget& view);
 
 // Replaces the view's whole content by nodes (a well-formed forest). Every node gets picture 0
 // except the first node, which is marked with picture 1; then every node is expanded. Drawing

@@ -1,3 +1,4 @@
+#include "keywords/keyword_tree_file.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "text/sjis_text.h"
@@ -55,6 +56,8 @@ TEST_F(TreeViewForest, ShowsEveryForestAndGivesItBackUnchanged)
         SCOPED_TRACE(c.what);
         showForest(view, c.nodes);
         EXPECT_EQ(forestOfView(view), c.nodes);
+        EXPECT_EQ(fileBytesOfView(view).bytes, writeKeywordTree(c.nodes));
+        EXPECT_EQ(fileBytesOfView(view).nodes, c.nodes.size());
         // The shown text is what the program's own conversion makes of the bytes, so that the
         // keyword box can tell an unedited keyword and keep its bytes.
         for (QTreeWidgetItemIterator it(&view); *it; ++it)
