@@ -69,6 +69,9 @@ public:
     // cannot be read now counts as changed; one never read successfully counts as unchanged.
     bool changedOnDisk() const;
 
+    // Whether the file, as this window last read or wrote it, held just the content this window
+    // holds for it: then a save of that same content writes nothing.
+    bool onDiskAsHeld() const { return onDisk_ && *onDisk_ == held_; }
     // Saves content (nullopt: deletes the file) by the rules at the top. Throws FileCreateError
     // when the file or the conflict copy cannot be written, FileOpenError when the changed file
     // on disk cannot be read to be kept.

@@ -51,6 +51,7 @@ void TForm1::LoadFirstKeywordTab()
         keywordTabs_.unplacedLines.clear();
         keywordTabs_.file.setReadContent(shownTreeFileContent(*TreeView1, {}));
         keywordTabs_.file.holdBack();
+        keywordTabs_.unchangedAt = TreeView1->changeCount();
         throw;
     }
 }
@@ -90,6 +91,7 @@ void TForm1::showKeywordTab(int tab)
         file.holdBack();
     keywordTabs_.file = std::move(file);
     keywordTabs_.unplacedLines = std::move(unplacedLines);
+    keywordTabs_.unchangedAt = TreeView1->changeCount();
     if (depthError)
         throw *depthError;
     if (!notAFile)
@@ -102,8 +104,13 @@ void TForm1::SaveShownKeywordTree()
     if (keywordTabs_.file.path() != keywordTreeFilePath(companionBase(), CurrentKeyTab)) {
         keywordTabs_.file = CompanionFile(keywordTreeFilePath(companionBase(), CurrentKeyTab));
         keywordTabs_.unplacedLines.clear();
+        keywordTabs_.unchangedAt.reset();
     }
+    // A tab only looked at, whose file is in the form a save writes: the save would write nothing.
+    if (keywordTabs_.unchangedAt == TreeView1->changeCount() && keywordTabs_.file.onDiskAsHeld())
+        return;
     const auto result = keywordTabs_.file.save(shownTreeFileContent(*TreeView1, keywordTabs_.unplacedLines));
+    keywordTabs_.unchangedAt = TreeView1->changeCount();
     if (result == CompanionFile::SaveResult::WrittenWithConflictCopy)
         tellOfConflictCopy(keywordTabs_.file.path(), keywordTabs_.file.conflictCopy());
 }

@@ -72,6 +72,13 @@ KeywordTreeView::KeywordTreeView(QWidget* parent) : QTreeWidget(parent)
     // each of a hundred thousand rows.
     setUniformRowHeights(true);
     setItemDelegate(new NodeTextDelegate(this));
+    const auto changed = [this] { ++changes_; };
+    connect(model(), &QAbstractItemModel::dataChanged, this, changed);
+    connect(model(), &QAbstractItemModel::rowsInserted, this, changed);
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(model(), &QAbstractItemModel::rowsMoved, this, changed);
+    connect(model(), &QAbstractItemModel::layoutChanged, this, changed);
+    connect(model(), &QAbstractItemModel::modelReset, this, changed);
     // The selected keyword stays marked while the focus is elsewhere (the keyword box).
     QPalette shades = palette();
     shades.setColor(QPalette::Inactive, QPalette::Highlight, shades.color(QPalette::Active, QPalette::Highlight));

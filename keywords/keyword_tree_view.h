@@ -66,6 +66,11 @@ public:
     // The node drawn as the drop target while a drag hovers over the view, or null.
     QTreeWidgetItem* dropTarget() const;
 
+    // Counts the changes of the nodes (text, bytes, picture, flags, structure, order), from the
+    // model's own reports, so no way of changing the tree is missed: an equal count means the
+    // same tree.
+    quint64 changeCount() const { return changes_; }
+
     std::function<void(Qt::MouseButton, const QPoint&)> onMouseDown;
     // Return whether a drop would be accepted at the point; the bool tells whether the drag
     // comes from this view.
@@ -96,4 +101,5 @@ private:
 
     QList<QIcon> pictures_;
     QPersistentModelIndex dropTarget_;
+    quint64 changes_ = 0;
 };

@@ -1,3 +1,4 @@
+#include "keywords/keyword_tree_file.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "tests/support/form_fixture.h"
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -45,6 +47,29 @@ TEST_F(KeywordTabs, StartUpShowsTheFirstTabsFileMarkedAndExpanded)
     EXPECT_TRUE(a->isExpanded());
     EXPECT_TRUE(a->child(0)->isExpanded());
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// A tab only looked at is not saved again; so each way of changing the tree must still reach the
+// file at a tab switch.
+TEST_F(KeywordTabs, EveryChangeOfTheTreeReachesItsFileAtATabSwitch)
+{
+    const std::pair<const char*, std::function<void(KeywordTreeView&)>> changes[] = {
+        {"text edited", [](KeywordTreeView& view) { view.topLevelItem(0)->child(0)->setText(0, QStringLiteral("Z")); }},
+        {"keyword registered", [this](KeywordTreeView&) { registerUnderFirstNode("Y"); }},
+        {"node removed", [](KeywordTreeView& view) { removeNode(view, view.topLevelItem(0)->child(1)); }},
+        {"children sorted", [](KeywordTreeView& view) { view.topLevelItem(0)->sortChildren(0, Qt::DescendingOrder); }},
+        {"node moved",
+         [](KeywordTreeView& view) { moveNodeUnder(view, view.topLevelItem(0)->child(0), view.topLevelItem(1)); }},
+    };
+    for (const auto& [what, change] : changes) {
+        SCOPED_TRACE(what);
+        folder.write(".ask", "A\r\n\tB\r\n\tC\r\nD\r\n");
+        start();
+        change(*form().TreeView1);
+        const KeywordForest changed = shown();
+        switchTo(1);
+        EXPECT_EQ(readKeywordTree(folder.read(".ask")).nodes, changed);
+    }
 }
 
 struct CloseCase {
