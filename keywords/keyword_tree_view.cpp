@@ -87,6 +87,13 @@ KeywordTreeView::KeywordTreeView(QWidget* parent) : QTreeWidget(parent)
     setPalette(shades);
 }
 
+KeywordTreeView::~KeywordTreeView()
+{
+    // The base class clears the model as it goes, after this part of the view is gone: no more
+    // counting then.
+    disconnect(model(), nullptr, this, nullptr);
+}
+
 std::string KeywordTreeView::itemBytes(const QTreeWidgetItem* item)
 {
     if (const auto* node = dynamic_cast<const KeywordNode*>(item))

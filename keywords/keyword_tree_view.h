@@ -17,6 +17,7 @@ class KeywordTreeView : public QTreeWidget {
     Q_OBJECT
 public:
     explicit KeywordTreeView(QWidget* parent = nullptr);
+    ~KeywordTreeView() override;
 
     static constexpr int kBytesRole = Qt::UserRole;
 
