@@ -36,14 +36,19 @@ constexpr bool kPooled = false;
 constexpr bool kPooled = true;
 #endif
 
+std::size_t slotSizeFor(std::size_t size) { return (std::max(size, sizeof(FreeSlot)) + 7) / 8 * 8; }
+
+// Whether an object of size bytes lives in a slot (else on the heap).
+bool inSlot(const Slots& pool, std::size_t size) { return kPooled && slotSizeFor(size) == pool.slotSize; }
+
 }  // namespace
 
 void* takeNodeSlot(std::size_t size)
 {
     Slots& pool = nodePool();
     if (pool.slotSize == 0)
-        pool.slotSize = (std::max(size, sizeof(FreeSlot)) + 7) / 8 * 8;
-    if (!kPooled || (size + 7) / 8 * 8 != pool.slotSize)
+        pool.slotSize = slotSizeFor(size);
+    if (!inSlot(pool, size))
         return ::operator new(size);
     ++pool.inUse;
     if (FreeSlot* slot = pool.freed) {
@@ -63,7 +68,7 @@ void* takeNodeSlot(std::size_t size)
 void giveNodeSlot(void* slot, std::size_t size)
 {
     Slots& pool = nodePool();
-    if (!kPooled || (size + 7) / 8 * 8 != pool.slotSize) {
+    if (!inSlot(pool, size)) {
         ::operator delete(slot);
         return;
     }
