@@ -27,7 +27,6 @@
 #include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
 
 TForm1::TForm1(const ProgramServices& services) : services_(services)
 {

@@ -38,7 +38,7 @@ class QPushButton;
 class QSplitter;
 class QToolBar;
 class QToolButton;
-class QTreeWidgetItem;
+class KeywordNode;
 class QWidget;
 
 class TForm1 : public QMainWindow {

@@ -273,10 +273,7 @@ void TForm1::buildPanes()
         TabControl2->addTab(QString::fromLatin1(caption));
     TreeView1 = named(new KeywordTreeView, "TreeView1");
     TreeView1->setPictures(ImageList2);
-    auto* first = new QTreeWidgetItem(TreeView1);
-    KeywordTreeView::setItemBytes(first, toSjis(QStringLiteral("検索キーワード")));
-    TreeView1->setItemPicture(first, 1);
-    first->setFlags(first->flags() | Qt::ItemIsEditable);
+    TreeView1->nodes().insertNode(nullptr, 0, TreeView1->newNode(toSjis(QStringLiteral("検索キーワード")), 1));
     TabControl2->setContent(TreeView1);
 
     Panel1 = named(new QWidget, "Panel1");

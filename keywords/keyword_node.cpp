@@ -1,9 +1,7 @@
 #include "keywords/keyword_node.h"
 
-#include "keywords/keyword_tree_view.h"
 #include "text/sjis_text.h"
 
-#include <QCollator>
 #include <QHash>
 
 #include <algorithm>
@@ -24,17 +22,6 @@ QString singleLine(QString text)
     return text;
 }
 
-// Keywords sort by the user's own collation, upper and lower case told apart.
-const QCollator& keywordCollator()
-{
-    static const QCollator collator = [] {
-        QCollator c(QLocale::system());
-        c.setCaseSensitivity(Qt::CaseSensitive);
-        return c;
-    }();
-    return collator;
-}
-
 // The typed texts of the nodes that have one, by node.
 QHash<const KeywordNode*, QString>& typedTexts()
 {
@@ -44,7 +31,7 @@ QHash<const KeywordNode*, QString>& typedTexts()
 
 }  // namespace
 
-static_assert(sizeof(KeywordNode) == sizeof(QTreeWidgetItem) + 24, "the node's own fields fill 24 bytes");
+static_assert(sizeof(KeywordNode) == 64, "a node fills 64 bytes");
 static_assert(alignof(KeywordNode) <= 8, "node slots are aligned to 8 bytes");
 
 KeywordNode::~KeywordNode()
@@ -91,69 +78,66 @@ void KeywordNode::setTyped(QString typed)
 
 void KeywordNode::dropTyped()
 {
-    if (std::exchange(hasTyped_, false))
-        typedTexts().remove(this);
+    if (!hasTyped_)
+        return;
+    hasTyped_ = false;
+    typedTexts().remove(this);
 }
 
 QString KeywordNode::shown() const { return hasTyped_ ? typedTexts().value(this) : fromSjis(byteView()); }
 
-QVariant KeywordNode::data(int column, int role) const
+bool KeywordNode::setShown(const QString& text)
 {
-    if (column != 0)
-        return QTreeWidgetItem::data(column, role);
-    switch (role) {
-        case Qt::DisplayRole:
-        case Qt::EditRole:
-            return shown();
-        case KeywordTreeView::kBytesRole:
-            return QByteArray(byteView().data(), static_cast<qsizetype>(size_));
-        case kKeywordPictureRole:
-            return picture_;
-        case Qt::DecorationRole:
-            if (const auto* tree = qobject_cast<const KeywordTreeView*>(treeWidget()))
-                return tree->picture(picture_);
-            return {};
-        default:
-            return QTreeWidgetItem::data(column, role);
-    }
+    QString typed = singleLine(text);
+    if (typed == shown())
+        return false;
+    assign(bytesOfShownText(typed, bytes()));
+    if (typed != shown())
+        setTyped(std::move(typed));
+    return true;
 }
 
-void KeywordNode::setData(int column, int role, const QVariant& value)
+KeywordNode* KeywordNode::child(int i) const
 {
-    if (column != 0) {
-        QTreeWidgetItem::setData(column, role, value);
-        return;
-    }
-    switch (role) {
-        case Qt::DisplayRole:
-        case Qt::EditRole: {
-            QString typed = singleLine(value.toString());
-            if (typed == shown())
-                return;
-            assign(bytesOfShownText(typed, bytes()));
-            if (typed != shown())
-                setTyped(std::move(typed));
-            break;
-        }
-        case KeywordTreeView::kBytesRole: {
-            const QByteArray bytes = value.toByteArray();
-            assign(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-            break;
-        }
-        case kKeywordPictureRole:
-            picture_ = static_cast<qint8>(value.toInt());
-            break;
-        case Qt::DecorationRole:
-            // The picture follows the picture number.
-            return;
-        default:
-            QTreeWidgetItem::setData(column, role, value);
-            return;
-    }
-    emitDataChanged();
+    return i >= 0 && i < childCount() ? children_[static_cast<size_t>(i)] : nullptr;
 }
 
-bool KeywordNode::operator<(const QTreeWidgetItem& other) const
+int KeywordNode::indexOfChild(const KeywordNode* child) const
 {
-    return keywordCollator().compare(text(0), other.text(0)) < 0;
+    return child && child->holder_ == this ? child->row_ : -1;
+}
+
+void KeywordNode::numberChildrenFrom(size_t first)
+{
+    for (size_t i = first; i < children_.size(); ++i)
+        children_[i]->row_ = static_cast<std::int32_t>(i);
+}
+
+void KeywordNode::insertChild(int i, KeywordNode* child)
+{
+    children_.insert(children_.begin() + i, child);
+    child->holder_ = this;
+    numberChildrenFrom(static_cast<size_t>(i));
+}
+
+KeywordNode* KeywordNode::takeChild(int i)
+{
+    KeywordNode* child = children_[static_cast<size_t>(i)];
+    children_.erase(children_.begin() + i);
+    child->holder_ = nullptr;
+    child->row_ = 0;
+    numberChildrenFrom(static_cast<size_t>(i));
+    return child;
+}
+
+void deleteSubtree(KeywordNode* root)
+{
+    std::vector<KeywordNode*> pending{root};
+    while (!pending.empty()) {
+        KeywordNode* node = pending.back();
+        pending.pop_back();
+        for (int i = 0; i < node->childCount(); ++i)
+            pending.push_back(node->child(i));
+        delete node;
+    }
 }

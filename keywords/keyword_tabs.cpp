@@ -31,7 +31,7 @@ std::optional<std::string> treeFileContent(const KeywordForest& nodes, const std
     return treeFileContent(nodes.size(), writeKeywordTree(nodes), unplacedLines);
 }
 
-std::optional<std::string> shownTreeFileContent(const QTreeWidget& view, const std::string& unplacedLines)
+std::optional<std::string> shownTreeFileContent(const KeywordTreeView& view, const std::string& unplacedLines)
 {
     ViewFileBytes shown = fileBytesOfView(view);
     return treeFileContent(shown.nodes, std::move(shown.bytes), unplacedLines);

@@ -20,15 +20,12 @@ constexpr int kScrollMargin = 15;
 
 // Appends a node with picture 0 as the last child of parent, or as the last top-level node when
 // there is no parent; the parent is then expanded with everything below it.
-QTreeWidgetItem* appendNode(KeywordTreeView& view, QTreeWidgetItem* parent, const std::string& bytes)
+KeywordNode* appendNode(KeywordTreeView& view, KeywordNode* parent, const std::string& bytes)
 {
-    QTreeWidgetItem* node = view.newNode(bytes, 0);
-    if (!parent) {
-        view.addTopLevelItem(node);
-        return node;
-    }
-    parent->addChild(node);
-    view.expandSubtree(parent);
+    KeywordNode* node = view.newNode(bytes, 0);
+    view.nodes().insertNode(parent, parent ? parent->childCount() : view.topLevelItemCount(), node);
+    if (parent)
+        view.expandSubtree(parent);
     return node;
 }
 
@@ -36,9 +33,6 @@ QTreeWidgetItem* appendNode(KeywordTreeView& view, QTreeWidgetItem* parent, cons
 
 void TForm1::setUpKeywordTree()
 {
-    // The layout's starting node is rebuilt as a node of the tree's own kind, so that it too
-    // sorts by collation and keeps its bytes in step with an edited text.
-    showFreshKeywordTree();
     TreeView1->onTextEdited = [this] { keywordTreeChanged(); };
 
     connectHandler(TabControl2, &TabControl::Change, &TForm1::TabControl2Change);
@@ -88,21 +82,20 @@ void TForm1::N6Click()
 
 void TForm1::N7Click()
 {
-    QTreeWidgetItem* node =
-        appendNode(*TreeView1, TreeView1->selectedNode(), toSjis(QStringLiteral("新しいキーワード")));
+    KeywordNode* node = appendNode(*TreeView1, TreeView1->selectedNode(), toSjis(QStringLiteral("新しいキーワード")));
     keywordTreeChanged();
     TreeView1->selectNode(node);
-    TreeView1->editItem(node, 0);
+    TreeView1->editItem(node);
 }
 
 void TForm1::N8Click()
 {
-    QTreeWidgetItem* node = TreeView1->selectedNode();
+    KeywordNode* node = TreeView1->selectedNode();
     // The first node is never deleted, wherever the tree happens to be scrolled.
     if (!node || node == TreeView1->topLevelItem(0))
         return;
     if (Settings.MsgKeyDel) {
-        const QString question = QStringLiteral("キーワード[") + node->text(0) + QStringLiteral("]を削除します。");
+        const QString question = QStringLiteral("キーワード[") + node->shown() + QStringLiteral("]を削除します。");
         const auto answer = dialogs().ask(this, QMessageBox::Warning, QStringLiteral("警告"), question,
                                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
         if (answer != QMessageBox::Ok)
@@ -116,17 +109,17 @@ void TForm1::N8Click()
 
 void TForm1::N10Click()
 {
-    QTreeWidgetItem* node = TreeView1->selectedNode();
+    KeywordNode* node = TreeView1->selectedNode();
     if (!node)
         return;
     // Only the direct children move; each keeps its own subtree in its own order.
-    node->sortChildren(0, Qt::AscendingOrder);
+    TreeView1->nodes().sortChildren(node);
     keywordTreeChanged();
 }
 
 void TForm1::TreeView1DblClick()
 {
-    QTreeWidgetItem* node = TreeView1->selectedNode();
+    KeywordNode* node = TreeView1->selectedNode();
     if (!node)
         return;
     if (node->parent()) {
@@ -152,8 +145,8 @@ void TForm1::TreeView1DragDrop(const QPoint& pos, bool fromTreeView1)
 {
     if (!fromTreeView1)
         return;
-    QTreeWidgetItem* target = TreeView1->nodeInRow(pos.y());
-    QTreeWidgetItem* dragged = TreeView1->selectedNode();
+    KeywordNode* target = TreeView1->nodeInRow(pos.y());
+    KeywordNode* dragged = TreeView1->selectedNode();
     if (!target || !dragged || target == dragged)
         return;
     if (liesBelow(target, dragged)) {

@@ -23,7 +23,7 @@ protected:
         if (event->type() != QEvent::KeyPress || !tree_.hasFocus())
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        QTreeWidgetItem* node = tree_.currentItem();
+        KeywordNode* node = tree_.currentItem();
         if (!node)
             return false;
         const bool menuKey =

@@ -1,8 +1,5 @@
 #include "keywords/keyword_tree_view.h"
 
-#include "keywords/keyword_node.h"
-#include "text/sjis_text.h"
-
 #include <QApplication>
 #include <QCollator>
 #include <QContextMenuEvent>
@@ -52,8 +49,9 @@ private:
 
 }  // namespace
 
-KeywordTreeView::KeywordTreeView(QWidget* parent) : QTreeWidget(parent)
+KeywordTreeView::KeywordTreeView(QWidget* parent) : QTreeView(parent), model_(new KeywordTreeModel(this))
 {
+    setModel(model_);
     setHeaderHidden(true);
     setIndentation(19);
     setDragEnabled(true);
@@ -73,12 +71,12 @@ KeywordTreeView::KeywordTreeView(QWidget* parent) : QTreeWidget(parent)
     setUniformRowHeights(true);
     setItemDelegate(new NodeTextDelegate(this));
     const auto changed = [this] { ++changes_; };
-    connect(model(), &QAbstractItemModel::dataChanged, this, changed);
-    connect(model(), &QAbstractItemModel::rowsInserted, this, changed);
-    connect(model(), &QAbstractItemModel::rowsRemoved, this, changed);
-    connect(model(), &QAbstractItemModel::rowsMoved, this, changed);
-    connect(model(), &QAbstractItemModel::layoutChanged, this, changed);
-    connect(model(), &QAbstractItemModel::modelReset, this, changed);
+    connect(model_, &QAbstractItemModel::dataChanged, this, changed);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(model_, &QAbstractItemModel::rowsMoved, this, changed);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, changed);
+    connect(model_, &QAbstractItemModel::modelReset, this, changed);
     // The selected keyword stays marked while the focus is elsewhere (the keyword box).
     QPalette shades = palette();
     shades.setColor(QPalette::Inactive, QPalette::Highlight, shades.color(QPalette::Active, QPalette::Highlight));
@@ -89,63 +87,37 @@ KeywordTreeView::KeywordTreeView(QWidget* parent) : QTreeWidget(parent)
 
 KeywordTreeView::~KeywordTreeView()
 {
-    // The base class clears the model as it goes, after this part of the view is gone: no more
-    // counting then.
-    disconnect(model(), nullptr, this, nullptr);
+    // The model, a child object, outlives this part of the view: no more counting then.
+    disconnect(model_, nullptr, this, nullptr);
 }
 
-std::string KeywordTreeView::itemBytes(const QTreeWidgetItem* item)
+bool KeywordTreeView::isItemSelected(const KeywordNode* node) const
 {
-    if (const auto* node = dynamic_cast<const KeywordNode*>(item))
-        return node->bytes();
-    return item->data(0, kBytesRole).toByteArray().toStdString();
+    return selectionModel()->isSelected(indexFromItem(node));
 }
 
-void KeywordTreeView::setItemBytes(QTreeWidgetItem* item, const std::string& bytes)
-{
-    item->setData(0, kBytesRole, QByteArray::fromStdString(bytes));
-    item->setText(0, fromSjis(bytes));
-}
-
-int KeywordTreeView::itemPicture(const QTreeWidgetItem* item) { return item->data(0, kKeywordPictureRole).toInt(); }
-
-void KeywordTreeView::setItemPicture(QTreeWidgetItem* item, int picture) const
-{
-    item->setData(0, kKeywordPictureRole, picture);
-    // A node of this view draws its picture from the number; any other item carries it.
-    if (!dynamic_cast<KeywordNode*>(item))
-        item->setIcon(0, this->picture(picture));
-}
-
-QIcon KeywordTreeView::picture(int index) const
-{
-    return index >= 0 && index < pictures_.size() ? pictures_.at(index) : QIcon();
-}
-
-QTreeWidgetItem* KeywordTreeView::newNode(const std::string& bytes, int picture) const
+KeywordNode* KeywordTreeView::newNode(const std::string& bytes, int picture) const
 {
     auto* node = new KeywordNode;
-    node->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled |
-                   Qt::ItemIsEnabled);
     node->assign(bytes);
-    node->setData(0, kKeywordPictureRole, picture);
+    node->setPicture(picture);
     return node;
 }
 
-QTreeWidgetItem* KeywordTreeView::nodeInRow(int y) const
+KeywordNode* KeywordTreeView::nodeInRow(int y) const
 {
     // The view's own hit test only answers inside the column's span; asking at the column's
     // left edge makes the whole row count, whatever the point's x.
     return itemAt(QPoint(columnViewportPosition(0), y));
 }
 
-QTreeWidgetItem* KeywordTreeView::selectedNode() const
+KeywordNode* KeywordTreeView::selectedNode() const
 {
-    QTreeWidgetItem* current = currentItem();
-    return current && current->isSelected() ? current : nullptr;
+    KeywordNode* current = currentItem();
+    return current && isItemSelected(current) ? current : nullptr;
 }
 
-void KeywordTreeView::selectNode(QTreeWidgetItem* node)
+void KeywordTreeView::selectNode(KeywordNode* node)
 {
     if (node)
         setCurrentItem(node);
@@ -153,14 +125,14 @@ void KeywordTreeView::selectNode(QTreeWidgetItem* node)
         selectionModel()->clear();
 }
 
-void KeywordTreeView::setSubtreeExpanded(QTreeWidgetItem* node, bool expanded)
+void KeywordTreeView::setSubtreeExpanded(KeywordNode* node, bool expanded)
 {
     // With a layout pending, expanding or collapsing only records the mark; the one layout
     // comes later.
     scheduleDelayedItemsLayout();
-    std::vector<QTreeWidgetItem*> pending{node};
+    std::vector<KeywordNode*> pending{node};
     while (!pending.empty()) {
-        QTreeWidgetItem* item = pending.back();
+        KeywordNode* item = pending.back();
         pending.pop_back();
         const int children = item->childCount();
         if (children == 0)
@@ -174,14 +146,14 @@ void KeywordTreeView::setSubtreeExpanded(QTreeWidgetItem* node, bool expanded)
     }
 }
 
-void KeywordTreeView::expandSubtree(QTreeWidgetItem* node) { setSubtreeExpanded(node, true); }
+void KeywordTreeView::expandSubtree(KeywordNode* node) { setSubtreeExpanded(node, true); }
 
-void KeywordTreeView::collapseSubtree(QTreeWidgetItem* node) { setSubtreeExpanded(node, false); }
+void KeywordTreeView::collapseSubtree(KeywordNode* node) { setSubtreeExpanded(node, false); }
 
-void KeywordTreeView::expandNodes(const std::vector<QTreeWidgetItem*>& nodes)
+void KeywordTreeView::expandNodes(const std::vector<KeywordNode*>& nodes)
 {
     scheduleDelayedItemsLayout();
-    for (QTreeWidgetItem* node : nodes)
+    for (KeywordNode* node : nodes)
         expand(indexFromItem(node));
 }
 
@@ -213,12 +185,12 @@ bool KeywordTreeView::isOwnDrag(const QDropEvent* event) const
     return payload && payload->hasFormat(kDragFormat) && payload->data(kDragFormat) == dragMarker();
 }
 
-QTreeWidgetItem* KeywordTreeView::dropTarget() const
+KeywordNode* KeywordTreeView::dropTarget() const
 {
     return dropTarget_.isValid() ? itemFromIndex(dropTarget_) : nullptr;
 }
 
-void KeywordTreeView::setDropTarget(QTreeWidgetItem* node)
+void KeywordTreeView::setDropTarget(KeywordNode* node)
 {
     const QModelIndex index = node ? indexFromItem(node) : QModelIndex();
     if (index == dropTarget_)
@@ -231,7 +203,7 @@ void KeywordTreeView::mousePressEvent(QMouseEvent* event)
 {
     // The view's own press first: it decides whether a click on the already selected node
     // starts editing, which must be judged by the selection from before this press.
-    QTreeWidget::mousePressEvent(event);
+    QTreeView::mousePressEvent(event);
     if (onMouseDown)
         onMouseDown(event->button(), event->position().toPoint());
 }
@@ -243,7 +215,7 @@ void KeywordTreeView::keyPressEvent(QKeyEvent* event)
     const bool menuKey =
         event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
     if (!menuKey) {
-        QTreeWidget::keyPressEvent(event);
+        QTreeView::keyPressEvent(event);
         return;
     }
     requestMenuAtSelection();
@@ -259,13 +231,13 @@ bool KeywordTreeView::event(QEvent* event)
         event->accept();
         return true;
     }
-    return QTreeWidget::event(event);
+    return QTreeView::event(event);
 }
 
 void KeywordTreeView::requestMenuAtSelection()
 {
     QPoint at;
-    if (QTreeWidgetItem* node = selectedNode()) {
+    if (KeywordNode* node = selectedNode()) {
         scrollToItem(node);
         const QRect row = visualItemRect(node);
         // Just right of the node's picture, halfway down its row: the menu covers the row's
@@ -277,7 +249,7 @@ void KeywordTreeView::requestMenuAtSelection()
 
 void KeywordTreeView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QTreeWidget::mouseDoubleClickEvent(event);
+    QTreeView::mouseDoubleClickEvent(event);
     if (onDoubleClick)
         onDoubleClick();
 }
@@ -286,13 +258,13 @@ void KeywordTreeView::startDrag(Qt::DropActions)
 {
     // The drop handler moves the nodes itself; what the drag reports back is of no interest, so
     // the view never removes the dragged rows on a "move" result as it would by default.
-    QTreeWidgetItem* node = selectedNode();
+    KeywordNode* node = selectedNode();
     if (!node)
         return;
     auto* drag = new QDrag(this);
     drag->setMimeData(nodeDragData());
     const int side = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
-    const QIcon picture = node->icon(0);
+    const QIcon picture = this->picture(node->picture());
     if (!picture.isNull())
         drag->setPixmap(picture.pixmap(side, side));
     drag->exec(Qt::MoveAction);
@@ -324,7 +296,7 @@ void KeywordTreeView::dragMoveEvent(QDragMoveEvent* event)
 void KeywordTreeView::dragLeaveEvent(QDragLeaveEvent* event)
 {
     setDropTarget(nullptr);
-    QTreeWidget::dragLeaveEvent(event);
+    QTreeView::dragLeaveEvent(event);
 }
 
 void KeywordTreeView::dropEvent(QDropEvent* event)
@@ -343,7 +315,7 @@ void KeywordTreeView::dropEvent(QDropEvent* event)
 
 void KeywordTreeView::paintEvent(QPaintEvent* event)
 {
-    QTreeWidget::paintEvent(event);
+    QTreeView::paintEvent(event);
     if (!dropTarget_.isValid())
         return;
     const QRect row = visualRect(dropTarget_);

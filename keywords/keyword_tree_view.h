@@ -1,11 +1,16 @@
 #pragma once
-// The keyword tree's view. Each item answers its text's original Shift-JIS bytes as item data, so
-// a text read from a file and never edited is written back byte for byte. Mouse presses and drag
-// reports are handed to the main window's handlers through the hooks; the view itself never
-// moves a node on a drop (the main window does), and draws its own drop-target highlight.
+// The keyword tree's view. Each node keeps its text's original Shift-JIS bytes, so a text read
+// from a file and never edited is written back byte for byte. Mouse presses and drag reports are
+// handed to the main window's handlers through the hooks; the view itself never moves a node on a
+// drop (the main window does), and draws its own drop-target highlight.
+//
+// The nodes live in the view's own model (keywords/keyword_tree_model.h); the functions named as
+// a tree widget's own answer in nodes rather than model indexes.
+#include "keywords/keyword_tree_model.h"
+
 #include <QByteArray>
 #include <QPersistentModelIndex>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <functional>
 #include <string>
@@ -13,48 +18,60 @@
 
 class QMimeData;
 
-class KeywordTreeView : public QTreeWidget {
+class KeywordTreeView : public QTreeView {
     Q_OBJECT
 public:
     explicit KeywordTreeView(QWidget* parent = nullptr);
     ~KeywordTreeView() override;
 
-    static constexpr int kBytesRole = Qt::UserRole;
+    KeywordTreeModel& nodes() const { return *model_; }
 
     // Item text bytes (Shift-JIS); setting them also sets the shown text.
-    static std::string itemBytes(const QTreeWidgetItem* item);
-    static void setItemBytes(QTreeWidgetItem* item, const std::string& bytes);
-    // Picture index into the tree's picture list (ImageList2), kept per item.
-    static int itemPicture(const QTreeWidgetItem* item);
-    void setItemPicture(QTreeWidgetItem* item, int picture) const;
+    static std::string itemBytes(const KeywordNode* node) { return node->bytes(); }
+    void setItemBytes(KeywordNode* node, const std::string& bytes) const { model_->setNodeBytes(node, bytes); }
+    // Picture index into the tree's picture list (ImageList2), kept per node.
+    static int itemPicture(const KeywordNode* node) { return node->picture(); }
+    void setItemPicture(KeywordNode* node, int picture) const { model_->setNodePicture(node, picture); }
 
-    void setPictures(const QList<QIcon>& pictures) { pictures_ = pictures; }
+    void setPictures(const QList<QIcon>& pictures) { model_->setPictures(pictures); }
     // The picture of that index in the list; none outside it.
-    QIcon picture(int index) const;
+    QIcon picture(int index) const { return model_->picture(index); }
 
-    // A node that belongs to no tree yet: editable, sortable by the user's collation, with the
-    // given bytes and picture.
-    QTreeWidgetItem* newNode(const std::string& bytes, int picture) const;
+    int topLevelItemCount() const { return model_->topLevelCount(); }
+    KeywordNode* topLevelItem(int i) const { return model_->topLevelNode(i); }
+    QModelIndex indexFromItem(const KeywordNode* node) const { return model_->indexOf(node); }
+    static KeywordNode* itemFromIndex(const QModelIndex& index) { return KeywordTreeModel::nodeAt(index); }
+    KeywordNode* currentItem() const { return itemFromIndex(currentIndex()); }
+    void setCurrentItem(KeywordNode* node) { setCurrentIndex(indexFromItem(node)); }
+    KeywordNode* itemAt(const QPoint& point) const { return itemFromIndex(indexAt(point)); }
+    QRect visualItemRect(const KeywordNode* node) const { return visualRect(indexFromItem(node)); }
+    void scrollToItem(const KeywordNode* node) { scrollTo(indexFromItem(node)); }
+    void editItem(KeywordNode* node) { edit(indexFromItem(node)); }
+    bool isItemExpanded(const KeywordNode* node) const { return isExpanded(indexFromItem(node)); }
+    bool isItemSelected(const KeywordNode* node) const;
+
+    // A node that belongs to no tree yet, with the given bytes and picture.
+    KeywordNode* newNode(const std::string& bytes, int picture) const;
 
     // The node whose row lies at viewport height y, wherever across the row the point is
     // (indent, expand button, picture, text, or right of the text); null below the last row.
-    QTreeWidgetItem* nodeInRow(int y) const;
+    KeywordNode* nodeInRow(int y) const;
 
     // The one selected node (current and selected), or null.
-    QTreeWidgetItem* selectedNode() const;
+    KeywordNode* selectedNode() const;
     // Makes node the selected node; null clears the selection.
-    void selectNode(QTreeWidgetItem* node);
+    void selectNode(KeywordNode* node);
 
     // Expands node and every node below it. Only nodes with children are marked, and the
     // view lays itself out once afterwards, so a large or very deep subtree costs no more than
     // one layout pass.
-    void expandSubtree(QTreeWidgetItem* node);
+    void expandSubtree(KeywordNode* node);
     // Expands each of nodes, likewise with one layout pass afterwards.
-    void expandNodes(const std::vector<QTreeWidgetItem*>& nodes);
+    void expandNodes(const std::vector<KeywordNode*>& nodes);
     // Collapses node and every node below it, likewise at the cost of one layout pass. The view
     // keeps a persistent mark per expanded node, and taking a subtree out visits every mark
     // once per level above it; a subtree is collapsed before it is taken out.
-    void collapseSubtree(QTreeWidgetItem* node);
+    void collapseSubtree(KeywordNode* node);
 
     // Scrolls by whole rows: negative up, positive down.
     void scrollByLines(int lines);
@@ -65,7 +82,7 @@ public:
     bool isOwnDrag(const QDropEvent* event) const;
 
     // The node drawn as the drop target while a drag hovers over the view, or null.
-    QTreeWidgetItem* dropTarget() const;
+    KeywordNode* dropTarget() const;
 
     // Counts the changes of the nodes (text, bytes, picture, flags, structure, order), from the
     // model's own reports, so no way of changing the tree is missed: an equal count means the
@@ -96,11 +113,11 @@ protected:
 private:
     // Asks for the context menu at the selected node (at the view's corner without one).
     void requestMenuAtSelection();
-    void setSubtreeExpanded(QTreeWidgetItem* node, bool expanded);
-    void setDropTarget(QTreeWidgetItem* node);
+    void setSubtreeExpanded(KeywordNode* node, bool expanded);
+    void setDropTarget(KeywordNode* node);
     QByteArray dragMarker() const;
 
-    QList<QIcon> pictures_;
+    KeywordTreeModel* model_;
     QPersistentModelIndex dropTarget_;
     quint64 changes_ = 0;
 };

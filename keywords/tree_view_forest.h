@@ -7,12 +7,11 @@
 #include <cstddef>
 #include <string>
 
+class KeywordNode;
 class KeywordTreeView;
-class QTreeWidget;
-class QTreeWidgetItem;
 
 // The view's nodes in pre-order, each with its depth and its bytes.
-KeywordForest forestOfView(const QTreeWidget& view);
+KeywordForest forestOfView(const KeywordTreeView& view);
 
 // The view's nodes as the keyword tree file holds them (what writeKeywordTree makes of
 // forestOfView, without a copy of every node's bytes on the way), and how many there are.
@@ -20,7 +19,7 @@ struct ViewFileBytes {
     std::string bytes;
     size_t nodes = 0;
 };
-ViewFileBytes fileBytesOfView(const QTreeWidget& view);
+ViewFileBytes fileBytesOfView(const KeywordTreeView& view);
 
 // Replaces the view's whole content by nodes (a well-formed forest). Every node gets picture 0
 // except the first node, which is marked with picture 1; then every node is expanded. Drawing
@@ -28,13 +27,13 @@ ViewFileBytes fileBytesOfView(const QTreeWidget& view);
 void showForest(KeywordTreeView& view, const KeywordForest& nodes);
 
 // Removes node with its whole subtree from the view and frees them.
-void removeNode(KeywordTreeView& view, QTreeWidgetItem* node);
+void removeNode(KeywordTreeView& view, KeywordNode* node);
 
 // Moves node with its whole subtree to the end of target's children, keeping the nodes' bytes,
 // pictures and order. The moved node ends selected, with its subtree and every node above it
 // expanded. Drawing is suspended for the whole move and resumed once. target must not lie
 // inside node's subtree.
-void moveNodeUnder(KeywordTreeView& view, QTreeWidgetItem* node, QTreeWidgetItem* target);
+void moveNodeUnder(KeywordTreeView& view, KeywordNode* node, KeywordNode* target);
 
 // True when node lies strictly below ancestor.
-bool liesBelow(const QTreeWidgetItem* node, const QTreeWidgetItem* ancestor);
+bool liesBelow(const KeywordNode* node, const KeywordNode* ancestor);

@@ -67,7 +67,7 @@ void TForm1::ToolButton13Click() { searchSite(*this, Settings.SiteURL[5]); }
 void TForm1::Yahoo1Click()
 {
     commitComposition();
-    const QTreeWidgetItem* node = TreeView1->currentItem();
+    const KeywordNode* node = TreeView1->currentItem();
     if (!node)
         return;
     setKeywordText(KeywordTreeView::itemBytes(node));
@@ -77,7 +77,7 @@ void TForm1::Yahoo1Click()
 void TForm1::Bidders1Click()
 {
     commitComposition();
-    const QTreeWidgetItem* node = TreeView1->currentItem();
+    const KeywordNode* node = TreeView1->currentItem();
     if (!node)
         return;
     setKeywordText(KeywordTreeView::itemBytes(node));

@@ -183,7 +183,7 @@ void BM_TenThousandLevelChain(benchmark::State& state)
     for (auto _ : state) {
         writeFileAtomically(fixture.path(), writeKeywordTree(nodes));
         fixture.readAndShow();
-        QTreeWidgetItem* first = fixture.view.topLevelItem(0);
+        KeywordNode* first = fixture.view.topLevelItem(0);
         moveNodeUnder(fixture.view, first->child(0), fixture.view.topLevelItem(1));
         fixture.view.viewport()->repaint();
         fixture.save();

@@ -29,7 +29,7 @@ TEST_F(MainWindow, StartsWithTheDesignedLayout)
     EXPECT_EQ(form().TabControl1->tabCaption(1), QStringLiteral("現在開催中のオークション"));
     EXPECT_EQ(form().TabControl2->tabCaption(2), QStringLiteral("KEY #3"));
     ASSERT_EQ(form().TreeView1->topLevelItemCount(), 1);
-    EXPECT_EQ(form().TreeView1->topLevelItem(0)->text(0), QStringLiteral("検索キーワード"));
+    EXPECT_EQ(form().TreeView1->topLevelItem(0)->shown(), QStringLiteral("検索キーワード"));
     EXPECT_EQ(KeywordTreeView::itemPicture(form().TreeView1->topLevelItem(0)), 1);
     EXPECT_EQ(form().StatusBar1->panelText(0), QStringLiteral("現在のURL :"));
     EXPECT_EQ(form().Fauc[9]->text(), QStringLiteral("10."));

@@ -40,12 +40,12 @@ TEST_F(KeywordTabs, StartUpShowsTheFirstTabsFileMarkedAndExpanded)
     start();
     EXPECT_EQ(shown(), (KeywordForest{{0, "A"}, {1, "B"}, {2, "C"}, {0, "D"}}));
     EXPECT_EQ(form().CurrentKeyTab, 0);
-    QTreeWidgetItem* a = form().TreeView1->topLevelItem(0);
+    KeywordNode* a = form().TreeView1->topLevelItem(0);
     EXPECT_EQ(KeywordTreeView::itemPicture(a), 1);
     EXPECT_EQ(KeywordTreeView::itemPicture(a->child(0)), 0);
     EXPECT_EQ(KeywordTreeView::itemPicture(form().TreeView1->topLevelItem(1)), 0);
-    EXPECT_TRUE(a->isExpanded());
-    EXPECT_TRUE(a->child(0)->isExpanded());
+    EXPECT_TRUE(form().TreeView1->isItemExpanded(a));
+    EXPECT_TRUE(form().TreeView1->isItemExpanded(a->child(0)));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -54,10 +54,12 @@ TEST_F(KeywordTabs, StartUpShowsTheFirstTabsFileMarkedAndExpanded)
 TEST_F(KeywordTabs, EveryChangeOfTheTreeReachesItsFileAtATabSwitch)
 {
     const std::pair<const char*, std::function<void(KeywordTreeView&)>> changes[] = {
-        {"text edited", [](KeywordTreeView& view) { view.topLevelItem(0)->child(0)->setText(0, QStringLiteral("Z")); }},
+        {"text edited",
+         [](KeywordTreeView& view) { view.nodes().setNodeText(view.topLevelItem(0)->child(0), QStringLiteral("Z")); }},
         {"keyword registered", [this](KeywordTreeView&) { registerUnderFirstNode("Y"); }},
         {"node removed", [](KeywordTreeView& view) { removeNode(view, view.topLevelItem(0)->child(1)); }},
-        {"children sorted", [](KeywordTreeView& view) { view.topLevelItem(0)->sortChildren(0, Qt::DescendingOrder); }},
+        {"children sorted",
+         [](KeywordTreeView& view) { view.nodes().sortChildren(view.topLevelItem(0), Qt::DescendingOrder); }},
         {"node moved",
          [](KeywordTreeView& view) { moveNodeUnder(view, view.topLevelItem(0)->child(0), view.topLevelItem(1)); }},
     };
@@ -224,7 +226,7 @@ TEST_F(KeywordTabs, AnEditAndASaveKeepEveryByteTheTreeDidNotChange)
     // F2 on the first node's child, End, C, Enter: as the user edits a keyword in place.
     const auto appendC = [this] {
         ASSERT_NO_FATAL_FAILURE(showActive());
-        QTreeWidgetItem* child = form().TreeView1->topLevelItem(0)->child(0);
+        KeywordNode* child = form().TreeView1->topLevelItem(0)->child(0);
         input::click(form().TreeView1->viewport(), Qt::LeftButton, form().TreeView1->visualItemRect(child).center());
         for (Qt::Key key : {Qt::Key_F2, Qt::Key_End})
             input::key(key);

@@ -37,19 +37,19 @@ protected:
     KeywordForest shown() { return forestOfView(tree()); }
 
     // The node at a path of child positions from a top-level position.
-    QTreeWidgetItem* node(const std::vector<int>& path)
+    KeywordNode* node(const std::vector<int>& path)
     {
-        QTreeWidgetItem* item = tree().topLevelItem(path.front());
+        KeywordNode* item = tree().topLevelItem(path.front());
         for (auto step = path.begin() + 1; step != path.end(); ++step)
             item = item->child(*step);
         return item;
     }
 
-    QPoint textPoint(QTreeWidgetItem* item) { return tree().visualItemRect(item).center(); }
+    QPoint textPoint(KeywordNode* item) { return tree().visualItemRect(item).center(); }
     QPoint belowLastRow()
     {
-        QTreeWidgetItem* last = tree().topLevelItem(tree().topLevelItemCount() - 1);
-        while (last->childCount() > 0 && last->isExpanded())
+        KeywordNode* last = tree().topLevelItem(tree().topLevelItemCount() - 1);
+        while (last->childCount() > 0 && tree().isItemExpanded(last))
             last = last->child(last->childCount() - 1);
         return {20, tree().visualItemRect(last).bottom() + 6};
     }
@@ -73,7 +73,7 @@ protected:
     }
 
     // Selects the node with a real left click on its text, as the start of a drag does.
-    void pressOn(QTreeWidgetItem* item)
+    void pressOn(KeywordNode* item)
     {
         click(Qt::LeftButton, belowLastRow());
         click(Qt::LeftButton, textPoint(item));
@@ -95,7 +95,7 @@ protected:
 TEST_F(KeywordTreeEditing, PressAnywhereInARowSelectsItsNodeAndBelowTheRowsClears)
 {
     startWith(kTree);
-    QTreeWidgetItem* a1 = node({0, 0, 0});  // depth 2, with a child
+    KeywordNode* a1 = node({0, 0, 0});  // depth 2, with a child
     const QRect text = tree().visualItemRect(a1);
     const struct {
         const char* where;
@@ -123,7 +123,7 @@ TEST_F(KeywordTreeEditing, RightClickSelectsTheRowAndRegisterAddsTheKeywordBelow
 {
     startWith(kTree);
     tree().collapseAll();
-    QTreeWidgetItem* r = node({0});
+    KeywordNode* r = node({0});
     click(Qt::RightButton, {viewport()->width() - 3, textPoint(r).y()});
     form().setKeywordText(toSjis(QStringLiteral("ネコ")));
     choose(form().N6);
@@ -133,8 +133,8 @@ TEST_F(KeywordTreeEditing, RightClickSelectsTheRowAndRegisterAddsTheKeywordBelow
                   {0, "R"}, {1, "A"}, {2, "A1"}, {3, "A11"}, {1, "B"}, {1, toSjis(QStringLiteral("ネコ"))}, {0, "T"}}));
     EXPECT_EQ(KeywordTreeView::itemPicture(node({0, 2})), 0);
     // The node registered under is expanded with everything below it.
-    for (QTreeWidgetItem* item : {node({0}), node({0, 0}), node({0, 0, 0})})
-        EXPECT_TRUE(item->isExpanded()) << item->text(0).toStdString();
+    for (KeywordNode* item : {node({0}), node({0, 0}), node({0, 0, 0})})
+        EXPECT_TRUE(tree().isItemExpanded(item)) << item->shown().toStdString();
     EXPECT_EQ(tree().selectedNode(), r);
 }
 
@@ -149,7 +149,7 @@ TEST_F(KeywordTreeEditing, MenuKeyAndShiftF10OpenTheMenuAtTheSelectedNodeAndActO
     form().setKeywordText("K");
     for (const auto& g : gestures) {
         SCOPED_TRACE(g.key);
-        QTreeWidgetItem* target = node(g.at);
+        KeywordNode* target = node(g.at);
         click(Qt::LeftButton, textPoint(target));
         input::key(g.key, g.modifiers);
         QMenu* menu = form().PopupMenu1;
@@ -206,7 +206,7 @@ TEST_F(KeywordTreeEditing, NewKeywordStartsEditingAndTheEditIsStored)
     startWith(kTree);
     click(Qt::RightButton, textPoint(node({0, 1})));
     choose(form().N7);
-    QTreeWidgetItem* made = node({0, 1, 0});
+    KeywordNode* made = node({0, 1, 0});
     EXPECT_EQ(KeywordTreeView::itemBytes(made), toSjis(QStringLiteral("新しいキーワード")));
     EXPECT_EQ(KeywordTreeView::itemPicture(made), 0);
     EXPECT_EQ(tree().selectedNode(), made);
@@ -323,6 +323,9 @@ TEST_F(KeywordTreeEditing, SortOrdersOnlyTheDirectChildren)
     choose(form().N10);
     EXPECT_EQ(shown(), (KeywordForest{{0, "R"}, {1, "A"}, {1, "B"}, {2, "Z"}, {2, "Y"}}));
     EXPECT_EQ(tree().selectedNode(), node({0}));
+    // B's open state moved with it, and the rows are drawn in the new order.
+    EXPECT_TRUE(tree().isItemExpanded(node({0, 1})));
+    EXPECT_EQ(tree().nodeInRow(tree().visualItemRect(node({0, 1})).bottom() + 2), node({0, 1, 0}));
 }
 
 TEST_F(KeywordTreeEditing, DoubleClickSearchesAKeywordAndOpensTheSiteForATopLevelNode)
@@ -337,8 +340,8 @@ TEST_F(KeywordTreeEditing, DoubleClickSearchesAKeywordAndOpensTheSiteForATopLeve
     tree().collapseAll();
     input::doubleClick(viewport(), textPoint(node({0})));
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://auction-stats.example/"));
-    for (QTreeWidgetItem* item : {node({0}), node({0, 0}), node({0, 0, 0})})
-        EXPECT_TRUE(item->isExpanded()) << item->text(0).toStdString();
+    for (KeywordNode* item : {node({0}), node({0, 0}), node({0, 0, 0})})
+        EXPECT_TRUE(tree().isItemExpanded(item)) << item->shown().toStdString();
 }
 
 // ---- Drag and drop
@@ -385,9 +388,9 @@ TEST_F(KeywordTreeEditing, DropMovesUnderTheTargetOrRefusesAMoveIntoItsOwnSubtre
         form().TreeView1DragDrop(at, true);
 
         EXPECT_EQ(shown(), c.after);
-        QTreeWidgetItem* selected = node(c.selectedAfter);
+        KeywordNode* selected = node(c.selectedAfter);
         EXPECT_EQ(tree().selectedNode(), selected);
-        EXPECT_TRUE(selected->childCount() == 0 || selected->isExpanded());
+        EXPECT_TRUE(selected->childCount() == 0 || tree().isItemExpanded(selected));
         ASSERT_EQ(dialogs.shown.size(), c.refused ? 1u : 0u);
         if (c.refused) {
             EXPECT_EQ(dialogs.shown[0].icon, QMessageBox::NoIcon);
@@ -417,7 +420,7 @@ TEST_F(KeywordTreeEditing, DropEventsOnTheViewportMoveTheNodeOnceAndHighlightThe
     QDropEvent foreignDrop(at, Qt::CopyAction | Qt::MoveAction, &foreign, Qt::LeftButton, {});
     QApplication::sendEvent(viewport(), &foreignDrop);
     EXPECT_EQ(shown().size(), 6u);
-    EXPECT_EQ(node({0, 0})->text(0), QStringLiteral("A"));
+    EXPECT_EQ(node({0, 0})->shown(), QStringLiteral("A"));
 
     // The view's own drag: the target row is highlighted while hovering, and the drop moves A.
     std::unique_ptr<QMimeData> own(tree().nodeDragData());

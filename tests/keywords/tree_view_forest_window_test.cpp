@@ -4,8 +4,6 @@
 #include "text/sjis_text.h"
 #include "widgets/picture_lists.h"
 
-#include <QTreeWidgetItemIterator>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -26,7 +24,7 @@ class TreeViewForest : public ::testing::Test {
 protected:
     TreeViewForest() { view.setPictures(keywordTreePictures()); }
 
-    QTreeWidgetItem* top(int i) const { return view.topLevelItem(i); }
+    KeywordNode* top(int i) const { return view.topLevelItem(i); }
 
     KeywordTreeView view;
 };
@@ -46,9 +44,9 @@ TEST_F(TreeViewForest, ShowsEveryForestAndGivesItBackUnchanged)
         {"bytes that are not Shift-JIS", {{0, "\x81"}, {1, "\xff\xfe\x80"}, {1, "\x82\xa0\x82"}}},
         // A node keeps short bytes in itself and longer ones apart.
         {"texts either side of what a node keeps in itself",
-         {{0, std::string(18, 'a')},
-          {1, std::string(19, 'b')},
-          {1, std::string(17, 'c') + "\x82"},
+         {{0, std::string(22, 'a')},
+          {1, std::string(23, 'b')},
+          {1, std::string(21, 'c') + "\x82"},
           {0, std::string(4000, 'd')}}},
         {"deep chain", chain(3000)},
     };
@@ -60,8 +58,16 @@ TEST_F(TreeViewForest, ShowsEveryForestAndGivesItBackUnchanged)
         EXPECT_EQ(fileBytesOfView(view).nodes, c.nodes.size());
         // The shown text is what the program's own conversion makes of the bytes, so that the
         // keyword box can tell an unedited keyword and keep its bytes.
-        for (QTreeWidgetItemIterator it(&view); *it; ++it)
-            EXPECT_EQ((*it)->text(0), fromSjis(KeywordTreeView::itemBytes(*it)));
+        std::vector<const KeywordNode*> pending;
+        for (int i = 0; i < view.topLevelItemCount(); ++i)
+            pending.push_back(view.topLevelItem(i));
+        while (!pending.empty()) {
+            const KeywordNode* node = pending.back();
+            pending.pop_back();
+            EXPECT_EQ(node->shown(), fromSjis(node->bytes()));
+            for (int i = 0; i < node->childCount(); ++i)
+                pending.push_back(node->child(i));
+        }
     }
 }
 
@@ -70,7 +76,7 @@ TEST_F(TreeViewForest, TenThousandLevelsLoadMoveAndGoWithoutRecursion)
     KeywordForest nodes = chain(10000);
     nodes.push_back({0, "T"});
     showForest(view, nodes);
-    QTreeWidgetItem* second = top(0)->child(0);
+    KeywordNode* second = top(0)->child(0);
     ASSERT_FALSE(liesBelow(top(1), second));
     ASSERT_TRUE(liesBelow(second->child(0)->child(0), top(0)));
 
@@ -90,34 +96,34 @@ TEST(KeywordTreeNodeText, BytesFollowTheTextOnlyWhenTheTextChanges)
     showForest(view, {{0,
                        "\x81"
                        "abc\xff"}});
-    QTreeWidgetItem* node = view.topLevelItem(0);
-    const QString shown = node->text(0);
+    KeywordNode* node = view.topLevelItem(0);
+    const QString shown = node->shown();
 
-    node->setText(0, shown);  // an edit confirmed unchanged
+    view.nodes().setNodeText(node, shown);  // an edit confirmed unchanged
     EXPECT_EQ(KeywordTreeView::itemBytes(node),
               "\x81"
               "abc\xff");
 
-    node->setText(0, QStringLiteral("ネコ"));
+    view.nodes().setNodeText(node, QStringLiteral("ネコ"));
     EXPECT_EQ(KeywordTreeView::itemBytes(node), toSjis(QStringLiteral("ネコ")));
 
-    node->setText(0, QString());
+    view.nodes().setNodeText(node, QString());
     EXPECT_EQ(KeywordTreeView::itemBytes(node), "");
 
     // A line end would split the node in the file; it becomes a space, in the text and the bytes.
-    node->setText(0, QStringLiteral("a\nb\r"));
+    view.nodes().setNodeText(node, QStringLiteral("a\nb\r"));
     EXPECT_EQ(KeywordTreeView::itemBytes(node), "a b ");
-    EXPECT_EQ(node->text(0), QStringLiteral("a b "));
+    EXPECT_EQ(node->shown(), QStringLiteral("a b "));
 
     // What code page 932 lacks is kept as typed for the eye; the bytes hold "?" in its place.
     const QString typed = QStringLiteral("𠮷野家の牛丼、大盛りつゆだく");
-    node->setText(0, typed);
-    EXPECT_EQ(node->text(0), typed);
+    view.nodes().setNodeText(node, typed);
+    EXPECT_EQ(node->shown(), typed);
     EXPECT_EQ(KeywordTreeView::itemBytes(node), toSjis(typed));
-    KeywordTreeView::setItemBytes(node, "abc");
-    EXPECT_EQ(node->text(0), QStringLiteral("abc"));
+    view.setItemBytes(node, "abc");
+    EXPECT_EQ(node->shown(), QStringLiteral("abc"));
 
-    QTreeWidgetItem* made = view.newNode("x\r\ny\0z"s, 0);
+    KeywordNode* made = view.newNode("x\r\ny\0z"s, 0);
     EXPECT_EQ(KeywordTreeView::itemBytes(made), "x  y z");
     delete made;
 }

@@ -53,9 +53,9 @@ TEST_F(KeyboardSearch, EnterAndTheMenuKeysActOnWhatHasTheKeyboard)
     startShown();
     KeywordTreeView& tree = *form().TreeView1;
     AuctionListView& list = *form().FavAucList;
-    QTreeWidgetItem* root = tree.topLevelItem(0);
-    QTreeWidgetItem* a = root->child(0);
-    const auto nodeIndex = [&](QTreeWidgetItem* node) { return tree.indexFromItem(node); };
+    KeywordNode* root = tree.topLevelItem(0);
+    KeywordNode* a = root->child(0);
+    const auto nodeIndex = [&](KeywordNode* node) { return tree.indexFromItem(node); };
     const auto toWatchedRow = [&] { tabInto(&list, list.model()->index(0, 1)); };
     const auto toYahoo = [&] { form().ToolButton5->setFocus(Qt::TabFocusReason); };
     const struct {
@@ -63,8 +63,8 @@ TEST_F(KeyboardSearch, EnterAndTheMenuKeysActOnWhatHasTheKeyboard)
         std::function<void()> focus;
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        QString navigation;                 // empty: none
-        QTreeWidgetItem* menuAt = nullptr;  // the tree's menu opens at this node
+        QString navigation;             // empty: none
+        KeywordNode* menuAt = nullptr;  // the tree's menu opens at this node
     } cases[] = {
         {"Enter on a keyword", [&] { tabInto(&tree, nodeIndex(a)); }, Qt::Key_Return, {}, kBase + "search?q=A"},
         {"Enter in a node's editor", [&] { tree.editItem(a); }, Qt::Key_Return, {}, {}},

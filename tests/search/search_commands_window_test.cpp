@@ -67,15 +67,16 @@ protected:
         return items;
     }
 
-    QTreeWidgetItem* addKeywordNode(const std::string& bytes)
+    KeywordNode* addKeywordNode(const std::string& bytes)
     {
-        auto* node = new QTreeWidgetItem(form().TreeView1->topLevelItem(0));
-        KeywordTreeView::setItemBytes(node, bytes);
+        KeywordNode* first = form().TreeView1->topLevelItem(0);
+        KeywordNode* node = form().TreeView1->newNode(bytes, 0);
+        form().TreeView1->nodes().insertNode(first, first->childCount(), node);
         form().TreeView1->expandAll();
         return node;
     }
 
-    void clickNode(QTreeWidgetItem* node)
+    void clickNode(KeywordNode* node)
     {
         KeywordTreeView* tree = form().TreeView1;
         input::click(tree->viewport(), Qt::LeftButton, tree->visualItemRect(node).center());
@@ -279,7 +280,7 @@ TEST_F(SearchCommands, EachSiteButtonSearchesItsOwnTemplateAndLeavesTheHistoryAl
 TEST_F(SearchCommands, ThePopupSearchesReplaceTheTypedKeywordWithTheChosenNode)
 {
     startWithTemplates();
-    QTreeWidgetItem* node = addKeywordNode(kTokeiSjis);
+    KeywordNode* node = addKeywordNode(kTokeiSjis);
     clickNode(node);
     typeKeyword(QStringLiteral("typed"));
     form().Yahoo1->trigger();
@@ -304,7 +305,7 @@ TEST_F(SearchCommands, ThePopupSearchesWithoutAChosenNodeDoNothing)
     typeKeyword(QStringLiteral("typed"));
     form().Yahoo1->trigger();
     form().Bidders1->trigger();
-    form().TreeView1->clear();
+    form().TreeView1->nodes().replaceAll({});
     form().Yahoo1->trigger();
     EXPECT_TRUE(browser->navigations.isEmpty());
     EXPECT_EQ(keywordField()->text(), QStringLiteral("typed"));
@@ -344,7 +345,7 @@ TEST_F(SearchCommands, ACompositionStillOpenIsTakenByEveryCommandThatReadsABox)
         EXPECT_EQ(browser->navigations, c.navigation.isEmpty() ? QStringList() : QStringList{c.navigation});
         EXPECT_EQ(keywordField()->text(), QStringLiteral("かめら")) << "taken once, and kept";
     }
-    QTreeWidgetItem* first = form().TreeView1->topLevelItem(0);
+    KeywordNode* first = form().TreeView1->topLevelItem(0);
     ASSERT_EQ(first->childCount(), 1);
-    EXPECT_EQ(first->child(0)->text(0), QStringLiteral("かめら"));
+    EXPECT_EQ(first->child(0)->shown(), QStringLiteral("かめら"));
 }
