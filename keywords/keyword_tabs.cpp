@@ -26,11 +26,6 @@ std::optional<std::string> treeFileContent(size_t nodeCount, std::string written
     return written;
 }
 
-std::optional<std::string> treeFileContent(const KeywordForest& nodes, const std::string& unplacedLines)
-{
-    return treeFileContent(nodes.size(), writeKeywordTree(nodes), unplacedLines);
-}
-
 std::optional<std::string> shownTreeFileContent(const KeywordTreeView& view, const std::string& unplacedLines)
 {
     ViewFileBytes shown = fileBytesOfView(view);
@@ -77,10 +72,9 @@ void TForm1::showKeywordTab(int tab)
         showFreshKeywordTree();
         file.setReadContent(std::nullopt);
     } else {
-        KeywordTreeReadResult read = readKeywordTree(bytes);
-        showForest(*TreeView1, read.nodes);
+        KeywordTreeReadStop read = showTreeFile(*TreeView1, bytes);
         unplacedLines = std::move(read.unplacedLines);
-        file.setReadContent(treeFileContent(read.nodes, unplacedLines));
+        file.setReadContent(shownTreeFileContent(*TreeView1, unplacedLines));
         depthError = std::move(read.error);
     }
     // From here the tree on show is this tab's, also when the read stopped part-way (at a bad

@@ -17,32 +17,41 @@ size_t leadingBlankCount(std::string_view line)
 
 }  // namespace
 
+KeywordTreeReadStop readKeywordLines(std::string_view fileBytes,
+                                     const std::function<void(int depth, std::string_view text)>& place)
+{
+    // Whatever its depth, a line one level or less below the previous node lands at exactly the
+    // depth of its blanks (as sibling, child, or sibling of an ancestor); so the flat form only
+    // needs the count, checked against the previous node's real depth.
+    KeywordTreeReadStop stop;
+    std::optional<size_t> previousDepth;  // none before the first line, which is always top level
+    LineReader lines(fileBytes);
+    for (std::string_view line; lines.next(line);) {
+        const size_t blanks = leadingBlankCount(line);
+        const std::string_view text = line.substr(blanks);
+        const size_t depth = previousDepth ? blanks : 0;
+        if (previousDepth && blanks > *previousDepth + 1) {
+            const int shownDepth = static_cast<int>(std::min<size_t>(blanks, INT_MAX));
+            stop.error.emplace(shownDepth, std::string(text), lines.remainingLineCount() + 1);
+            stop.unplacedLines = std::string(fileBytes.substr(static_cast<size_t>(line.data() - fileBytes.data())));
+            break;
+        }
+        place(static_cast<int>(depth), text);
+        previousDepth = depth;
+    }
+    return stop;
+}
+
 KeywordTreeReadResult readKeywordTree(std::string_view fileBytes)
 {
     KeywordTreeReadResult result;
     // At most one node a line end, and one more for a last line without one.
     result.nodes.reserve(static_cast<size_t>(std::count(fileBytes.begin(), fileBytes.end(), '\n')) + 1);
-
-    // Whatever its depth, a line one level or less below the previous node lands at exactly the
-    // depth of its blanks (as sibling, child, or sibling of an ancestor); so the flat form only
-    // needs the count, checked against the previous node's real depth.
-    LineReader lines(fileBytes);
-    for (std::string_view line; lines.next(line);) {
-        const size_t blanks = leadingBlankCount(line);
-        std::string text(line.substr(blanks));
-        if (result.nodes.empty()) {
-            result.nodes.push_back({0, std::move(text)});
-            continue;
-        }
-        const size_t previousDepth = static_cast<size_t>(result.nodes.back().depth);
-        if (blanks > previousDepth + 1) {
-            const int shownDepth = static_cast<int>(std::min<size_t>(blanks, INT_MAX));
-            result.error.emplace(shownDepth, std::move(text), lines.remainingLineCount() + 1);
-            result.unplacedLines = std::string(fileBytes.substr(static_cast<size_t>(line.data() - fileBytes.data())));
-            break;
-        }
-        result.nodes.push_back({static_cast<int>(blanks), std::move(text)});
-    }
+    KeywordTreeReadStop stop = readKeywordLines(fileBytes, [&result](int depth, std::string_view text) {
+        result.nodes.push_back({depth, std::string(text)});
+    });
+    result.error = std::move(stop.error);
+    result.unplacedLines = std::move(stop.unplacedLines);
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include "files/errors.h"
 #include "keywords/keyword_forest.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,18 @@ struct KeywordTreeReadResult {
     // take in is lost.
     std::string unplacedLines;
 };
+
+// Where a read stopped, if it did.
+struct KeywordTreeReadStop {
+    std::optional<TreeDepthError> error;  // set when a line lay two or more levels too deep
+    std::string unplacedLines;            // with the error: the file's bytes from that line on
+};
+
+// Reads the whole file content as readKeywordTree does, handing each placed node to place (its
+// depth, its text) in pre-order instead of keeping them; the nodes placed form a well-formed
+// forest.
+KeywordTreeReadStop readKeywordLines(std::string_view fileBytes,
+                                     const std::function<void(int depth, std::string_view text)>& place);
 
 // Reads the whole file content. A line more than one level below the node before it stops the
 // read: the nodes before that line are kept, the error names the line's depth and its text and

@@ -96,7 +96,7 @@ bool KeywordTreeView::isItemSelected(const KeywordNode* node) const
     return selectionModel()->isSelected(indexFromItem(node));
 }
 
-KeywordNode* KeywordTreeView::newNode(const std::string& bytes, int picture) const
+KeywordNode* KeywordTreeView::newNode(std::string_view bytes, int picture) const
 {
     auto* node = new KeywordNode;
     node->assign(bytes);

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QMimeData;
@@ -51,7 +52,7 @@ public:
     bool isItemSelected(const KeywordNode* node) const;
 
     // A node that belongs to no tree yet, with the given bytes and picture.
-    KeywordNode* newNode(const std::string& bytes, int picture) const;
+    KeywordNode* newNode(std::string_view bytes, int picture) const;
 
     // The node whose row lies at viewport height y, wherever across the row the point is
     // (indent, expand button, picture, text, or right of the text); null below the last row.

@@ -34,6 +34,51 @@ void visitViewInOrder(const KeywordTreeView& view, Visit visit)
     }
 }
 
+// A tree in no view, built from nodes given in pre-order with their depths (a well-formed
+// forest), and handed to the view at once, so the view does not react to each node.
+class DetachedTree {
+public:
+    explicit DetachedTree(const KeywordTreeView& view) : view_(view) {}
+    ~DetachedTree()
+    {
+        for (KeywordNode* node : topLevel_)
+            deleteSubtree(node);
+    }
+    DetachedTree(const DetachedTree&) = delete;
+    DetachedTree& operator=(const DetachedTree&) = delete;
+
+    void add(int depth, std::string_view bytes)
+    {
+        KeywordNode* node = view_.newNode(bytes, 0);
+        path_.resize(static_cast<size_t>(depth));
+        if (path_.empty()) {
+            topLevel_.push_back(node);
+        } else {
+            path_.back()->addChild(node);
+            if (path_.back()->childCount() == 1)
+                parents_.push_back(path_.back());
+        }
+        path_.push_back(node);
+    }
+
+    // Replaces the view's whole content by the tree: the first node marked with picture 1,
+    // every node expanded, drawing suspended until the end.
+    void showIn(KeywordTreeView& view)
+    {
+        if (!topLevel_.empty())
+            topLevel_.front()->setPicture(1);
+        SuspendedDrawing suspended(view);
+        view.nodes().replaceAll(std::exchange(topLevel_, {}));
+        view.expandNodes(parents_);
+    }
+
+private:
+    const KeywordTreeView& view_;
+    std::vector<KeywordNode*> topLevel_;
+    std::vector<KeywordNode*> path_;     // the last node placed at each depth
+    std::vector<KeywordNode*> parents_;  // every node given a child, to be expanded
+};
+
 }  // namespace
 
 KeywordForest forestOfView(const KeywordTreeView& view)
@@ -45,7 +90,13 @@ KeywordForest forestOfView(const KeywordTreeView& view)
 
 ViewFileBytes fileBytesOfView(const KeywordTreeView& view)
 {
+    // Measured first: a large tree's bytes grown by doubling would be copied over and over.
+    size_t total = 0;
+    visitViewInOrder(view, [&total](const KeywordNode& node, int depth) {
+        total += static_cast<size_t>(depth) + node.byteView().size() + 2;
+    });
     ViewFileBytes file;
+    file.bytes.reserve(total);
     visitViewInOrder(view, [&file](const KeywordNode& node, int depth) {
         appendKeywordLine(file.bytes, depth, node.byteView());
         ++file.nodes;
@@ -55,29 +106,19 @@ ViewFileBytes fileBytesOfView(const KeywordTreeView& view)
 
 void showForest(KeywordTreeView& view, const KeywordForest& nodes)
 {
-    // The nodes are built apart from the view and handed over at once, so the view does not
-    // react to each node.
-    std::vector<KeywordNode*> topLevel;
-    std::vector<KeywordNode*> path;     // the last node placed at each depth
-    std::vector<KeywordNode*> parents;  // every node given a child, to be expanded
-    for (const KeywordLine& line : nodes) {
-        KeywordNode* node = view.newNode(line.text, 0);
-        path.resize(static_cast<size_t>(line.depth));
-        if (path.empty()) {
-            topLevel.push_back(node);
-        } else {
-            path.back()->addChild(node);
-            if (path.back()->childCount() == 1)
-                parents.push_back(path.back());
-        }
-        path.push_back(node);
-    }
-    if (!topLevel.empty())
-        topLevel.front()->setPicture(1);
+    DetachedTree tree(view);
+    for (const KeywordLine& line : nodes)
+        tree.add(line.depth, line.text);
+    tree.showIn(view);
+}
 
-    SuspendedDrawing suspended(view);
-    view.nodes().replaceAll(topLevel);
-    view.expandNodes(parents);
+KeywordTreeReadStop showTreeFile(KeywordTreeView& view, std::string_view fileBytes)
+{
+    DetachedTree tree(view);
+    KeywordTreeReadStop stop =
+        readKeywordLines(fileBytes, [&tree](int depth, std::string_view text) { tree.add(depth, text); });
+    tree.showIn(view);
+    return stop;
 }
 
 void removeNode(KeywordTreeView& view, KeywordNode* node) { deleteSubtree(detach(view, node)); }

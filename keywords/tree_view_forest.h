@@ -3,9 +3,11 @@
 // structural changes of the tree on show. Every walk here is a loop over an explicit list, never
 // a recursion, so a chain of nodes thousands of levels deep costs no call stack.
 #include "keywords/keyword_forest.h"
+#include "keywords/keyword_tree_file.h"
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 class KeywordNode;
 class KeywordTreeView;
@@ -25,6 +27,10 @@ ViewFileBytes fileBytesOfView(const KeywordTreeView& view);
 // except the first node, which is marked with picture 1; then every node is expanded. Drawing
 // is suspended for the whole replacement and resumed once.
 void showForest(KeywordTreeView& view, const KeywordForest& nodes);
+
+// Replaces the view's whole content, likewise, by the nodes of a keyword tree file's content,
+// read as readKeywordTree reads it (without a forest on the way); answers where the read stopped.
+KeywordTreeReadStop showTreeFile(KeywordTreeView& view, std::string_view fileBytes);
 
 // Removes node with its whole subtree from the view and frees them.
 void removeNode(KeywordTreeView& view, KeywordNode* node);

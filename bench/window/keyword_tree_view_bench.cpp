@@ -89,14 +89,13 @@ struct Fixture {
     // What a tab switch does to show a tab's file, through to the first drawing of the tree.
     void readAndShow()
     {
-        const KeywordTreeReadResult read = readKeywordTree(readWholeFile(path()));
-        showForest(view, read.nodes);
+        showTreeFile(view, readWholeFile(path()));
         view.viewport()->repaint();
     }
 
     void save()
     {
-        if (!writeFileAtomically(path(), writeKeywordTree(forestOfView(view))))
+        if (!writeFileAtomically(path(), fileBytesOfView(view).bytes))
             throw std::runtime_error("save failed");
     }
 };
