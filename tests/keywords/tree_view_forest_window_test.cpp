@@ -4,6 +4,8 @@
 #include "text/sjis_text.h"
 #include "widgets/picture_lists.h"
 
+#include <QAbstractItemModelTester>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -88,6 +90,31 @@ TEST_F(TreeViewForest, TenThousandLevelsLoadMoveAndGoWithoutRecursion)
 
     removeNode(view, top(1)->child(0));
     EXPECT_EQ(forestOfView(view), (KeywordForest{{0, "k0"}, {0, "T"}}));
+}
+
+// Qt's own checker of the model rules (indexes, parents, counts, the signals around each change)
+// follows every kind of change the program makes to the tree on show.
+TEST_F(TreeViewForest, EveryChangeKeepsTheModelRules)
+{
+    QStringList broken;
+    static QStringList* report = nullptr;
+    report = &broken;
+    const QtMessageHandler before = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& message) { report->append(message); });
+    {
+        QAbstractItemModelTester tester(&view.nodes(), QAbstractItemModelTester::FailureReportingMode::Warning);
+        showForest(view, {{0, "R"}, {1, "B"}, {2, "Z"}, {2, "Y"}, {1, "A"}, {0, "S"}});
+        view.nodes().insertNode(top(1), 0, view.newNode("N", 0));
+        view.nodes().setNodeText(top(0)->child(0), QStringLiteral("C"));
+        view.nodes().sortChildren(top(0));
+        view.nodes().sortChildren(top(0)->child(1), Qt::DescendingOrder);
+        moveNodeUnder(view, top(0)->child(1), top(1)->child(0));
+        removeNode(view, top(0)->child(0));
+        showForest(view, chain(50));
+    }
+    qInstallMessageHandler(before);
+    EXPECT_TRUE(broken.isEmpty()) << broken.join(u'\n').toStdString();
+    EXPECT_EQ(forestOfView(view), chain(50));
 }
 
 TEST(KeywordTreeNodeText, BytesFollowTheTextOnlyWhenTheTextChanges)
