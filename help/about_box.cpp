@@ -32,14 +32,16 @@ void TAboutBox::showDataFolder(const QString& path)
 {
     // The line under the link, inside the panel: the box keeps its size, so a long path is
     // shortened in the middle and shown whole as the tooltip.
-    DataFolder = new QLabel(ui_->Panel1);
-    DataFolder->setObjectName(QStringLiteral("DataFolder"));
-    DataFolder->setGeometry(8, 102, 281, 9);
-    QFont small = DataFolder->font();
-    small.setPixelSize(9);
-    DataFolder->setFont(small);
+    if (!DataFolder) {
+        DataFolder = new QLabel(ui_->Panel1);
+        DataFolder->setObjectName(QStringLiteral("DataFolder"));
+        DataFolder->setGeometry(8, 102, 281, 9);
+        QFont small = DataFolder->font();
+        small.setPixelSize(9);
+        DataFolder->setFont(small);
+    }
     const QString text = QStringLiteral("データの保存先: ") + path;
-    DataFolder->setText(QFontMetrics(small).elidedText(text, Qt::ElideMiddle, DataFolder->width()));
+    DataFolder->setText(QFontMetrics(DataFolder->font()).elidedText(text, Qt::ElideMiddle, DataFolder->width()));
     DataFolder->setToolTip(path);
 }
 

@@ -30,7 +30,7 @@ public:
     QLabel* Label1;
     QPushButton* OKButton;
     // Where this copy keeps its files, so a user can find them to back up or move.
-    QLabel* DataFolder;
+    QLabel* DataFolder = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

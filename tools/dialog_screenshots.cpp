@@ -66,6 +66,8 @@ int main(int argc, char** argv)
         ok = savePicture(options, QStringLiteral("%1/options-%2.png").arg(folder).arg(page + 1)) && ok;
     }
     options.hide();
+    // The scratch folder's random name would stand in the picture; a folder as a user's would.
+    windows.aboutBox->showDataFolder(QStringLiteral("/home/user/ribemo"));
     ok = savePicture(*windows.aboutBox, folder + QStringLiteral("/about.png")) && ok;
     return ok ? 0 : 1;
 }
