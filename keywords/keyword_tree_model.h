@@ -28,6 +28,7 @@ public:
 
     int topLevelCount() const { return root_->childCount(); }
     KeywordNode* topLevelNode(int i) const { return root_->child(i); }
+    // The index of a node of this tree; an invalid one for null or a node in no tree.
     QModelIndex indexOf(const KeywordNode* node) const;
     static KeywordNode* nodeAt(const QModelIndex& index);
 

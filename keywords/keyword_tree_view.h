@@ -27,12 +27,10 @@ public:
 
     KeywordTreeModel& nodes() const { return *model_; }
 
-    // Item text bytes (Shift-JIS); setting them also sets the shown text.
+    // A node's text bytes (Shift-JIS), and its picture's index into the tree's picture list
+    // (ImageList2).
     static std::string itemBytes(const KeywordNode* node) { return node->bytes(); }
-    void setItemBytes(KeywordNode* node, const std::string& bytes) const { model_->setNodeBytes(node, bytes); }
-    // Picture index into the tree's picture list (ImageList2), kept per node.
     static int itemPicture(const KeywordNode* node) { return node->picture(); }
-    void setItemPicture(KeywordNode* node, int picture) const { model_->setNodePicture(node, picture); }
 
     void setPictures(const QList<QIcon>& pictures) { model_->setPictures(pictures); }
     // The picture of that index in the list; none outside it.

@@ -147,7 +147,7 @@ TEST(KeywordTreeNodeText, BytesFollowTheTextOnlyWhenTheTextChanges)
     view.nodes().setNodeText(node, typed);
     EXPECT_EQ(node->shown(), typed);
     EXPECT_EQ(KeywordTreeView::itemBytes(node), toSjis(typed));
-    view.setItemBytes(node, "abc");
+    view.nodes().setNodeBytes(node, "abc");
     EXPECT_EQ(node->shown(), QStringLiteral("abc"));
 
     KeywordNode* made = view.newNode("x\r\ny\0z"s, 0);
