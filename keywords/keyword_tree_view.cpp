@@ -1,7 +1,6 @@
 #include "keywords/keyword_tree_view.h"
 
 #include <QApplication>
-#include <QCollator>
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QDropEvent>
@@ -13,8 +12,6 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
-#include <algorithm>
-#include <memory>
 #include <vector>
 
 namespace {
