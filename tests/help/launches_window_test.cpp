@@ -34,6 +34,9 @@ TEST_F(Launches, WithADataFolderTheFilesTheSecondCopyAndTheAboutBoxAllUseIt)
     ASSERT_EQ(launcher.startedArguments.size(), 1);
     EXPECT_EQ(launcher.startedArguments[0], QStringList({QStringLiteral("--data-dir"), data.path()}));
     EXPECT_EQ(windows().aboutBox->DataFolder->toolTip(), data.path());
+    // Shown again, the line is replaced rather than laid over the first.
+    windows().aboutBox->showDataFolder(QStringLiteral("/elsewhere"));
+    EXPECT_EQ(windows().aboutBox->findChildren<QLabel*>(QStringLiteral("DataFolder")).size(), 1);
     ASSERT_TRUE(closeWindow());
     EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("ribemo.fal"))));
     EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("ribemo.ini"))));
