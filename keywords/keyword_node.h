@@ -68,9 +68,11 @@ public:
     void sortChildren(Less less);
     // The node that holds this one: the parent, the invisible root of a tree, or null.
     KeywordNode* holder() const { return holder_; }
-    void markAsRoot() { isRoot_ = true; }
 
 private:
+    friend class KeywordTreeModel;  // makes the invisible root of its tree
+    void markAsRoot() { isRoot_ = true; }
+
     // With these fields 22 bytes fill the node to 64 bytes; eleven Japanese characters fit.
     static constexpr std::uint32_t kInlineBytes = 22;
 

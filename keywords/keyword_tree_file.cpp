@@ -47,11 +47,10 @@ KeywordTreeReadResult readKeywordTree(std::string_view fileBytes)
     KeywordTreeReadResult result;
     // At most one node a line end, and one more for a last line without one.
     result.nodes.reserve(static_cast<size_t>(std::count(fileBytes.begin(), fileBytes.end(), '\n')) + 1);
-    KeywordTreeReadStop stop = readKeywordLines(fileBytes, [&result](int depth, std::string_view text) {
-        result.nodes.push_back({depth, std::string(text)});
-    });
-    result.error = std::move(stop.error);
-    result.unplacedLines = std::move(stop.unplacedLines);
+    static_cast<KeywordTreeReadStop&>(result) =
+        readKeywordLines(fileBytes, [&result](int depth, std::string_view text) {
+            result.nodes.push_back({depth, std::string(text)});
+        });
     return result;
 }
 

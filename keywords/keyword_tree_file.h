@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-struct KeywordTreeReadResult {
-    KeywordForest nodes;                  // every node placed before reading stopped
+// Where a read stopped, if it did.
+struct KeywordTreeReadStop {
     std::optional<TreeDepthError> error;  // set when a line lay two or more levels too deep
     // With the error: the file's bytes from the start of that line to its end, as they stand.
     // They are written back after the tree (writeKeywordTree), so nothing the tree could not
@@ -19,10 +19,8 @@ struct KeywordTreeReadResult {
     std::string unplacedLines;
 };
 
-// Where a read stopped, if it did.
-struct KeywordTreeReadStop {
-    std::optional<TreeDepthError> error;  // set when a line lay two or more levels too deep
-    std::string unplacedLines;            // with the error: the file's bytes from that line on
+struct KeywordTreeReadResult : KeywordTreeReadStop {
+    KeywordForest nodes;  // every node placed before reading stopped
 };
 
 // Reads the whole file content as readKeywordTree does, handing each placed node to place (its
