@@ -2,6 +2,8 @@
 
 #include "app/main_window.h"
 #include "browser/web_browser.h"
+#include "pane/browser_pane.h"
+#include "search/search_bar.h"
 
 #include <QComboBox>
 #include <QCommandLineParser>
@@ -88,9 +90,9 @@ CommandLine parseCommandLine(const QStringList& arguments)
 void applyCommandLine(TForm1& form, const CommandLine& commandLine)
 {
     if (!commandLine.address.isEmpty()) {
-        form.guarded([&] { form.CppWebBrowser1->Navigate(commandLine.address); });
+        form.guarded([&] { form.browserPane().navigate(commandLine.address); });
     } else if (!commandLine.keyword.isEmpty()) {
-        form.ComboBox1->setEditText(commandLine.keyword);
+        form.searchBar().showTypedKeyword(commandLine.keyword);
         form.guarded([&] { form.Button1Click(); });
     }
 }

@@ -1,8 +1,8 @@
 #include "app/folder_check.h"
 
-#include "app/application_title.h"
 #include "files/companion_paths.h"
 #include "files/file_io.h"
+#include "widgets/application_title.h"
 #include "widgets/dialogs.h"
 #include "widgets/error_box.h"
 

@@ -5,42 +5,25 @@
 #include "app/folder_check.h"
 #include "app/session_end.h"
 #include "browser/web_browser.h"
-#include "files/companion_paths.h"
-#include "keywords/keyword_tree_view.h"
-#include "pane/app_message_filter.h"
-#include "text/sjis_text.h"
-#include "watched/auction_list_view.h"
+#include "help/launches.h"
+#include "keywords/keyword_tabs.h"
+#include "pane/browser_pane.h"
+#include "search/search_bar.h"
+#include "settings/settings_store.h"
+#include "watched/watched_list.h"
 #include "widgets/animate.h"
-#include "widgets/cool_bar.h"
 #include "widgets/dialogs.h"
-#include "widgets/splitter_pane.h"
-#include "widgets/status_bar.h"
-#include "widgets/tab_control.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFile>
-#include <QMenu>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSplitter>
 #include <QToolBar>
-#include <QToolButton>
 
-TForm1::TForm1(const ProgramServices& services) : services_(services)
+TForm1::TForm1(const ProgramServices& services)
+    : services_(services), guard_(*services.dialogs, this), conflicts_(*services.dialogs, this)
 {
     buildLayout();
-    setUpLifecycle();
-    setUpSearchInput();
-    setUpNavigation();
-    setUpBrowserKeys();
-    setUpDownloads();
-    setUpLaunches();
-    setUpKeywordTree();
-    setUpWatchedList();
-    setUpOptions();
-    Settings = SettingsRecord{};
+    createFeatures();
+    wireFeatures();
 }
 
 TForm1::~TForm1() = default;
@@ -55,22 +38,10 @@ void TForm1::FormCreate()
     Animate1->Open(QStringLiteral("navi1"), 45, 100);
     guarded([this] { LoadWatchedList(); });
     guarded([this] { LoadFirstKeywordTab(); });
-    CurrentKeyTab = 0;
     OleInitialize();
-    ProgressBar1 = new QProgressBar(StatusBar1);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->hide();
+    pane_->createProgressBar();
     StatusBar1Resize();
-    CppWebBrowser1->Navigate(QFile::decodeName(QByteArray::fromStdString(helpPagePath(executablePath()))));
-}
-
-void TForm1::setUpLifecycle()
-{
-    for (QAction* item : {N2, N3, N4, N16, N17, N21, N22})
-        connectHandler(item, &QAction::triggered, &TForm1::N2Click);
-    connectHandler(X1, &QAction::triggered, &TForm1::X1Click);
-    connectHandler(StatusBar1, &StatusBar::resized, &TForm1::StatusBar1Resize);
+    CppWebBrowser1->Navigate(helpPageAddress(executablePath()));
 }
 
 void TForm1::FormActivate() { N2Click(); }
@@ -88,14 +59,7 @@ void TForm1::N2Click()
     Splitter2->handle(1)->setVisible(N22->isChecked());
 }
 
-void TForm1::StatusBar1Resize()
-{
-    StatusBar1->setPanelWidth(1, StatusBar1->width() - 197);
-    if (!ProgressBar1)
-        return;
-    ProgressBar1->setGeometry(StatusBar1->panelWidth(1) + 67, 2, StatusBar1->panelWidth(2) - 2,
-                              StatusBar1->height() - 2);
-}
+void TForm1::StatusBar1Resize() { pane_->StatusBar1Resize(); }
 
 void TForm1::X1Click() { close(); }
 

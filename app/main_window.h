@@ -1,34 +1,38 @@
 #pragma once
-// TForm1: the main window. The class is declared here once; its handlers are defined in the folder
-// of the subsystem they belong to (search/, pane/, help/, keywords/, watched/, settings/), so a
-// reader opens a folder and finds the whole of that subsystem, its wiring and its state.
+// TForm1: the main window, a thin shell. It builds the layout (app/main_window_layout.cpp), hands
+// each feature its widgets, the settings model and the services, and wires the features to each
+// other in one place (app/feature_wiring.cpp). Every handler named after a control and its event
+// is a one-line forward to the feature that owns the control.
 #include "app/program_services.h"
 #include "files/companion_paths.h"
-#include "keywords/keyword_tabs_state.h"
 #include "options/option_values.h"
-#include "pane/pane_state.h"
-#include "search/keyword_box_state.h"
-#include "settings/settings_record.h"
-#include "settings/settings_state.h"
-#include "watched/watched_list_state.h"
+#include "settings/settings_values.h"
+#include "widgets/conflict_notice.h"
+#include "widgets/handler_guard.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 class Animate;
 class AuctionListView;
+class BrowserPane;
 class CoolBar;
 class FindBar;
+class KeywordTabs;
 class KeywordTreeView;
+class SearchBar;
+class SettingsStore;
 class StatusBar;
 class TabControl;
 class TAboutBox;
 class TCppWebBrowser;
 class TFavAucDlg;
 class TOptionDlg;
+class WatchedList;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -38,7 +42,6 @@ class QPushButton;
 class QSplitter;
 class QToolBar;
 class QToolButton;
-class KeywordNode;
 class QWidget;
 
 class TForm1 : public QMainWindow {
@@ -70,14 +73,21 @@ public:
     void EndSession();
     bool sessionEnded() const { return sessionEnded_; }
 
-    // ---- Settings store (settings/settings_store.cpp)
+    // ---- Settings (app/window_settings.cpp)
     void LoadSettings();
     void SaveSettings();
-    // The user accepted changed settings (options dialog): a held-back settings file may now be
-    // written.
-    void settingsChangedByUser();
+    // The width of the keyword pane and the height of the watched-auction strip, as the settings
+    // see them.
+    int treeWidth() const;
+    int favListHeight() const;
 
-    // ---- Search commands and site bars (search/search_commands.cpp)
+    // ---- Options dialog (app/options_command.cpp)
+    void N5Click();
+    // The values the options dialog shows, and putting the values taken on OK back.
+    OptionValues currentOptionValues() const;
+    void applyOptionValues(const OptionValues& taken);
+
+    // ---- Forwards to the features (app/handler_forwards.cpp)
     void Button1Click();
     void TabControl1Change();
     void ComboBox1KeyDown(int key);
@@ -91,10 +101,11 @@ public:
     void ToolButton13Click();
     void Yahoo1Click();
     void Bidders1Click();
-    // The address of the template with its first "$KEY$" replaced by the keyword box's text.
     std::string ExpandKeyword(const std::string& addressTemplate) const;
+    std::string keywordText() const;
+    void setKeywordText(const std::string& keyword);
+    bool siteButtonShown(size_t k) const;
 
-    // ---- Browser pane and navigation (pane/navigation.cpp)
     void ToolButton1Click();
     void ToolButton2Click();
     void ToolButton7Click();
@@ -107,21 +118,17 @@ public:
     void CppWebBrowser1ProgressChange(int progress, int progressMax);
     void CppWebBrowser1DownloadComplete();
 
-    // ---- Outside launches, help and about box (help/launches.cpp)
     void N12Click();
     void N13Click();
     void H2Click();
     void N18Click();
     void V1Click();
 
-    // ---- Keyword tree files (keywords/keyword_tabs.cpp)
     void LoadFirstKeywordTab();
     void SaveShownKeywordTree();
     void TabControl2Change();
     void N24Click();
     void N25Click();
-
-    // ---- Keyword tree editing (keywords/keyword_tree_editing.cpp)
     void TreeView1MouseDown(Qt::MouseButton button, const QPoint& pos);
     void N6Click();
     void N7Click();
@@ -130,8 +137,8 @@ public:
     void TreeView1DblClick();
     bool TreeView1DragOver(const QPoint& pos, bool fromTreeView1);
     void TreeView1DragDrop(const QPoint& pos, bool fromTreeView1);
+    int CurrentKeyTab() const;
 
-    // ---- Watched-auction list (watched/watched_list.cpp)
     void LoadWatchedList();
     void SaveWatchedList();
     void A1Click();
@@ -148,27 +155,77 @@ public:
     void FavAucListDblClick();
     void FavAucListResize();
     void RefreshWatchedMenuCaptions();
-
-    // ---- Organize dialog (watched/organize_dialog.cpp)
     void C1Click();
 
-    // ---- Options dialog (app/options_command.cpp)
-    void N5Click();
-    // The values the options dialog shows, read from the running program, and putting the values
-    // taken on OK back (shown: the values the dialog was opened with).
-    OptionValues currentOptionValues() const;
-    void applyOptionValues(const OptionValues& shown, const OptionValues& taken);
-
-    // ---- Site buttons (search/site_buttons.cpp)
-    // Whether user site button k (0..5: ToolButton8..ToolButton13) is shown, and showing or hiding
-    // it; the settings load and save use these too.
-    bool siteButtonShown(size_t k) const;
-    void setSiteButtonShown(size_t k, bool shown);
-
     // ---- State
-    SettingsRecord Settings;
-    int CurrentKeyTab = 0;
+    // The settings model: loaded and saved by the store, shown by the features' widgets, edited
+    // by the options dialog as a copy.
+    SettingsValues Settings;
     bool SettingsReset = false;
+
+    QList<QIcon> ImageList1, ImageList2, ImageList3;
+
+    TAboutBox* AboutBox = nullptr;
+    TOptionDlg* OptionDlg = nullptr;
+    TFavAucDlg* FavAucDlg = nullptr;
+
+    SearchBar& searchBar() const { return *search_; }
+    KeywordTabs& keywordTabs() const { return *keywords_; }
+    WatchedList& watchedList() const { return *watched_; }
+    BrowserPane& browserPane() const { return *pane_; }
+
+    const ProgramServices& services() const { return services_; }
+    Dialogs& dialogs() const { return *services_.dialogs; }
+    const std::string& executablePath() const { return services_.executablePath; }
+    // What the companion files are named after (files/companion_paths.h).
+    std::string companionBase() const { return companionBasePath(services_.executablePath, services_.dataFolder); }
+
+    // Runs a handler through the error guard: what escapes it is shown in the error box.
+    template <class Handler>
+    bool guarded(Handler&& handler)
+    {
+        return guard_(std::forward<Handler>(handler));
+    }
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildLayout();
+    void buildMenus();
+    void buildBands();
+    void buildPanes();
+    void buildStatusBar();
+    // The features get their widgets once the layout is built, and are wired to each other.
+    void createFeatures();
+    void wireFeatures();
+    void OleInitialize() {}    // nothing to do on this platform; kept as the start-up step
+    void OleUninitialize() {}  // likewise for the close sequence
+
+    // ---- The window's own part of the settings (app/window_settings.cpp)
+    void applyWindowSettings();
+    void takeWindowSettings();
+    void setTreeWidth(int width);
+    void setFavListHeight(int height);
+
+    // After a failed close: whether the user chooses to quit without the files that failed.
+    bool quitWithoutSaving();
+    // The close sequence's saves, each tried also after one failed: what the user reads of each
+    // failure (app/session_end.cpp).
+    std::vector<QString> saveEveryFile();
+
+    ProgramServices services_;
+    HandlerGuard guard_;
+    ConflictNotice conflicts_;
+    bool sessionEnded_ = false;      // the session-end saves have run; the program is ending
+    bool viewMarksApplied_ = false;  // the first activation has put the View marks on the bars
+
+    std::unique_ptr<SettingsStore> settingsStore_;
+    std::unique_ptr<SearchBar> search_;
+    std::unique_ptr<KeywordTabs> keywords_;
+    std::unique_ptr<WatchedList> watched_;
+    std::unique_ptr<BrowserPane> pane_;
 
     // ---- Controls, named as the layout names them (also their objectNames)
     QMenu* F1;
@@ -211,111 +268,6 @@ public:
     QWidget* Panel3;
     QPushButton *Button3, *Button4;
     StatusBar* StatusBar1;
-    QProgressBar* ProgressBar1 = nullptr;
-
-    QList<QIcon> ImageList1, ImageList2, ImageList3;
-
-    TAboutBox* AboutBox = nullptr;
-    TOptionDlg* OptionDlg = nullptr;
-    TFavAucDlg* FavAucDlg = nullptr;
-
-    const ProgramServices& services() const { return services_; }
-    Dialogs& dialogs() const { return *services_.dialogs; }
-    const std::string& executablePath() const { return services_.executablePath; }
-    // What the companion files are named after (files/companion_paths.h).
-    std::string companionBase() const { return companionBasePath(services_.executablePath, services_.dataFolder); }
-
-    // Runs a handler through the error guard: what escapes it is shown in the error box.
-    template <class Handler>
-    bool guarded(Handler&& handler);
-
-    // Connects a signal to a handler of this window through the guard.
-    template <class Sender, class Signal>
-    void connectHandler(Sender* sender, Signal signal, void (TForm1::*handler)());
-
-    // Finishes an input-method composition still open in the keyword box or the address box, so
-    // that what the user sees there is what a command reads (search/search_input.cpp).
-    void commitComposition();
-    // The keyword box's text as the program's Shift-JIS bytes, and the reverse.
-    std::string keywordText() const;
-    void setKeywordText(const std::string& keyword);
-    void navigateTo(const std::string& address);
-
-    // Width of the keyword pane and height of the watched-auction strip, as the settings see them.
-    int treeWidth() const;
-    void setTreeWidth(int width);
-    int favListHeight() const;
-    void setFavListHeight(int height);
-
-protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void buildLayout();
-    void buildMenus();
-    void buildBands();
-    void buildPanes();
-    void buildStatusBar();
-    // Each subsystem wires its own handlers once the layout is built; each is defined in its
-    // subsystem's folder.
-    void setUpLifecycle();    // app/main_window.cpp
-    void setUpSearchInput();  // search/search_input.cpp
-    void setUpNavigation();   // pane/navigation.cpp
-    void setUpBrowserKeys();  // pane/browser_keys.cpp
-    void setUpDownloads();    // pane/download_status.cpp
-    void setUpLaunches();     // help/launches.cpp
-    void setUpKeywordTree();  // keywords/keyword_tree_editing.cpp
-    void setUpWatchedList();  // watched/watched_list.cpp
-    void setUpOptions();      // app/options_command.cpp
-
-    // ---- Browser keys, find bar and downloads (pane/)
-    void focusAddressBox();
-    void openFindBar();
-    void zoomIn();
-    void zoomOut();
-    void zoomReset();
-    QString CppWebBrowser1DownloadPath(const QString& suggestedFileName);
-    void CppWebBrowser1DownloadProgress(const QString& path, qint64 received, qint64 total);
-    void CppWebBrowser1DownloadFinished(const QString& path, bool saved, const QString& reason);
-
-    // ---- Keyword tabs and tree (keywords/)
-    void showKeywordTab(int tab);
-    void showFreshKeywordTree();
-    void keywordTreeChanged();
-    void OleInitialize() {}    // nothing to do on this platform; kept as the start-up step
-    void OleUninitialize() {}  // likewise for the close sequence
-
-    // After a failed close: whether the user chooses to quit without the files that failed.
-    bool quitWithoutSaving();
-    // The close sequence's saves, each tried also after one failed: what the user reads of each
-    // failure (app/session_end.cpp).
-    std::vector<QString> saveEveryFile();
-    // A save kept another program's version of file beside it as copy: the user is told, or,
-    // with nobody to answer a box, the log is.
-    void tellOfConflictCopy(const std::string& file, const std::string& copy);
-
-    ProgramServices services_;
-    bool sessionEnded_ = false;     // the session-end saves have run; the program is ending
-    bool unattendedSaves_ = false;  // saving with nobody there to answer a box
-    // ---- Each subsystem's own state, declared in its folder
-    KeywordBoxState keywordBox_;
-    KeywordTabsState keywordTabs_;
-    WatchedListState watchedList_;
-    SettingsState settingsState_;
-    PaneState pane_;
+    class SplitterPane* treePane_ = nullptr;     // TabControl2's width (widgets/splitter_pane.h)
+    class SplitterPane* favListPane_ = nullptr;  // Panel2's height
 };
-
-#include "widgets/error_box.h"
-
-template <class Handler>
-bool TForm1::guarded(Handler&& handler)
-{
-    return runGuarded(*services_.dialogs, this, std::forward<Handler>(handler));
-}
-
-template <class Sender, class Signal>
-void TForm1::connectHandler(Sender* sender, Signal signal, void (TForm1::*handler)())
-{
-    connect(sender, signal, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
-}

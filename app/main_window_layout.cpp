@@ -1,5 +1,4 @@
 // The main window's fixed layout: menus, the six bands, the panes and the status bar.
-#include "app/application_title.h"
 #include "app/main_window.h"
 #include "browser/web_browser.h"
 #include "keywords/keyword_tree_view.h"
@@ -7,6 +6,7 @@
 #include "text/sjis_text.h"
 #include "watched/auction_list_view.h"
 #include "widgets/animate.h"
+#include "widgets/application_title.h"
 #include "widgets/cool_bar.h"
 #include "widgets/picture_lists.h"
 #include "widgets/status_bar.h"

@@ -1,7 +1,6 @@
 #include "app/program_windows.h"
 
 #include "app/main_window.h"
-#include "files/freed_memory.h"
 #include "help/about_box.h"
 #include "options/option_dlg.h"
 #include "watched/fav_auc_dlg.h"
@@ -33,7 +32,6 @@ ProgramWindows createProgramWindows(const ProgramServices& services)
 
 void setUpApplication(QApplication& app)
 {
-    keepFreedMemoryForReuse();
     initProgramResources();
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     for (const char* name : {"qtbase_ja", "qt_ja"}) {

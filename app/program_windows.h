@@ -20,6 +20,6 @@ struct ProgramWindows {
 
 ProgramWindows createProgramWindows(const ProgramServices& services);
 
-// Application-wide set-up: freed memory kept for reuse, Japanese standard texts, the UI font, the
+// Application-wide set-up: Japanese standard texts, the UI font, the
 // compiled-in resources.
 void setUpApplication(QApplication& app);

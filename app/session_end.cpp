@@ -1,13 +1,10 @@
 #include "app/session_end.h"
 
 #include "app/main_window.h"
-#include "files/companion_file.h"
 #include "files/errors.h"
-#include "keywords/keyword_tree_view.h"
-#include "watched/auction_list_view.h"
-#include "widgets/dialogs.h"
+#include "keywords/keyword_tabs.h"
+#include "watched/watched_list.h"
 #include "widgets/error_box.h"
-#include "widgets/open_edits.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -53,8 +50,6 @@ sigset_t endSignalSet()
         sigaddset(&set, signal);
     return set;
 }
-
-QString pathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
 QString reasonText(WriteFailure failure)
 {
@@ -160,27 +155,27 @@ void SessionEndWatch::signalArrived()
 
 void TForm1::commitOpenEdits()
 {
-    commitOpenEdit(*TreeView1);
-    commitOpenEdit(*FavAucList);
+    keywords_->commitOpenEdit();
+    watched_->commitOpenEdit();
 }
 
 void TForm1::SaveAtSessionEnd()
 {
     commitOpenEdits();
     // Nobody may be there to answer a box now: every save is tried, and what failed is logged.
-    unattendedSaves_ = true;
+    conflicts_.setUnattended(true);
     for (const QString& failure : saveEveryFile())
         qWarning("ribemo: %s", qUtf8Printable(failure));
-    unattendedSaves_ = false;
+    conflicts_.setUnattended(false);
     OleUninitialize();
 }
 
 std::vector<QString> TForm1::saveEveryFile()
 {
     std::vector<QString> failures;
-    const auto attempt = [&](void (TForm1::*save)()) {
+    const auto attempt = [&](auto save) {
         try {
-            (this->*save)();
+            save();
         } catch (const std::exception& error) {
             failures.push_back(failureText(error));
         } catch (...) {
@@ -188,22 +183,10 @@ std::vector<QString> TForm1::saveEveryFile()
         }
     };
     if (!SettingsReset)
-        attempt(&TForm1::SaveSettings);
-    attempt(&TForm1::SaveWatchedList);
-    attempt(&TForm1::SaveShownKeywordTree);
+        attempt([this] { SaveSettings(); });
+    attempt([this] { watched_->SaveWatchedList(); });
+    attempt([this] { keywords_->SaveShownKeywordTree(); });
     return failures;
-}
-
-void TForm1::tellOfConflictCopy(const std::string& file, const std::string& copy)
-{
-    const QString text = QStringLiteral(
-                             "ファイル %1 は、読み込んだ後にほかのプログラムで変更されていました。\r\n"
-                             "このウィンドウの内容を保存し、ほかのプログラムが書いた内容は %2 に残しました。")
-                             .arg(pathText(file), pathText(copy));
-    if (unattendedSaves_)
-        qWarning("ribemo: %s", qUtf8Printable(text));
-    else
-        dialogs().inform(this, QMessageBox::Information, QStringLiteral("ファイルの競合"), text);
 }
 
 void TForm1::EndSession()

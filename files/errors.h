@@ -1,6 +1,7 @@
 #pragma once
-// Errors raised by the rule code. They carry their data; the window code turns them into the
-// Japanese messages the user sees (widgets/error_box.h), so rule code never holds UI text.
+// Errors of the files every feature keeps. They carry their data; the window code turns them into
+// the Japanese messages the user sees (widgets/error_box.h), so rule code never holds UI text. A
+// feature's own errors live in its folder, with the messages it makes of them.
 #include <stdexcept>
 #include <string>
 
@@ -36,33 +37,4 @@ struct FileCreateError : RibemoError {
 struct ProfileWriteError : RibemoError {
     explicit ProfileWriteError(std::string p) : RibemoError("cannot write " + p), path(std::move(p)) {}
     std::string path;
-};
-
-// A keyword tree line lies more than one level below the node before it.
-struct TreeDepthError : RibemoError {
-    TreeDepthError(int d, std::string t, size_t unplaced = 1)
-        : RibemoError("bad tree depth"), depth(d), text(std::move(t)), unplacedLineCount(unplaced)
-    {}
-    int depth;
-    std::string text;          // Shift-JIS bytes of the line without its leading blanks
-    size_t unplacedLineCount;  // that line and the lines after it, none of them in the tree
-};
-
-// A backup or restore of the keyword trees stopped before it changed any file: one file could not
-// be read or written.
-struct KeywordBackupError : RibemoError {
-    enum class Command { Backup, Restore };
-    KeywordBackupError(Command c, std::string p, bool r, int e)
-        : RibemoError("keyword backup failed " + p), command(c), path(std::move(p)), reading(r), cause(e)
-    {}
-    Command command;
-    std::string path;  // the file that failed
-    bool reading;      // it could not be read (else not written)
-    int cause;         // errno value
-};
-
-// A list entry was asked for a field it does not have.
-struct ListIndexError : RibemoError {
-    explicit ListIndexError(int i) : RibemoError("list index out of bounds"), index(i) {}
-    int index;
 };

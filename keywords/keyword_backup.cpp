@@ -2,10 +2,10 @@
 // Each is all or nothing: every file of the set is written under a temporary name first and only
 // put in place once all of them are written, so a full disk or a file that refuses leaves the
 // previous set (the backups, or today's trees) exactly as it was.
-#include "app/main_window.h"
 #include "files/companion_paths.h"
-#include "files/errors.h"
 #include "files/file_io.h"
+#include "keywords/keyword_errors.h"
+#include "keywords/keyword_tabs.h"
 #include "widgets/dialogs.h"
 #include "widgets/tab_control.h"
 
@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kKeywordTabCount = 3;
 using Command = KeywordBackupError::Command;
 
 // One file of the set: the file copied from, the file it replaces.
@@ -79,31 +78,31 @@ void replaceSet(Command command, const std::vector<SetMember>& set)
 
 }  // namespace
 
-void TForm1::N24Click()
+void KeywordTabs::N24Click()
 {
-    commitOpenEdits();
+    commitOpenEdit();
     SaveShownKeywordTree();
     std::vector<SetMember> set;
-    for (int tab = 0; tab < kKeywordTabCount; ++tab)
+    for (int tab = 0; tab < static_cast<int>(kKeywordTabCount); ++tab)
         set.push_back({keywordTreeFilePath(companionBase(), tab), keywordTreeBackupPath(companionBase(), tab)});
     replaceSet(Command::Backup, set);
 }
 
-void TForm1::N25Click()
+void KeywordTabs::N25Click()
 {
     // Without a single backup a restore would only delete the three keyword files.
     bool anyBackup = false;
-    for (int tab = 0; tab < kKeywordTabCount; ++tab)
+    for (int tab = 0; tab < static_cast<int>(kKeywordTabCount); ++tab)
         anyBackup = anyBackup || fileExists(keywordTreeBackupPath(companionBase(), tab));
     if (!anyBackup) {
-        dialogs().inform(this, QMessageBox::NoIcon, QStringLiteral("キーワードツリーのレストア"),
-                         QStringLiteral("キーワードツリーのバックアップがありません。"));
+        guard_.dialogs().inform(guard_.owner(), QMessageBox::NoIcon, QStringLiteral("キーワードツリーのレストア"),
+                                QStringLiteral("キーワードツリーのバックアップがありません。"));
         return;
     }
-    commitOpenEdits();
+    commitOpenEdit();
     // The menu items sit next to each other: one slip of the mouse must not replace every tree.
-    const auto answer = dialogs().ask(
-        this, QMessageBox::Question, QStringLiteral("キーワードツリーのレストア"),
+    const auto answer = guard_.dialogs().ask(
+        guard_.owner(), QMessageBox::Question, QStringLiteral("キーワードツリーのレストア"),
         QStringLiteral(
             "キーワードツリーをバックアップの内容に戻します。今のキーワードツリーは失われます。よろしいですか？"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
@@ -111,16 +110,16 @@ void TForm1::N25Click()
         return;
     // The tree on show is not saved: its changes since the last save are dropped.
     std::vector<SetMember> set;
-    for (int tab = 0; tab < kKeywordTabCount; ++tab)
+    for (int tab = 0; tab < static_cast<int>(kKeywordTabCount); ++tab)
         set.push_back({keywordTreeBackupPath(companionBase(), tab), keywordTreeFilePath(companionBase(), tab)});
     replaceSet(Command::Restore, set);
-    // The tab bar's tab is shown, and from then on CurrentKeyTab names it: after a failed tab
+    // The tab bar's tab is shown, and from then on it names the tree on show: after a failed tab
     // switch the two differ, and the restored tree must not be saved into the other tab's file.
     try {
         showKeywordTab(TabControl2->TabIndex());
     } catch (const FileOpenError&) {
         // The tree on show is from before the restore; it must not overwrite the restored file.
-        keywordTabs_.file.holdBack();
+        file_.holdBack();
         throw;
     }
 }

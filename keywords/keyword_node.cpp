@@ -32,7 +32,6 @@ QHash<const KeywordNode*, QString>& typedTexts()
 }  // namespace
 
 static_assert(sizeof(KeywordNode) == 64, "a node fills 64 bytes");
-static_assert(alignof(KeywordNode) <= 8, "node slots are aligned to 8 bytes");
 
 KeywordNode::~KeywordNode()
 {

@@ -1,8 +1,6 @@
 #pragma once
 // A node of the keyword tree: its bytes, its picture number, its place among its siblings and its
 // children, and, rarely, a typed text its bytes cannot give back.
-#include "keywords/node_slots.h"
-
 #include <QString>
 
 #include <algorithm>
@@ -32,10 +30,6 @@ public:
     ~KeywordNode();
     KeywordNode(const KeywordNode&) = delete;
     KeywordNode& operator=(const KeywordNode&) = delete;
-
-    // Nodes live in slots of their own size (keywords/node_slots.h).
-    static void* operator new(std::size_t size) { return takeNodeSlot(size); }
-    static void operator delete(void* node, std::size_t size) { giveNodeSlot(node, size); }
 
     // Takes bytes as the node's, each line end or NUL made a blank.
     void assign(std::string_view bytes);

@@ -1,20 +1,26 @@
 // The keyword tabs and their files: the first tab's tree at start, the save of the tree on show
 // at a tab switch, a backup and close (the backup and restore: keywords/keyword_backup.cpp).
-#include "app/main_window.h"
+#include "keywords/keyword_tabs.h"
+
 #include "files/companion_file.h"
 #include "files/companion_paths.h"
-#include "files/errors.h"
 #include "files/file_io.h"
+#include "keywords/keyword_error_messages.h"
+#include "keywords/keyword_errors.h"
 #include "keywords/keyword_tree_file.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "text/sjis_text.h"
-#include "widgets/dialogs.h"
+#include "widgets/conflict_notice.h"
+#include "widgets/error_box.h"
 #include "widgets/tab_control.h"
 
 #include <optional>
 
 namespace {
+
+// The tree's errors reach the error box in the user's words from the program's start on.
+[[maybe_unused]] const bool messagesAdded = addErrorMessages(&keywordErrorMessage);
 // What a save puts on disk: the tree's lines (written, of nodeCount nodes), then the lines a depth
 // error left unplaced; a tree of the first node alone and nothing unplaced is not worth a file
 // (nullopt: the file is deleted), and the tab shows the fresh tree instead.
@@ -34,7 +40,18 @@ std::optional<std::string> shownTreeFileContent(const KeywordTreeView& view, con
 
 }  // namespace
 
-void TForm1::LoadFirstKeywordTab()
+KeywordTabs::KeywordTabs(const KeywordTabsWidgets& widgets, const SettingsValues& settings, const HandlerGuard& guard,
+                         ConflictNotice& conflicts, std::function<std::string()> companionBase)
+    : KeywordTabsWidgets(widgets),
+      settings_(settings),
+      guard_(guard),
+      conflicts_(conflicts),
+      companionBase_(std::move(companionBase))
+{
+    setUpEditing();
+}
+
+void KeywordTabs::LoadFirstKeywordTab()
 {
     // Without a file the tab shows the fresh tree, which is the content the window was built with.
     try {
@@ -42,18 +59,18 @@ void TForm1::LoadFirstKeywordTab()
     } catch (const FileOpenError& error) {
         // The built-in tree now stands in for tab 0; saving it at close would replace (or, being
         // a single node, delete) a file the user has never seen.
-        keywordTabs_.file = CompanionFile(error.path);
-        keywordTabs_.unplacedLines.clear();
-        keywordTabs_.file.setReadContent(shownTreeFileContent(*TreeView1, {}));
-        keywordTabs_.file.holdBack();
-        keywordTabs_.unchangedAt = TreeView1->changeCount();
+        file_ = CompanionFile(error.path);
+        unplacedLines_.clear();
+        file_.setReadContent(shownTreeFileContent(*TreeView1, {}));
+        file_.holdBack();
+        unchangedAt_ = TreeView1->changeCount();
         throw;
     }
 }
 
-void TForm1::showFreshKeywordTree() { showForest(*TreeView1, {{0, toSjis(QStringLiteral("検索キーワード"))}}); }
+void KeywordTabs::showFreshKeywordTree() { showForest(*TreeView1, {{0, toSjis(QStringLiteral("検索キーワード"))}}); }
 
-void TForm1::showKeywordTab(int tab)
+void KeywordTabs::showKeywordTab(int tab)
 {
     CompanionFile file(keywordTreeFilePath(companionBase(), tab));
     const std::string bytes = file.read();
@@ -80,39 +97,47 @@ void TForm1::showKeywordTab(int tab)
     // From here the tree on show is this tab's, also when the read stopped part-way (at a bad
     // depth or a NUL); then the rest of the file must survive until the user, having seen the
     // error, changes the tree.
-    CurrentKeyTab = tab;
+    currentKeyTab_ = tab;
     if (depthError)
         file.holdBack();
-    keywordTabs_.file = std::move(file);
-    keywordTabs_.unplacedLines = std::move(unplacedLines);
-    keywordTabs_.unchangedAt = TreeView1->changeCount();
+    file_ = std::move(file);
+    unplacedLines_ = std::move(unplacedLines);
+    unchangedAt_ = TreeView1->changeCount();
     if (depthError)
         throw *depthError;
     if (!notAFile)
-        keywordTabs_.file.throwIfNotReadWhole();
+        file_.throwIfNotReadWhole();
 }
 
-void TForm1::SaveShownKeywordTree()
+void KeywordTabs::SaveShownKeywordTree()
 {
-    // CurrentKeyTab names the file: after a failed tab switch the tab bar already shows another.
-    if (keywordTabs_.file.path() != keywordTreeFilePath(companionBase(), CurrentKeyTab)) {
-        keywordTabs_.file = CompanionFile(keywordTreeFilePath(companionBase(), CurrentKeyTab));
-        keywordTabs_.unplacedLines.clear();
-        keywordTabs_.unchangedAt.reset();
+    // The tab of the tree on show names the file: after a failed tab switch the tab bar already shows another.
+    if (file_.path() != keywordTreeFilePath(companionBase(), currentKeyTab_)) {
+        file_ = CompanionFile(keywordTreeFilePath(companionBase(), currentKeyTab_));
+        unplacedLines_.clear();
+        unchangedAt_.reset();
     }
     // A tab only looked at, whose file is in the form a save writes: the save would write nothing.
-    if (keywordTabs_.unchangedAt == TreeView1->changeCount() && keywordTabs_.file.onDiskAsHeld())
+    if (unchangedAt_ == TreeView1->changeCount() && file_.onDiskAsHeld())
         return;
-    const auto result = keywordTabs_.file.save(shownTreeFileContent(*TreeView1, keywordTabs_.unplacedLines));
-    keywordTabs_.unchangedAt = TreeView1->changeCount();
+    const auto result = file_.save(shownTreeFileContent(*TreeView1, unplacedLines_));
+    unchangedAt_ = TreeView1->changeCount();
     if (result == CompanionFile::SaveResult::WrittenWithConflictCopy)
-        tellOfConflictCopy(keywordTabs_.file.path(), keywordTabs_.file.conflictCopy());
+        conflicts_.tell(file_.path(), file_.conflictCopy());
 }
 
-void TForm1::TabControl2Change()
+void KeywordTabs::TabControl2Change()
 {
-    // The tab bar has already moved on; CurrentKeyTab still names the tab of the tree on show.
-    commitOpenEdits();
+    // The tab bar has already moved on; currentKeyTab_ still names the tab of the tree on show.
+    commitOpenEdit();
     SaveShownKeywordTree();
     showKeywordTab(TabControl2->TabIndex());
+}
+
+void KeywordTabs::showSettings()
+{
+    for (size_t tab = 0; tab < kKeywordTabCount; ++tab)
+        TabControl2->setTabCaption(static_cast<int>(tab), fromSjis(settings_.TabName[tab]));
+    N24->setEnabled(settings_.KeyTreeBackupN24);
+    N25->setEnabled(settings_.KeyTreeBackupN25);
 }

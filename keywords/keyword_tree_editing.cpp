@@ -1,12 +1,13 @@
 // Editing the keyword tree on show: selection by mouse press, the context menu's commands, the
 // double-click search, in-place editing and moving nodes by drag and drop. Nothing here writes a
 // file; the tree is stored at the next tab switch, backup or close.
-#include "app/main_window.h"
+#include "keywords/keyword_tabs.h"
 #include "keywords/keyword_tree_keys.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "text/sjis_text.h"
 #include "widgets/dialogs.h"
+#include "widgets/open_edits.h"
 #include "widgets/tab_control.h"
 
 #include <QAction>
@@ -31,48 +32,46 @@ KeywordNode* appendNode(KeywordTreeView& view, KeywordNode* parent, const std::s
 
 }  // namespace
 
-void TForm1::setUpKeywordTree()
+void KeywordTabs::setUpEditing()
 {
     TreeView1->onTextEdited = [this] { keywordTreeChanged(); };
 
-    connectHandler(TabControl2, &TabControl::Change, &TForm1::TabControl2Change);
-    connectHandler(N24, &QAction::triggered, &TForm1::N24Click);
-    connectHandler(N25, &QAction::triggered, &TForm1::N25Click);
-    connectHandler(N6, &QAction::triggered, &TForm1::N6Click);
-    connectHandler(N7, &QAction::triggered, &TForm1::N7Click);
-    connectHandler(N8, &QAction::triggered, &TForm1::N8Click);
-    connectHandler(N10, &QAction::triggered, &TForm1::N10Click);
+    guard_.connect(TabControl2, &TabControl::Change, this, &KeywordTabs::TabControl2Change);
+    guard_.connect(N24, &QAction::triggered, this, &KeywordTabs::N24Click);
+    guard_.connect(N25, &QAction::triggered, this, &KeywordTabs::N25Click);
+    connect(N6, &QAction::triggered, this, &KeywordTabs::registerRequested);
+    guard_.connect(N7, &QAction::triggered, this, &KeywordTabs::N7Click);
+    guard_.connect(N8, &QAction::triggered, this, &KeywordTabs::N8Click);
+    guard_.connect(N10, &QAction::triggered, this, &KeywordTabs::N10Click);
     TreeView1->onMouseDown = [this](Qt::MouseButton button, const QPoint& pos) {
-        guarded([&] { TreeView1MouseDown(button, pos); });
+        guard_([&] { TreeView1MouseDown(button, pos); });
     };
-    TreeView1->onDoubleClick = [this] { guarded([this] { TreeView1DblClick(); }); };
+    TreeView1->onDoubleClick = [this] { guard_([this] { TreeView1DblClick(); }); };
     TreeView1->onDragOver = [this](const QPoint& pos, bool fromTree) {
         bool accept = false;
-        guarded([&] { accept = TreeView1DragOver(pos, fromTree); });
+        guard_([&] { accept = TreeView1DragOver(pos, fromTree); });
         return accept;
     };
     TreeView1->onDragDrop = [this](const QPoint& pos, bool fromTree) {
-        guarded([&] { TreeView1DragDrop(pos, fromTree); });
+        guard_([&] { TreeView1DragDrop(pos, fromTree); });
     };
     connect(TreeView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { PopupMenu1->popup(TreeView1->viewport()->mapToGlobal(pos)); });
-    handleKeywordTreeKeys(*TreeView1, [this] { guarded([this] { TreeView1DblClick(); }); });
+    handleKeywordTreeKeys(*TreeView1, [this] { guard_([this] { TreeView1DblClick(); }); });
 }
 
-void TForm1::keywordTreeChanged() { keywordTabs_.file.release(); }
+void KeywordTabs::keywordTreeChanged() { file_.release(); }
 
-void TForm1::TreeView1MouseDown(Qt::MouseButton, const QPoint& pos)
+void KeywordTabs::TreeView1MouseDown(Qt::MouseButton, const QPoint& pos)
 {
     TreeView1->selectNode(TreeView1->nodeInRow(pos.y()));
 }
 
-void TForm1::N6Click()
+void KeywordTabs::registerKeyword(const std::string& typed)
 {
     // Leading blanks would be read back as depth, so the node starts at the first other byte (no
     // Shift-JIS character has a blank as its second byte); a keyword of blanks only is refused
     // like an empty one. The keyword box keeps what was typed, for the search.
-    commitComposition();
-    const std::string typed = keywordText();
     const size_t start = typed.find_first_not_of(" \t");
     if (start == std::string::npos)
         return;
@@ -80,7 +79,7 @@ void TForm1::N6Click()
     keywordTreeChanged();
 }
 
-void TForm1::N7Click()
+void KeywordTabs::N7Click()
 {
     KeywordNode* node = appendNode(*TreeView1, TreeView1->selectedNode(), toSjis(QStringLiteral("新しいキーワード")));
     keywordTreeChanged();
@@ -88,16 +87,16 @@ void TForm1::N7Click()
     TreeView1->editItem(node);
 }
 
-void TForm1::N8Click()
+void KeywordTabs::N8Click()
 {
     KeywordNode* node = TreeView1->selectedNode();
     // The first node is never deleted, wherever the tree happens to be scrolled.
     if (!node || node == TreeView1->topLevelItem(0))
         return;
-    if (Settings.MsgKeyDel) {
+    if (settings_.MsgKeyDel) {
         const QString question = QStringLiteral("キーワード[") + node->shown() + QStringLiteral("]を削除します。");
-        const auto answer = dialogs().ask(this, QMessageBox::Warning, QStringLiteral("警告"), question,
-                                          QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+        const auto answer = guard_.dialogs().ask(guard_.owner(), QMessageBox::Warning, QStringLiteral("警告"), question,
+                                                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
         if (answer != QMessageBox::Ok)
             return;
     }
@@ -107,7 +106,7 @@ void TForm1::N8Click()
     keywordTreeChanged();
 }
 
-void TForm1::N10Click()
+void KeywordTabs::N10Click()
 {
     KeywordNode* node = TreeView1->selectedNode();
     if (!node)
@@ -117,21 +116,20 @@ void TForm1::N10Click()
     keywordTreeChanged();
 }
 
-void TForm1::TreeView1DblClick()
+void KeywordTabs::TreeView1DblClick()
 {
     KeywordNode* node = TreeView1->selectedNode();
     if (!node)
         return;
     if (node->parent()) {
-        setKeywordText(KeywordTreeView::itemBytes(node));
-        Button1Click();
+        emit searchRequested(KeywordTreeView::itemBytes(node));
         return;
     }
-    navigateTo(Settings.URL);
+    emit navigateRequested(fromSjis(settings_.URL));
     TreeView1->expandSubtree(node);
 }
 
-bool TForm1::TreeView1DragOver(const QPoint& pos, bool fromTreeView1)
+bool KeywordTabs::TreeView1DragOver(const QPoint& pos, bool fromTreeView1)
 {
     const bool accept = fromTreeView1 && TreeView1->nodeInRow(pos.y()) != nullptr;
     if (pos.y() < kScrollMargin)
@@ -141,7 +139,7 @@ bool TForm1::TreeView1DragOver(const QPoint& pos, bool fromTreeView1)
     return accept;
 }
 
-void TForm1::TreeView1DragDrop(const QPoint& pos, bool fromTreeView1)
+void KeywordTabs::TreeView1DragDrop(const QPoint& pos, bool fromTreeView1)
 {
     if (!fromTreeView1)
         return;
@@ -150,9 +148,22 @@ void TForm1::TreeView1DragDrop(const QPoint& pos, bool fromTreeView1)
     if (!target || !dragged || target == dragged)
         return;
     if (liesBelow(target, dragged)) {
-        dialogs().inform(this, QMessageBox::NoIcon, QStringLiteral("警告"), QStringLiteral("その移動はできません"));
+        guard_.dialogs().inform(guard_.owner(), QMessageBox::NoIcon, QStringLiteral("警告"),
+                                QStringLiteral("その移動はできません"));
         return;
     }
     moveNodeUnder(*TreeView1, dragged, target);
     keywordTreeChanged();
 }
+
+// The tree's menu searches take the chosen node's keyword. A tree with no chosen node offers no
+// keyword: then nothing happens, and what the user typed stays in the keyword box.
+std::optional<std::string> KeywordTabs::chosenKeyword() const
+{
+    const KeywordNode* node = TreeView1->currentItem();
+    if (!node)
+        return std::nullopt;
+    return KeywordTreeView::itemBytes(node);
+}
+
+void KeywordTabs::commitOpenEdit() { ::commitOpenEdit(*TreeView1); }

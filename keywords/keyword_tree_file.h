@@ -2,7 +2,7 @@
 // The keyword tree file: one node per line in pre-order, a TAB per level of depth before the
 // text, CR LF after every line. Reading is more lenient than writing (any line end, SPACE as a
 // level like TAB, the first line always top level).
-#include "files/errors.h"
+#include "keywords/keyword_errors.h"
 #include "keywords/keyword_forest.h"
 
 #include <functional>

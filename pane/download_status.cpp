@@ -2,8 +2,8 @@
 // they run and when they end. The state labels are as short as the page's, to fit their panel. A
 // page load that begins meanwhile takes the bars over; the download shows itself again with its
 // next progress report.
-#include "app/main_window.h"
 #include "browser/web_browser.h"
+#include "pane/browser_pane.h"
 #include "widgets/dialogs.h"
 #include "widgets/status_bar.h"
 
@@ -49,13 +49,13 @@ struct StatusBeforeDownload {
 
 }  // namespace
 
-void TForm1::setUpDownloads()
+void BrowserPane::setUpDownloads()
 {
     // The pane's own questions to the user: where a download goes, and the page's script boxes.
-    CppWebBrowser1->setDialogs(&dialogs());
+    CppWebBrowser1->setDialogs(&guard_.dialogs());
     CppWebBrowser1->askDownloadPath = [this](const QString& suggestedFileName) {
         QString path;
-        guarded([&] { path = CppWebBrowser1DownloadPath(suggestedFileName); });
+        guard_([&] { path = CppWebBrowser1DownloadPath(suggestedFileName); });
         return path;
     };
     auto before = std::make_shared<StatusBeforeDownload>();
@@ -66,7 +66,7 @@ void TForm1::setUpDownloads()
             [this, before](const QString& path, qint64 received, qint64 total) {
                 if (StatusBar1->panelText(0) != kSaving)
                     before->take(*StatusBar1, ProgressBar1);
-                guarded([&] { CppWebBrowser1DownloadProgress(path, received, total); });
+                guard_([&] { CppWebBrowser1DownloadProgress(path, received, total); });
             });
     connect(CppWebBrowser1, &TCppWebBrowser::DownloadFinished, this,
             [this, before, showsDownload](const QString& path, bool saved, const QString& reason) {
@@ -76,20 +76,20 @@ void TForm1::setUpDownloads()
                         before->restore(*StatusBar1, ProgressBar1);
                     return;
                 }
-                guarded([&] { CppWebBrowser1DownloadFinished(path, saved, reason); });
+                guard_([&] { CppWebBrowser1DownloadFinished(path, saved, reason); });
             });
 }
 
-QString TForm1::CppWebBrowser1DownloadPath(const QString& suggestedFileName)
+QString BrowserPane::CppWebBrowser1DownloadPath(const QString& suggestedFileName)
 {
     // A fresh account has no download folder yet; browsers make it rather than start elsewhere.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     QDir().mkpath(folder);
-    return dialogs().askSaveFileName(this, QStringLiteral("名前を付けて保存"),
-                                     QDir(folder).filePath(suggestedFileName));
+    return guard_.dialogs().askSaveFileName(guard_.owner(), QStringLiteral("名前を付けて保存"),
+                                            QDir(folder).filePath(suggestedFileName));
 }
 
-void TForm1::CppWebBrowser1DownloadProgress(const QString& path, qint64 received, qint64 total)
+void BrowserPane::CppWebBrowser1DownloadProgress(const QString& path, qint64 received, qint64 total)
 {
     StatusBar1->setPanelText(0, kSaving);
     StatusBar1->setPanelText(1, QDir::toNativeSeparators(path));
@@ -106,7 +106,7 @@ void TForm1::CppWebBrowser1DownloadProgress(const QString& path, qint64 received
     ProgressBar1->show();
 }
 
-void TForm1::CppWebBrowser1DownloadFinished(const QString& path, bool saved, const QString& reason)
+void BrowserPane::CppWebBrowser1DownloadFinished(const QString& path, bool saved, const QString& reason)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
     if (ProgressBar1)
@@ -118,6 +118,6 @@ void TForm1::CppWebBrowser1DownloadFinished(const QString& path, bool saved, con
     }
     StatusBar1->setPanelText(0, QStringLiteral("保存失敗 :"));
     StatusBar1->setPanelText(1, shownPath);
-    dialogs().inform(this, QMessageBox::Warning, QStringLiteral("ダウンロード"),
-                     QStringLiteral("%1 を保存できませんでした（%2）。").arg(shownPath, reason));
+    guard_.dialogs().inform(guard_.owner(), QMessageBox::Warning, QStringLiteral("ダウンロード"),
+                            QStringLiteral("%1 を保存できませんでした（%2）。").arg(shownPath, reason));
 }

@@ -1,29 +1,24 @@
 #include "widgets/error_box.h"
 
-#include "app/application_title.h"
 #include "files/errors.h"
-#include "text/sjis_text.h"
+#include "widgets/application_title.h"
 #include "widgets/dialogs.h"
 
 #include <QFile>
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 namespace {
 
 QString pathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
-QString keywordBackupMessage(const KeywordBackupError& e)
+// What each feature made known of its own errors.
+std::vector<ErrorMessageMaker>& featureMessages()
 {
-    const bool backup = e.command == KeywordBackupError::Command::Backup;
-    const QString failed = e.reading ? QStringLiteral("ファイル %1 を読み込めません (%2)")
-                                     : QStringLiteral("ファイル %1 に書き込めません (%2)");
-    return (backup ? QStringLiteral("キーワードツリーのバックアップを作成できませんでした。%1。"
-                                    "以前のバックアップはそのまま残っています")
-                   : QStringLiteral("キーワードツリーをレストアできませんでした。%1。"
-                                    "今のキーワードツリーのファイルはそのまま残っています"))
-        .arg(failed.arg(pathText(e.path), fileErrorCauseText(e.cause)));
+    static std::vector<ErrorMessageMaker> makers;
+    return makers;
 }
 
 }  // namespace
@@ -47,6 +42,12 @@ QString fileErrorCauseText(int cause)
         default:
             return QString::fromLocal8Bit(std::strerror(cause));
     }
+}
+
+bool addErrorMessages(ErrorMessageMaker maker)
+{
+    featureMessages().push_back(maker);
+    return true;
 }
 
 QString errorBoxText(const QString& message)
@@ -79,16 +80,10 @@ QString errorMessage(const std::exception& error)
         return QStringLiteral("ファイル %1 を作成できません").arg(pathText(e->path));
     if (auto* e = dynamic_cast<const ProfileWriteError*>(&error))
         return QStringLiteral("%1 に書き込めません").arg(pathText(e->path));
-    if (auto* e = dynamic_cast<const TreeDepthError*>(&error))
-        // One pass, so a "%2" inside the keyword's own text is not taken for the depth.
-        return QStringLiteral(
-                   "アイテム \"%1\" の階層 (%2) が不正です。この行から後の %3 行はツリーに表示されませんが、"
-                   "失われません。ツリーを保存するときに、ツリーの後ろにそのまま書き戻します")
-            .arg(fromSjis(e->text), QString::number(e->depth), QString::number(e->unplacedLineCount));
-    if (auto* e = dynamic_cast<const KeywordBackupError*>(&error))
-        return keywordBackupMessage(*e);
-    if (auto* e = dynamic_cast<const ListIndexError*>(&error))
-        return QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(e->index);
+    for (ErrorMessageMaker maker : featureMessages()) {
+        if (std::optional<QString> message = maker(error))
+            return *message;
+    }
     return QString::fromLocal8Bit(error.what());
 }
 

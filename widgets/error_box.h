@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <exception>
+#include <optional>
 #include <utility>
 
 class Dialogs;
@@ -17,6 +18,12 @@ QString fileErrorCauseText(int cause);
 
 // The message of a caught error: the program's own errors in Japanese, anything else as it says.
 QString errorMessage(const std::exception& error);
+
+// A feature's own errors in the user's words; nothing for an error that is not its own.
+using ErrorMessageMaker = std::optional<QString> (*)(const std::exception&);
+// Adds maker to those errorMessage asks. Returns true, so that a feature can add its messages as
+// the program starts: `const bool added = addErrorMessages(&ownMessages);`.
+bool addErrorMessages(ErrorMessageMaker maker);
 
 void showErrorBox(Dialogs& dialogs, QWidget* owner, const QString& message);
 

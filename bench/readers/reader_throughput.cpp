@@ -4,7 +4,6 @@
 //   reader_throughput tree|list|ini FILE
 //                                      reads FILE from disk and parses it 20 times; prints MB/s
 #include "files/file_io.h"
-#include "files/freed_memory.h"
 #include "keywords/keyword_tree_file.h"
 #include "settings/private_profile.h"
 #include "watched/watched_list_file.h"
@@ -59,8 +58,6 @@ size_t parse(const std::string& kind, const std::string& bytes)
 
 int main(int argc, char** argv)
 {
-    // The readers as the program runs them, with its way of keeping freed memory.
-    keepFreedMemoryForReuse();
     if (argc == 3 && std::strcmp(argv[1], "generate") == 0) {
         const std::string dir = argv[2];
         const bool ok = writeFileAtomically(dir + "/sample.ask", sampleTree()) &&

@@ -58,6 +58,7 @@ struct Program {
     TForm1 form{ProgramServices{new IdleBrowser, &dialogs, &launcher, exePath}};
 
     Program() { form.show(); }
+    AuctionListView* list() const { return form.findChild<AuctionListView*>(QStringLiteral("FavAucList")); }
 };
 
 void LoadAndShowWatchedList(benchmark::State& state)
@@ -67,13 +68,13 @@ void LoadAndShowWatchedList(benchmark::State& state)
     writeFileAtomically(watchedListFilePath(program.exePath), writeWatchedList(sampleEntries(count)));
     for (auto _ : state) {
         state.PauseTiming();
-        program.form.FavAucList->setEntries({});
+        program.list()->setEntries({});
         QApplication::processEvents();
         state.ResumeTiming();
         program.form.LoadWatchedList();
         QApplication::processEvents();  // the repaint of the filled list
     }
-    if (program.form.FavAucList->entryCount() != count)
+    if (program.list()->entryCount() != count)
         state.SkipWithError("list not filled");
     state.SetItemsProcessed(state.iterations() * count);
 }
@@ -82,7 +83,7 @@ BENCHMARK(LoadAndShowWatchedList)->Arg(10000)->Unit(benchmark::kMillisecond);
 void SaveWatchedList(benchmark::State& state)
 {
     Program program;
-    program.form.FavAucList->setEntries(sampleEntries(static_cast<int>(state.range(0))));
+    program.list()->setEntries(sampleEntries(static_cast<int>(state.range(0))));
     for (auto _ : state)
         program.form.SaveWatchedList();
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -46,7 +46,7 @@ TEST_F(CommandLineRun, WordsSearchAnAddressOpensAndPrintRequestsEndAtOnce)
         }
         start();
         applyCommandLine(form(), line);
-        EXPECT_EQ(form().ComboBox1->currentText(), c.keyword);
+        EXPECT_EQ(formControl<QComboBox>(form(), "ComboBox1")->currentText(), c.keyword);
         if (!c.navigated.isEmpty()) {
             EXPECT_TRUE(browser->lastNavigation().contains(c.navigated)) << browser->lastNavigation().toStdString();
         }

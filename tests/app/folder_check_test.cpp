@@ -39,11 +39,12 @@ TEST_F(FolderCheck, AFolderTheUserCannotWriteIsToldAtStartAndWritableFilesAreSti
         EXPECT_TRUE(box.text.contains(part)) << part.toStdString() << "\n" << box.text.toStdString();
 
     // The keyword file the user may write is saved in place at the next tab switch.
-    form().TreeView1->selectNode(form().TreeView1->topLevelItem(0));
+    formControl<KeywordTreeView>(form(), "TreeView1")
+        ->selectNode(formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0));
     form().setKeywordText("B");
     asUser([this] {
-        form().N6->trigger();
-        form().TabControl2->setTabIndex(1);
+        formControl<QAction>(form(), "N6")->trigger();
+        formControl<TabControl>(form(), "TabControl2")->setTabIndex(1);
     });
     EXPECT_EQ(folder.read(".ask"), "R\r\n\tA\r\n\tB\r\n");
     EXPECT_EQ(dialogs.shown.size(), 1u);

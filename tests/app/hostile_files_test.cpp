@@ -55,10 +55,10 @@ class HostileFiles : public FormFixture {
 protected:
     void expectStartUpCompleted()
     {
-        ASSERT_NE(form().ProgressBar1, nullptr);
+        ASSERT_NE(formControl<QProgressBar>(form(), "ProgressBar1"), nullptr);
         ASSERT_FALSE(browser->navigations.isEmpty());
         EXPECT_EQ(browser->navigations.front(), QString::fromStdString(folder.folder() + "/HELP/index.htm"));
-        EXPECT_EQ(form().CurrentKeyTab, 0);
+        EXPECT_EQ(form().CurrentKeyTab(), 0);
     }
 };
 
@@ -159,8 +159,8 @@ TEST_F(HostileFiles, AFileNotReadWholeIsToldAndKeptUntilTheUserChangesIt)
             start();
             if (changed) {
                 form().setKeywordText("K");
-                form().N6->trigger();
-                form().A1->trigger();
+                formControl<QAction>(form(), "N6")->trigger();
+                formControl<QAction>(form(), "A1")->trigger();
             } else {
                 ASSERT_EQ(dialogs.errors().size(), 1u);
                 EXPECT_TRUE(dialogs.errors()[0].contains(QString::fromStdString(folder.file(c.suffix))));
@@ -182,7 +182,7 @@ TEST_F(HostileFiles, ALinkStaysALinkAndAReadOnlyFileStaysWhileTheUserMayStillQui
     folder.write(".ini", "[ETC]\r\n");
     ::chmod(folder.file(".ini").c_str(), 0444);
     start();
-    form().A1->trigger();
+    formControl<QAction>(form(), "A1")->trigger();
     // The close cannot write the settings but still writes the list (through the link); the user
     // keeps the window, then leaves without the settings.
     dialogs.answers = {QMessageBox::No, QMessageBox::Yes};
@@ -201,7 +201,7 @@ TEST_F(HostileFiles, ALinkStaysALinkAndAReadOnlyFileStaysWhileTheUserMayStillQui
     folder.write(".ask", "A\r\n\tB\r\n");
     ::chmod(folder.file(".ask").c_str(), 0444);
     start();
-    form().A1->trigger();
+    formControl<QAction>(form(), "A1")->trigger();
     EXPECT_TRUE(closeWindow());
     EXPECT_EQ(folder.read(".ask"), "A\r\n\tB\r\n");
     struct stat st {};

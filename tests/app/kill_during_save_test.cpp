@@ -1,6 +1,7 @@
 // A child process (this binary, re-invoked) saves the three kinds of file over and over and is
 // killed with SIGKILL at random moments inside a save: every file is whole, old or new, and the
 // next save clears away what the killed ones left.
+#include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "tests/support/form_fixture.h"
 #include "watched/auction_list_view.h"
@@ -30,8 +31,8 @@ void save(TForm1& form, bool large)
         nodes.push_back({1, std::to_string(i) + padding});
         entries.push_back({std::to_string(i) + padding, "http://x.example/"});
     }
-    showForest(*form.TreeView1, nodes);
-    form.FavAucList->setEntries(entries);
+    showForest(*formControl<KeywordTreeView>(form, "TreeView1"), nodes);
+    formControl<AuctionListView>(form, "FavAucList")->setEntries(entries);
     std::fputs("SAVING\n", stdout);
     std::fflush(stdout);
     form.SaveSettings();

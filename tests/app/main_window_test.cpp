@@ -1,6 +1,8 @@
 #include "files/errors.h"
+#include "keywords/keyword_errors.h"
 #include "keywords/keyword_tree_view.h"
 #include "tests/support/form_fixture.h"
+#include "watched/watched_errors.h"
 #include "widgets/animate.h"
 #include "widgets/cool_bar.h"
 #include "widgets/error_box.h"
@@ -23,42 +25,46 @@ TEST_F(MainWindow, StartsWithTheDesignedLayout)
     start();
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Ribemo☆オークション相場チェック"));
     EXPECT_EQ(form().findChild<QPushButton*>(QStringLiteral("Button1"))->text(), QStringLiteral("検索"));
-    EXPECT_EQ(form().Label1->text(), QStringLiteral("キーワード　"));
-    EXPECT_EQ(form().ToolButton4->toolTip(), QStringLiteral("普段使っているＩＥのホームへ移動"));
-    EXPECT_EQ(form().SiteButtons[5]->toolTip(), QStringLiteral("サイト #6"));
-    EXPECT_EQ(form().TabControl1->tabCaption(1), QStringLiteral("現在開催中のオークション"));
-    EXPECT_EQ(form().TabControl2->tabCaption(2), QStringLiteral("KEY #3"));
-    ASSERT_EQ(form().TreeView1->topLevelItemCount(), 1);
-    EXPECT_EQ(form().TreeView1->topLevelItem(0)->shown(), QStringLiteral("検索キーワード"));
-    EXPECT_EQ(KeywordTreeView::itemPicture(form().TreeView1->topLevelItem(0)), 1);
-    EXPECT_EQ(form().StatusBar1->panelText(0), QStringLiteral("現在のURL :"));
-    EXPECT_EQ(form().Fauc[9]->text(), QStringLiteral("10."));
-    EXPECT_EQ(form().N18->text(), QStringLiteral("Palvetホームページへ(&M)"));
-    EXPECT_EQ(form().PopupMenu1->actions().size(), 8);
+    EXPECT_EQ(formControl<QLabel>(form(), "Label1")->text(), QStringLiteral("キーワード　"));
+    EXPECT_EQ(formControl<QToolButton>(form(), "ToolButton4")->toolTip(),
+              QStringLiteral("普段使っているＩＥのホームへ移動"));
+    EXPECT_EQ(siteButton(form(), 5)->toolTip(), QStringLiteral("サイト #6"));
+    EXPECT_EQ(formControl<TabControl>(form(), "TabControl1")->tabCaption(1),
+              QStringLiteral("現在開催中のオークション"));
+    EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->tabCaption(2), QStringLiteral("KEY #3"));
+    ASSERT_EQ(formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItemCount(), 1);
+    EXPECT_EQ(formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0)->shown(),
+              QStringLiteral("検索キーワード"));
+    EXPECT_EQ(KeywordTreeView::itemPicture(formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0)), 1);
+    EXPECT_EQ(formControl<StatusBar>(form(), "StatusBar1")->panelText(0), QStringLiteral("現在のURL :"));
+    EXPECT_EQ(faucItem(form(), 9)->text(), QStringLiteral("10."));
+    EXPECT_EQ(formControl<QAction>(form(), "N18")->text(), QStringLiteral("Palvetホームページへ(&M)"));
+    EXPECT_EQ(formControl<QMenu>(form(), "PopupMenu1")->actions().size(), 8);
 
     // Without a settings file every band starts a row of its own, in the order of their IDs.
-    CoolBar& bands = *form().CoolBar1;
+    CoolBar& bands = *formControl<CoolBar>(form(), "CoolBar1");
     ASSERT_EQ(bands.bandCount(), 6);
     for (int position = 0; position < 6; ++position) {
         EXPECT_EQ(bands.bandIdAt(position), position);
         EXPECT_TRUE(bands.breakAt(position)) << position;
     }
-    EXPECT_EQ(bands.bandChild(4), form().ToolBar2);
-    EXPECT_EQ(bands.bandChild(5), form().ToolBar4);
+    EXPECT_EQ(bands.bandChild(4), formControl<QToolBar>(form(), "ToolBar2"));
+    EXPECT_EQ(bands.bandChild(5), formControl<QToolBar>(form(), "ToolBar4"));
 }
 
 TEST_F(MainWindow, StartUpCreatesTheHiddenProgressBarAndOpensTheHelpPage)
 {
     start();
-    ASSERT_NE(form().ProgressBar1, nullptr);
-    EXPECT_EQ(form().ProgressBar1->parentWidget(), form().StatusBar1);
-    EXPECT_TRUE(form().ProgressBar1->isHidden());
+    ASSERT_NE(formControl<QProgressBar>(form(), "ProgressBar1"), nullptr);
+    EXPECT_EQ(formControl<QProgressBar>(form(), "ProgressBar1")->parentWidget(),
+              formControl<StatusBar>(form(), "StatusBar1"));
+    EXPECT_TRUE(formControl<QProgressBar>(form(), "ProgressBar1")->isHidden());
     ASSERT_FALSE(browser->navigations.isEmpty());
     EXPECT_EQ(browser->navigations.front(), QString::fromStdString(folder.folder() + "/HELP/index.htm"));
-    EXPECT_EQ(form().CurrentKeyTab, 0);
+    EXPECT_EQ(form().CurrentKeyTab(), 0);
     EXPECT_FALSE(form().SettingsReset);
-    EXPECT_EQ(form().Animate1->frameCount(), 4);
-    EXPECT_EQ(form().Animate1->currentFrame(), 1);
+    EXPECT_EQ(formControl<Animate>(form(), "Animate1")->frameCount(), 4);
+    EXPECT_EQ(formControl<Animate>(form(), "Animate1")->currentFrame(), 1);
 }
 
 TEST_F(MainWindow, EveryViewItemReappliesAllSevenVisibilities)
@@ -66,45 +72,50 @@ TEST_F(MainWindow, EveryViewItemReappliesAllSevenVisibilities)
     start();
     form().show();
     TForm1& f = form();
-    QAction* items[7] = {f.N2, f.N3, f.N4, f.N16, f.N17, f.N21, f.N22};
-    QWidget* bars[7] = {f.ToolBar1, f.ToolBar2, f.ToolBar3, f.ToolBar4, f.ToolBar5, f.ToolBar6, f.Panel2};
+    QAction* items[7] = {formControl<QAction>(f, "N2"),  formControl<QAction>(f, "N3"),  formControl<QAction>(f, "N4"),
+                         formControl<QAction>(f, "N16"), formControl<QAction>(f, "N17"), formControl<QAction>(f, "N21"),
+                         formControl<QAction>(f, "N22")};
+    QWidget* bars[7] = {formControl<QToolBar>(f, "ToolBar1"), formControl<QToolBar>(f, "ToolBar2"),
+                        formControl<QToolBar>(f, "ToolBar3"), formControl<QToolBar>(f, "ToolBar4"),
+                        formControl<QToolBar>(f, "ToolBar5"), formControl<QToolBar>(f, "ToolBar6"),
+                        formControl<QWidget>(f, "Panel2")};
     for (QAction* item : items)
         item->setChecked(false);
     // Choosing one item toggles its own mark and applies every mark, not only its own.
-    f.N3->trigger();
+    formControl<QAction>(f, "N3")->trigger();
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(bars[i]->isVisible(), i == 1) << i;
-    EXPECT_FALSE(f.Splitter2->handle(1)->isVisible());
-    EXPECT_EQ(f.CoolBar1->rowCount(), 1);
-    EXPECT_TRUE(f.CoolBar1->bandRect(1).isEmpty());
+    EXPECT_FALSE(formControl<QSplitter>(f, "Splitter2")->handle(1)->isVisible());
+    EXPECT_EQ(formControl<CoolBar>(f, "CoolBar1")->rowCount(), 1);
+    EXPECT_TRUE(formControl<CoolBar>(f, "CoolBar1")->bandRect(1).isEmpty());
 
     for (QAction* item : items)
         item->setChecked(true);
-    f.N22->setChecked(false);
-    f.N22->trigger();
+    formControl<QAction>(f, "N22")->setChecked(false);
+    formControl<QAction>(f, "N22")->trigger();
     for (int i = 0; i < 7; ++i)
         EXPECT_TRUE(bars[i]->isVisible()) << i;
-    EXPECT_TRUE(f.Splitter2->handle(1)->isVisible());
-    EXPECT_EQ(f.CoolBar1->rowCount(), 6);
+    EXPECT_TRUE(formControl<QSplitter>(f, "Splitter2")->handle(1)->isVisible());
+    EXPECT_EQ(formControl<CoolBar>(f, "CoolBar1")->rowCount(), 6);
 }
 
 TEST_F(MainWindow, ChecksMadeBeforeTheFirstActivationApplyOnlyThen)
 {
     start();
-    form().N4->setChecked(false);
+    formControl<QAction>(form(), "N4")->setChecked(false);
     form().show();
-    EXPECT_TRUE(form().ToolBar3->isVisible());
+    EXPECT_TRUE(formControl<QToolBar>(form(), "ToolBar3")->isVisible());
     form().FormActivate();
-    EXPECT_FALSE(form().ToolBar3->isVisible());
+    EXPECT_FALSE(formControl<QToolBar>(form(), "ToolBar3")->isVisible());
 }
 
 TEST_F(MainWindow, StatusBarResizePlacesTheProgressBarOverPanel2)
 {
     start();
-    form().StatusBar1->resize(600, 19);
+    formControl<StatusBar>(form(), "StatusBar1")->resize(600, 19);
     form().StatusBar1Resize();
-    EXPECT_EQ(form().StatusBar1->panelWidth(1), 403);
-    const QRect bar = form().ProgressBar1->geometry();
+    EXPECT_EQ(formControl<StatusBar>(form(), "StatusBar1")->panelWidth(1), 403);
+    const QRect bar = formControl<QProgressBar>(form(), "ProgressBar1")->geometry();
     EXPECT_EQ(bar.left(), 470);
     EXPECT_EQ(bar.width(), 98);
     EXPECT_EQ(bar.top(), 2);
@@ -146,7 +157,7 @@ TEST_F(MainWindow, X1ClosesThroughTheCloseSequence)
 {
     start();
     form().show();
-    form().X1->trigger();
+    formControl<QAction>(form(), "X1")->trigger();
     EXPECT_FALSE(form().isVisible());
 }
 

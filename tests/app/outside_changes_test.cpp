@@ -32,10 +32,11 @@ TEST_F(OutsideChanges, AreKeptWhenTheWindowChangedNothingAndCopiedAsideWhenBothC
         {".ask", "root\r\n\tA\r\n\tOUT\r\n",
          [](TForm1& f) {
              f.setKeywordText("K");
-             f.N6->trigger();
+             formControl<QAction>(f, "N6")->trigger();
          },
          "root\r\n\tA\r\nK\r\n"},
-        {".fal", "out,http://out.example/\r\na,b\r\n", [](TForm1& f) { f.A1->trigger(); }, ",\r\na,b\r\n"},
+        {".fal", "out,http://out.example/\r\na,b\r\n", [](TForm1& f) { formControl<QAction>(f, "A1")->trigger(); },
+         ",\r\na,b\r\n"},
         {".ini", "[Aucfun]\r\nURL=http://out.example/\r\n", [](TForm1& f) { f.Settings.SoubaCheck = "mine?q=$KEY$"; },
          ""},
     };
@@ -83,8 +84,8 @@ TEST_F(OutsideChanges, AFileThatCannotBeWrittenCostsNoOtherAndEveryFailureIsName
     ::chmod(folder.file(".fal").c_str(), 0444);
     start();
     form().setKeywordText("K");
-    form().N6->trigger();
-    form().A1->trigger();
+    formControl<QAction>(form(), "N6")->trigger();
+    formControl<QAction>(form(), "A1")->trigger();
     form().move(40, 30);
 
     // はい: every file was already tried before the question.

@@ -47,12 +47,15 @@ TEST_F(StripAndPane, StripGivesWayBeforeThePaneAndKeepsItsButtonsWhole)
             form().resize(size);
             QTest::qWait(0);
             QCoreApplication::processEvents();  // the strip's answer to the new size
-            for (const QPushButton* button : {form().Button3, form().Button4})
-                EXPECT_LE(button->geometry().bottom(), form().Panel3->height() - 1) << "clipped";
-            const int pane = form().TabControl1->height();
-            const int strip = form().Panel2->height();
+            for (const QPushButton* button :
+                 {formControl<QPushButton>(form(), "Button3"), formControl<QPushButton>(form(), "Button4")})
+                EXPECT_LE(button->geometry().bottom(), formControl<QWidget>(form(), "Panel3")->height() - 1)
+                    << "clipped";
+            const int pane = formControl<TabControl>(form(), "TabControl1")->height();
+            const int strip = formControl<QWidget>(form(), "Panel2")->height();
             if (pane < 160) {
-                EXPECT_EQ(strip, form().Panel2->minimumSizeHint().height()) << "the pane gave way first";
+                EXPECT_EQ(strip, formControl<QWidget>(form(), "Panel2")->minimumSizeHint().height())
+                    << "the pane gave way first";
             }
             EXPECT_GE(pane, 120);
         }

@@ -22,8 +22,8 @@ TEST_F(SessionEnd, ASignalSavesLikeACloseAndASecondOneChangesNothing)
         int ends = 0;
         SessionEndWatch watch(form(), [&] { ++ends; });
         form().setKeywordText("K");
-        form().N6->trigger();
-        form().A1->trigger();
+        formControl<QAction>(form(), "N6")->trigger();
+        formControl<QAction>(form(), "A1")->trigger();
 
         ::raise(signal);
         ASSERT_TRUE(QTest::qWaitFor([&] { return ends > 0; }, 5000));

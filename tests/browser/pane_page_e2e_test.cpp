@@ -49,7 +49,7 @@ TEST_P(NewWindowLink, OpensInThePaneAndBackReturnsToThePageWithTheLink)
     clickPage(form(), browser->view(), QPoint(50, 50), kind.button, kind.modifiers);
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QString::fromLatin1(kind.opened)))
         << browser->LocationURL().toStdString();
-    input::click(form().ToolButton1);
+    input::click(formControl<QToolButton>(form(), "ToolButton1"));
     EXPECT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("popups")))
         << browser->LocationURL().toStdString();
 }
@@ -113,8 +113,8 @@ TEST_P(FailedDownload, AsksOnceEndsOnceAndLeavesNoPartialFile)
         EXPECT_TRUE(dialogs.shown[1].text.contains(chosen)) << dialogs.shown[1].text.toStdString();
         EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("通信が途切れました")));
     }
-    EXPECT_TRUE(form().ProgressBar1->isHidden());
-    EXPECT_FALSE(form().Animate1->active());
+    EXPECT_TRUE(formControl<QProgressBar>(form(), "ProgressBar1")->isHidden());
+    EXPECT_FALSE(formControl<Animate>(form(), "Animate1")->active());
     const QStringList left = QDir(scratch.path()).entryList(QDir::Files | QDir::Hidden);
     if (failure.oldBytes.isNull()) {
         EXPECT_TRUE(left.isEmpty()) << left.join(u' ').toStdString();

@@ -17,7 +17,7 @@ using Launches = FormFixture;
 TEST_F(Launches, SecondCopyIsTheSameExecutableWithoutArguments)
 {
     start();
-    form().N12->trigger();
+    formControl<QAction>(form(), "N12")->trigger();
     ASSERT_EQ(launcher.startedPrograms.size(), 1);
     EXPECT_EQ(launcher.startedPrograms[0], QString::fromStdString(folder.executablePath()));
     EXPECT_TRUE(launcher.startedArguments[0].isEmpty());
@@ -30,7 +30,7 @@ TEST_F(Launches, WithADataFolderTheFilesTheSecondCopyAndTheAboutBoxAllUseIt)
     const QTemporaryDir data;
     dataFolder = QFile::encodeName(data.path()).toStdString();
     start();
-    form().N12->trigger();
+    formControl<QAction>(form(), "N12")->trigger();
     ASSERT_EQ(launcher.startedArguments.size(), 1);
     EXPECT_EQ(launcher.startedArguments[0], QStringList({QStringLiteral("--data-dir"), data.path()}));
     EXPECT_EQ(windows().aboutBox->DataFolder->toolTip(), data.path());
@@ -51,11 +51,11 @@ TEST_F(Launches, DefaultBrowserGetsTheAddressThePaneReportsAtThatMoment)
     browser->raiseBeforeNavigate2(QStringLiteral("http://auction-stats.example/search?q=a"));
     browser->raiseDownloadBegin();
     browser->locationUrl = QStringLiteral("http://auction-stats.example/search?q=a");
-    form().N13->trigger();
+    formControl<QAction>(form(), "N13")->trigger();
     browser->locationUrl = QStringLiteral("http://other.example/page");
-    form().N13->trigger();
+    formControl<QAction>(form(), "N13")->trigger();
     browser->locationUrl.clear();
-    form().N13->trigger();
+    formControl<QAction>(form(), "N13")->trigger();
     EXPECT_EQ(launcher.openedAddresses, (QStringList{QStringLiteral("http://auction-stats.example/search?q=a"),
                                                      QStringLiteral("http://other.example/page"), QString()}));
 }
@@ -66,7 +66,7 @@ TEST_F(Launches, HelpPageComesFromBesideTheExecutableWhateverTheCurrentFolder)
     const QString before = QDir::currentPath();
     QTemporaryDir elsewhere;
     ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
-    form().H2->trigger();
+    formControl<QAction>(form(), "H2")->trigger();
     QDir::setCurrent(before);
     EXPECT_EQ(browser->lastNavigation(), QString::fromStdString(folder.folder() + "/HELP/index.htm"));
     // The same page the pane opened at start.
@@ -76,7 +76,7 @@ TEST_F(Launches, HelpPageComesFromBesideTheExecutableWhateverTheCurrentFolder)
 TEST_F(Launches, MakersPageOpensInThePane)
 {
     start();
-    form().N18->trigger();
+    formControl<QAction>(form(), "N18")->trigger();
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://ribemo.example/"));
     EXPECT_TRUE(launcher.openedAddresses.isEmpty());
 }
@@ -142,7 +142,7 @@ TEST_F(Launches, AboutBoxIsModalAndItsLinkOpensTheStatisticsSiteWhileItStaysOpen
         if (box.isVisible())
             box.reject();
     });
-    form().V1->trigger();
+    formControl<QAction>(form(), "V1")->trigger();
     ASSERT_TRUE(ran);
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(launcher.openedAddresses, QStringList{QStringLiteral("http://auction-stats.example/")});

@@ -36,7 +36,7 @@ TEST_F(KeywordBackup, RestoreAsksFirstAndNoChangesNothing)
 {
     writeSet();
     start();
-    form().N25->trigger();
+    formControl<QAction>(form(), "N25")->trigger();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     const ShownBox& question = dialogs.shown[0];
     EXPECT_EQ(question.text, QStringLiteral("キーワードツリーをバックアップの内容に戻します。今のキーワードツリーは"
@@ -53,7 +53,7 @@ TEST_F(KeywordBackup, AFailedBackupOrRestoreLeavesEveryFileAsItWas)
     writeSet();
     ASSERT_EQ(::chmod(folder.file(".ask2.bak").c_str(), 0444), 0);
     start();
-    form().N24->trigger();
+    formControl<QAction>(form(), "N24")->trigger();
     ASSERT_EQ(dialogs.errors().size(), 1u);
     EXPECT_EQ(dialogs.errors()[0], QStringLiteral("キーワードツリーのバックアップを作成できませんでした。ファイル %1 に"
                                                   "書き込めません (アクセスが許可されていません)。以前のバックアップは"
@@ -63,7 +63,7 @@ TEST_F(KeywordBackup, AFailedBackupOrRestoreLeavesEveryFileAsItWas)
 
     ASSERT_EQ(::chmod(folder.file(".ask2").c_str(), 0444), 0);
     dialogs.answers.push_back(QMessageBox::Yes);
-    form().N25->trigger();
+    formControl<QAction>(form(), "N25")->trigger();
     ASSERT_EQ(dialogs.errors().size(), 2u);
     EXPECT_TRUE(lastText().startsWith(QStringLiteral("キーワードツリーをレストアできませんでした。ファイル %1 に")
                                           .arg(QString::fromStdString(folder.file(".ask2")))));

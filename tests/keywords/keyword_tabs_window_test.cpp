@@ -20,16 +20,17 @@ const std::string kFresh = toSjis(QStringLiteral("検索キーワード"));
 
 class KeywordTabs : public FormFixture {
 protected:
-    KeywordForest shown() { return forestOfView(*form().TreeView1); }
+    KeywordForest shown() { return forestOfView(*formControl<KeywordTreeView>(form(), "TreeView1")); }
 
-    void switchTo(int tab) { form().TabControl2->setTabIndex(tab); }
+    void switchTo(int tab) { formControl<TabControl>(form(), "TabControl2")->setTabIndex(tab); }
 
     // Registers a keyword under the first node, as the context menu does.
     void registerUnderFirstNode(const std::string& keyword)
     {
-        form().TreeView1->selectNode(form().TreeView1->topLevelItem(0));
+        formControl<KeywordTreeView>(form(), "TreeView1")
+            ->selectNode(formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0));
         form().setKeywordText(keyword);
-        form().N6->trigger();
+        formControl<QAction>(form(), "N6")->trigger();
     }
 };
 
@@ -39,13 +40,13 @@ TEST_F(KeywordTabs, StartUpShowsTheFirstTabsFileMarkedAndExpanded)
     folder.write(".ask2", "other\r\n\ttab\r\n");
     start();
     EXPECT_EQ(shown(), (KeywordForest{{0, "A"}, {1, "B"}, {2, "C"}, {0, "D"}}));
-    EXPECT_EQ(form().CurrentKeyTab, 0);
-    KeywordNode* a = form().TreeView1->topLevelItem(0);
+    EXPECT_EQ(form().CurrentKeyTab(), 0);
+    KeywordNode* a = formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0);
     EXPECT_EQ(KeywordTreeView::itemPicture(a), 1);
     EXPECT_EQ(KeywordTreeView::itemPicture(a->child(0)), 0);
-    EXPECT_EQ(KeywordTreeView::itemPicture(form().TreeView1->topLevelItem(1)), 0);
-    EXPECT_TRUE(form().TreeView1->isItemExpanded(a));
-    EXPECT_TRUE(form().TreeView1->isItemExpanded(a->child(0)));
+    EXPECT_EQ(KeywordTreeView::itemPicture(formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(1)), 0);
+    EXPECT_TRUE(formControl<KeywordTreeView>(form(), "TreeView1")->isItemExpanded(a));
+    EXPECT_TRUE(formControl<KeywordTreeView>(form(), "TreeView1")->isItemExpanded(a->child(0)));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -67,7 +68,7 @@ TEST_F(KeywordTabs, EveryChangeOfTheTreeReachesItsFileAtATabSwitch)
         SCOPED_TRACE(what);
         folder.write(".ask", "A\r\n\tB\r\n\tC\r\nD\r\n");
         start();
-        change(*form().TreeView1);
+        change(*formControl<KeywordTreeView>(form(), "TreeView1"));
         const KeywordForest changed = shown();
         switchTo(1);
         EXPECT_EQ(readKeywordTree(folder.read(".ask")).nodes, changed);
@@ -118,7 +119,7 @@ TEST_F(KeywordTabs, BytesThatAreNotShiftJisSurviveStartTabSwitchAndClose)
     folder.write(".ask", file);
     start();
     switchTo(1);
-    EXPECT_EQ(form().CurrentKeyTab, 1);
+    EXPECT_EQ(form().CurrentKeyTab(), 1);
     switchTo(0);
     EXPECT_EQ(folder.read(".ask"), file);
     EXPECT_FALSE(folder.exists(".ask2"));
@@ -135,14 +136,14 @@ TEST_F(KeywordTabs, TabSwitchSavesUnderTheOldTabAndShowsTheNewOne)
     switchTo(2);
     EXPECT_EQ(folder.read(".ask"), "A\r\n\tB\r\n\tC\r\n");
     EXPECT_EQ(shown(), (KeywordForest{{0, kFresh}}));
-    EXPECT_EQ(KeywordTreeView::itemPicture(form().TreeView1->topLevelItem(0)), 1);
-    EXPECT_EQ(form().CurrentKeyTab, 2);
+    EXPECT_EQ(KeywordTreeView::itemPicture(formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0)), 1);
+    EXPECT_EQ(form().CurrentKeyTab(), 2);
 
     // Back without editing: tab 2 stays without a file, tab 0 shows what was saved.
     switchTo(0);
     EXPECT_FALSE(folder.exists(".ask3"));
     EXPECT_EQ(shown(), (KeywordForest{{0, "A"}, {1, "B"}, {1, "C"}}));
-    EXPECT_EQ(form().CurrentKeyTab, 0);
+    EXPECT_EQ(form().CurrentKeyTab(), 0);
 
     registerUnderFirstNode("D");
     switchTo(1);
@@ -158,7 +159,7 @@ TEST_F(KeywordTabs, BackupIsASnapshotOfTheSetOfFiles)
     folder.write(".ask2.bak", "old1\r\n");
     start();
     registerUnderFirstNode("E");
-    form().N24->trigger();
+    formControl<QAction>(form(), "N24")->trigger();
     // The tree on show is saved first, then copied.
     EXPECT_EQ(folder.read(".ask.bak"), "A\r\n\tB\r\n\tE\r\n");
     EXPECT_FALSE(folder.exists(".ask2.bak"));  // tab 1 had no file: its old backup goes
@@ -173,11 +174,11 @@ TEST_F(KeywordTabs, BackupIsASnapshotOfTheSetOfFiles)
     ASSERT_TRUE(folder.exists(".ask2"));
     registerUnderFirstNode("G");
     dialogs.answers.push_back(QMessageBox::Yes);
-    form().N25->trigger();
+    formControl<QAction>(form(), "N25")->trigger();
     EXPECT_FALSE(folder.exists(".ask2"));
     EXPECT_EQ(folder.read(".ask"), "A\r\n\tB\r\n\tE\r\n");
     EXPECT_EQ(shown(), (KeywordForest{{0, "A"}, {1, "B"}, {1, "E"}}));
-    EXPECT_EQ(form().CurrentKeyTab, 0);
+    EXPECT_EQ(form().CurrentKeyTab(), 0);
     ASSERT_EQ(dialogs.shown.size(), 1u);  // the restore's question, nothing else
     EXPECT_EQ(dialogs.shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
 }
@@ -188,7 +189,7 @@ TEST_F(KeywordTabs, RestoreWithoutAnyBackupDeletesNothingAndSaysSo)
     folder.write(".ask2", "C\r\n\tD\r\n");
     folder.write(".ask3", "E\r\n\tF\r\n");
     start();
-    form().N25->trigger();
+    formControl<QAction>(form(), "N25")->trigger();
     EXPECT_EQ(folder.read(".ask"), "A\r\n\tB\r\n");
     EXPECT_EQ(folder.read(".ask2"), "C\r\n\tD\r\n");
     EXPECT_EQ(folder.read(".ask3"), "E\r\n\tF\r\n");
@@ -206,13 +207,13 @@ TEST_F(KeywordTabs, DepthErrorAtStartShowsThePartReadAndKeepsTheFile)
     folder.write(".ask", kFaulty);
     start();
     EXPECT_EQ(shown(), (KeywordForest{{0, "A"}, {1, "B"}}));
-    EXPECT_EQ(KeywordTreeView::itemPicture(form().TreeView1->topLevelItem(0)), 1);
+    EXPECT_EQ(KeywordTreeView::itemPicture(formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0)), 1);
     ASSERT_EQ(dialogs.errors().size(), 1u);
     EXPECT_EQ(dialogs.errors()[0], QStringLiteral("アイテム \"C\" の階層 (3) が不正です。この行から後の 2 行はツリーに"
                                                   "表示されませんが、失われません。ツリーを保存するときに、"
                                                   "ツリーの後ろにそのまま書き戻します."));
 
-    form().N24->trigger();  // a backup copies the file as it stands
+    formControl<QAction>(form(), "N24")->trigger();  // a backup copies the file as it stands
     EXPECT_EQ(folder.read(".ask.bak"), kFaulty);
     ASSERT_TRUE(closeWindow());
     EXPECT_EQ(folder.read(".ask"), kFaulty);
@@ -226,8 +227,9 @@ TEST_F(KeywordTabs, AnEditAndASaveKeepEveryByteTheTreeDidNotChange)
     // F2 on the first node's child, End, C, Enter: as the user edits a keyword in place.
     const auto appendC = [this] {
         ASSERT_NO_FATAL_FAILURE(showActive());
-        KeywordNode* child = form().TreeView1->topLevelItem(0)->child(0);
-        input::click(form().TreeView1->viewport(), Qt::LeftButton, form().TreeView1->visualItemRect(child).center());
+        KeywordNode* child = formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0)->child(0);
+        input::click(formControl<KeywordTreeView>(form(), "TreeView1")->viewport(), Qt::LeftButton,
+                     formControl<KeywordTreeView>(form(), "TreeView1")->visualItemRect(child).center());
         for (Qt::Key key : {Qt::Key_F2, Qt::Key_End})
             input::key(key);
         input::type(QStringLiteral("C"));
@@ -299,7 +301,7 @@ TEST_F(KeywordTabs, DepthErrorAtTabSwitchNeverReachesAnotherTabsFile)
     start();
     switchTo(1);
     EXPECT_EQ(shown(), (KeywordForest{{0, "A"}, {1, "B"}}));
-    EXPECT_EQ(form().CurrentKeyTab, 1);
+    EXPECT_EQ(form().CurrentKeyTab(), 1);
     ASSERT_EQ(dialogs.errors().size(), 1u);
 
     switchTo(2);
@@ -327,15 +329,15 @@ TEST_F(KeywordTabs, SaveFailureAtTabSwitchKeepsTheTreeAndItsTab)
     ASSERT_EQ(dialogs.errors().size(), 1u);
     EXPECT_EQ(dialogs.errors()[0],
               QStringLiteral("ファイル %1 を作成できません.").arg(QString::fromStdString(folder.file(".ask2"))));
-    EXPECT_EQ(form().CurrentKeyTab, 1);
-    EXPECT_EQ(form().TabControl2->TabIndex(), 2);
+    EXPECT_EQ(form().CurrentKeyTab(), 1);
+    EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->TabIndex(), 2);
     EXPECT_EQ(shown(), (KeywordForest{{0, kFresh}, {1, "X"}}));
 
     // A restore now shows the tab bar's tab, and later saves go to that tab's file.
     folder.write(".ask.bak", "B\r\n\tb\r\n");
     dialogs.answers.push_back(QMessageBox::Yes);
-    form().N25->trigger();
-    EXPECT_EQ(form().CurrentKeyTab, 2);
+    formControl<QAction>(form(), "N25")->trigger();
+    EXPECT_EQ(form().CurrentKeyTab(), 2);
     registerUnderFirstNode("Y");
     ASSERT_TRUE(closeWindow());
     EXPECT_EQ(folder.read(".ask3"), kFresh + "\r\n\tY\r\n");

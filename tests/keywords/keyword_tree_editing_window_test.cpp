@@ -32,7 +32,7 @@ protected:
         ASSERT_NO_FATAL_FAILURE(showActive());
     }
 
-    KeywordTreeView& tree() { return *form().TreeView1; }
+    KeywordTreeView& tree() { return *formControl<KeywordTreeView>(form(), "TreeView1"); }
     QWidget* viewport() { return tree().viewport(); }
     KeywordForest shown() { return forestOfView(tree()); }
 
@@ -66,7 +66,7 @@ protected:
     // Chooses an entry of the open context menu with the mouse.
     void choose(QAction* item)
     {
-        QMenu* menu = form().PopupMenu1;
+        QMenu* menu = formControl<QMenu>(form(), "PopupMenu1");
         ASSERT_TRUE(menu->isVisible());
         input::click(menu, Qt::LeftButton, menu->actionGeometry(item).center());
         ASSERT_FALSE(menu->isVisible());
@@ -126,7 +126,7 @@ TEST_F(KeywordTreeEditing, RightClickSelectsTheRowAndRegisterAddsTheKeywordBelow
     KeywordNode* r = node({0});
     click(Qt::RightButton, {viewport()->width() - 3, textPoint(r).y()});
     form().setKeywordText(toSjis(QStringLiteral("ネコ")));
-    choose(form().N6);
+    choose(formControl<QAction>(form(), "N6"));
 
     EXPECT_EQ(shown(),
               (KeywordForest{
@@ -152,12 +152,12 @@ TEST_F(KeywordTreeEditing, MenuKeyAndShiftF10OpenTheMenuAtTheSelectedNodeAndActO
         KeywordNode* target = node(g.at);
         click(Qt::LeftButton, textPoint(target));
         input::key(g.key, g.modifiers);
-        QMenu* menu = form().PopupMenu1;
+        QMenu* menu = formControl<QMenu>(form(), "PopupMenu1");
         ASSERT_TRUE(menu->isVisible());
         const QRect row(viewport()->mapToGlobal(tree().visualItemRect(target).topLeft()),
                         tree().visualItemRect(target).size());
         EXPECT_TRUE(row.contains(menu->geometry().topLeft())) << "the menu opens at the node's row";
-        choose(form().N6);
+        choose(formControl<QAction>(form(), "N6"));
         ASSERT_GT(target->childCount(), 0);
         EXPECT_EQ(KeywordTreeView::itemBytes(target->child(target->childCount() - 1)), "K");
     }
@@ -168,7 +168,7 @@ TEST_F(KeywordTreeEditing, RightClickBelowTheLastRowThenRegisterAddsATopLevelNod
     startWith(kTree);
     click(Qt::RightButton, belowLastRow());
     form().setKeywordText("Z");
-    choose(form().N6);
+    choose(formControl<QAction>(form(), "N6"));
     ASSERT_EQ(tree().topLevelItemCount(), 3);
     EXPECT_EQ(KeywordTreeView::itemBytes(node({2})), "Z");
     EXPECT_EQ(KeywordTreeView::itemPicture(node({2})), 0);
@@ -196,7 +196,7 @@ TEST_F(KeywordTreeEditing, RegisterTakesTheKeywordBoxWithoutLeadingBlanksAndRefu
         SCOPED_TRACE(c.what);
         click(Qt::RightButton, textPoint(node({0})));
         form().setKeywordText(c.keyword);
-        choose(form().N6);
+        choose(formControl<QAction>(form(), "N6"));
         EXPECT_EQ(shown(), c.after);
     }
 }
@@ -205,7 +205,7 @@ TEST_F(KeywordTreeEditing, NewKeywordStartsEditingAndTheEditIsStored)
 {
     startWith(kTree);
     click(Qt::RightButton, textPoint(node({0, 1})));
-    choose(form().N7);
+    choose(formControl<QAction>(form(), "N7"));
     KeywordNode* made = node({0, 1, 0});
     EXPECT_EQ(KeywordTreeView::itemBytes(made), toSjis(QStringLiteral("新しいキーワード")));
     EXPECT_EQ(KeywordTreeView::itemPicture(made), 0);
@@ -220,7 +220,7 @@ TEST_F(KeywordTreeEditing, NewKeywordStartsEditingAndTheEditIsStored)
 
     // With nothing selected the new node is the last top-level node.
     click(Qt::RightButton, belowLastRow());
-    choose(form().N7);
+    choose(formControl<QAction>(form(), "N7"));
     ASSERT_EQ(tree().topLevelItemCount(), 3);
     editor = openEditor();
     ASSERT_NE(editor, nullptr);
@@ -271,7 +271,7 @@ TEST_F(KeywordTreeEditing, DeleteAsksOnceNamingTheNodeAndHonoursTheAnswer)
         if (c.answer != QMessageBox::NoButton)
             dialogs.answers.push_back(c.answer);
         click(Qt::RightButton, textPoint(node({0, 0})));
-        choose(form().N8);
+        choose(formControl<QAction>(form(), "N8"));
         EXPECT_EQ(shown(), c.after);
         ASSERT_EQ(dialogs.shown.size(), c.questions);
         if (c.questions == 0)
@@ -298,7 +298,7 @@ TEST_F(KeywordTreeEditing, DeleteRefusesTheFirstNodeWhereverTheTreeIsScrolled)
     click(Qt::LeftButton, {30, 3});
     ASSERT_EQ(tree().selectedNode(), node({0, 9}));
     input::key(Qt::Key_F10, Qt::ShiftModifier);
-    choose(form().N8);
+    choose(formControl<QAction>(form(), "N8"));
     EXPECT_EQ(node({0})->childCount(), 79);
     EXPECT_EQ(KeywordTreeView::itemBytes(node({0, 9})), "k10");
 
@@ -306,10 +306,10 @@ TEST_F(KeywordTreeEditing, DeleteRefusesTheFirstNodeWhereverTheTreeIsScrolled)
     tree().selectNode(node({0}));
     tree().verticalScrollBar()->setValue(10);
     input::key(Qt::Key_Menu);
-    choose(form().N8);
+    choose(formControl<QAction>(form(), "N8"));
     tree().verticalScrollBar()->setValue(0);
     click(Qt::RightButton, textPoint(node({0})));
-    choose(form().N8);
+    choose(formControl<QAction>(form(), "N8"));
     EXPECT_EQ(shown().size(), 80u);
     EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -320,7 +320,7 @@ TEST_F(KeywordTreeEditing, SortOrdersOnlyTheDirectChildren)
 {
     startWith("R\r\n\tB\r\n\t\tZ\r\n\t\tY\r\n\tA\r\n");
     click(Qt::RightButton, textPoint(node({0})));
-    choose(form().N10);
+    choose(formControl<QAction>(form(), "N10"));
     EXPECT_EQ(shown(), (KeywordForest{{0, "R"}, {1, "A"}, {1, "B"}, {2, "Z"}, {2, "Y"}}));
     EXPECT_EQ(tree().selectedNode(), node({0}));
     // B's open state moved with it, and the rows are drawn in the new order.
@@ -334,7 +334,7 @@ TEST_F(KeywordTreeEditing, DoubleClickSearchesAKeywordAndOpensTheSiteForATopLeve
     form().Settings.URL = "http://auction-stats.example/";
     form().Settings.SoubaCheck = "closed?q=$KEY$";
     input::doubleClick(viewport(), textPoint(node({0, 0, 0})));
-    EXPECT_EQ(form().ComboBox1->currentText(), QStringLiteral("A1"));
+    EXPECT_EQ(formControl<QComboBox>(form(), "ComboBox1")->currentText(), QStringLiteral("A1"));
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://auction-stats.example/closed?q=A1"));
 
     tree().collapseAll();

@@ -36,15 +36,18 @@ TEST_F(OpenEdits, AnOpenEditIsStoredByEveryRouteThatReadsTheTreeOrTheList)
         std::string file;
     } routes[] = {
         {"another keyword tab", true,
-         [this] { click(form().TabControl2->tabBar(), form().TabControl2->tabBar()->tabRect(1).center()); },
+         [this] {
+             click(formControl<TabControl>(form(), "TabControl2")->tabBar(),
+                   formControl<TabControl>(form(), "TabControl2")->tabBar()->tabRect(1).center());
+         },
          "r\r\n\tedited\r\n"},
-        {"backup", true, [this] { form().N24->trigger(); }, "r\r\n\tedited\r\n"},
-        {"File > 終了", true, [this] { form().X1->trigger(); }, "r\r\n\tedited\r\n"},
+        {"backup", true, [this] { formControl<QAction>(form(), "N24")->trigger(); }, "r\r\n\tedited\r\n"},
+        {"File > 終了", true, [this] { formControl<QAction>(form(), "X1")->trigger(); }, "r\r\n\tedited\r\n"},
         {"close box", false, [this] { closeWindow(); }, "\" edited\",u\r\n"},
         // A menu, unlike a button, leaves the keyboard focus (and the editor) where it was.
         {"追加 from the menu", false,
          [this] {
-             form().A1->trigger();
+             formControl<QAction>(form(), "A1")->trigger();
              closeWindow();
          },
          ",\r\n\" edited\",u\r\n"},
@@ -57,7 +60,7 @@ TEST_F(OpenEdits, AnOpenEditIsStoredByEveryRouteThatReadsTheTreeOrTheList)
                  click(dialog.OKBtn);
              };
              QTimer::singleShot(0, &dialog, pressOk);
-             form().C1->trigger();
+             formControl<QAction>(form(), "C1")->trigger();
              closeWindow();
          },
          "\" edited\",u\r\n"},
@@ -68,7 +71,9 @@ TEST_F(OpenEdits, AnOpenEditIsStoredByEveryRouteThatReadsTheTreeOrTheList)
         folder.write(".fal", "old,u\r\n");
         start();
         ASSERT_NO_FATAL_FAILURE(showActive());
-        QAbstractItemView& view = r.tree ? static_cast<QAbstractItemView&>(*form().TreeView1) : *form().FavAucList;
+        QAbstractItemView& view =
+            r.tree ? static_cast<QAbstractItemView&>(*formControl<KeywordTreeView>(form(), "TreeView1"))
+                   : *formControl<AuctionListView>(form(), "FavAucList");
         const QModelIndex first = view.model()->index(0, 0);
         click(view.viewport(), view.visualRect(r.tree ? view.model()->index(0, 0, first) : first).center());
         QTest::keyClick(form().windowHandle(), Qt::Key_F2);

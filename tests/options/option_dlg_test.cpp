@@ -98,7 +98,7 @@ protected:
             if (dlg().isVisible())
                 dlg().reject();
         });
-        form().N5->trigger();
+        formControl<QAction>(form(), "N5")->trigger();
         ASSERT_TRUE(ran) << "the dialog did not open";
     }
 
@@ -255,12 +255,12 @@ TEST_F(OptionsDialog, FillsEveryControlFromTheRunningProgram)
 {
     TForm1& f = form();
     f.Settings.SiteURL[4] = "http://five.example/?q=$KEY$";
-    f.TabControl2->setTabCaption(1, QStringLiteral("仕事"));
-    f.SiteButtons[3]->setToolTip(QStringLiteral("古本"));
-    f.setSiteButtonShown(5, false);
+    f.Settings.TabName[1] = toSjis(QStringLiteral("仕事"));
+    f.Settings.SiteName[3] = toSjis(QStringLiteral("古本"));
+    f.Settings.SiteVisible[5] = false;
     f.Settings.MsgKeyDel = false;
-    f.N24->setEnabled(false);
-    f.N25->setEnabled(false);
+    f.Settings.KeyTreeBackupN24 = false;
+    f.Settings.KeyTreeBackupN25 = false;
     // Whatever the boxes showed when the dialog was last closed is overwritten.
     dlg().CheckBox7->setChecked(true);
     dlg().SiteChecks[5]->setChecked(true);
@@ -292,7 +292,7 @@ class OptionsDialogDismissed : public OptionsDialog, public ::testing::WithParam
 TEST_P(OptionsDialogDismissed, ChangesNothingAfterEveryFieldWasEdited)
 {
     const OptionValues before = form().currentOptionValues();
-    const QString tooltip = form().SiteButtons[0]->toolTip();
+    const QString tooltip = siteButton(form(), 0)->toolTip();
     withOptions([&](TOptionDlg& d) {
         for (QLineEdit* edit : everyEdit(d)) {
             showPageOf(d, edit);
@@ -315,8 +315,8 @@ TEST_P(OptionsDialogDismissed, ChangesNothingAfterEveryFieldWasEdited)
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_EQ(form().currentOptionValues(), before);
-    EXPECT_EQ(form().SiteButtons[0]->toolTip(), tooltip);
-    EXPECT_TRUE(form().N25->isEnabled());
+    EXPECT_EQ(siteButton(form(), 0)->toolTip(), tooltip);
+    EXPECT_TRUE(formControl<QAction>(form(), "N25")->isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(CancelEscOrCloseBox, OptionsDialogDismissed, ::testing::Values(0, 1, 2));
@@ -335,7 +335,7 @@ TEST_F(OptionsDialog, OkAppliesEveryValueAtOnce)
         retype(d.SiteUrls[5], QStringLiteral("http://six.example/?q=$KEY$"));
         d.CheckBox7->setChecked(false);
     });
-    const SettingsRecord& s = form().Settings;
+    const SettingsValues& s = form().Settings;
     EXPECT_EQ(s.URL, "http://other.example/");
     EXPECT_EQ(s.SoubaCheck, "closed?k=$KEY$");
     EXPECT_EQ(s.KaisaiCheck, "open?k=$KEY$");
@@ -344,10 +344,10 @@ TEST_F(OptionsDialog, OkAppliesEveryValueAtOnce)
     EXPECT_EQ(s.SiteURL[5], "http://six.example/?q=$KEY$");
     EXPECT_EQ(s.SiteURL[0], "");
     EXPECT_FALSE(s.MsgKeyDel);
-    EXPECT_EQ(form().TabControl2->tabCaption(0), QStringLiteral("カメラ"));
-    EXPECT_EQ(form().TabControl2->tabCaption(1), QStringLiteral("KEY #2"));
-    EXPECT_EQ(form().TabControl2->tabCaption(2), QStringLiteral("時計"));
-    EXPECT_EQ(form().SiteButtons[5]->toolTip(), QStringLiteral("六番"));
+    EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->tabCaption(0), QStringLiteral("カメラ"));
+    EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->tabCaption(1), QStringLiteral("KEY #2"));
+    EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->tabCaption(2), QStringLiteral("時計"));
+    EXPECT_EQ(siteButton(form(), 5)->toolTip(), QStringLiteral("六番"));
 }
 
 TEST_F(OptionsDialog, UntickedSiteButtonHidesAndComesBackInItsPlace)
@@ -356,7 +356,7 @@ TEST_F(OptionsDialog, UntickedSiteButtonHidesAndComesBackInItsPlace)
     QApplication::processEvents();
     std::array<int, 6> designX{};
     for (size_t k = 0; k < 6; ++k)
-        designX[k] = form().SiteButtons[k]->x();
+        designX[k] = siteButton(form(), k)->x();
     ASSERT_LT(designX[2], designX[3]);
 
     acceptWith([](TOptionDlg& d) {
@@ -365,17 +365,17 @@ TEST_F(OptionsDialog, UntickedSiteButtonHidesAndComesBackInItsPlace)
     });
     EXPECT_FALSE(form().siteButtonShown(2));
     QApplication::processEvents();  // the bar lays itself out before it is next drawn
-    EXPECT_TRUE(form().SiteButtons[2]->isHidden());
+    EXPECT_TRUE(siteButton(form(), 2)->isHidden());
     // The bar closes up: the fourth button moves into the third one's place.
-    EXPECT_EQ(form().SiteButtons[3]->x(), designX[2]);
-    EXPECT_EQ(form().SiteButtons[5]->x(), designX[4]);
+    EXPECT_EQ(siteButton(form(), 3)->x(), designX[2]);
+    EXPECT_EQ(siteButton(form(), 5)->x(), designX[4]);
 
     acceptWith([](TOptionDlg& d) { d.SiteChecks[2]->setChecked(true); });
     EXPECT_TRUE(form().siteButtonShown(2));
     QApplication::processEvents();
-    EXPECT_FALSE(form().SiteButtons[2]->isHidden());
+    EXPECT_FALSE(siteButton(form(), 2)->isHidden());
     for (size_t k = 0; k < 6; ++k)
-        EXPECT_EQ(form().SiteButtons[k]->x(), designX[k]) << k;
+        EXPECT_EQ(siteButton(form(), k)->x(), designX[k]) << k;
 }
 
 TEST_F(OptionsDialog, RenamesTheSecondKeywordTabAlsoToEmpty)
@@ -385,8 +385,8 @@ TEST_F(OptionsDialog, RenamesTheSecondKeywordTabAlsoToEmpty)
             retype(d.LabeledEdit7, name);
             input::key(Qt::Key_Return);  // Enter in an edit is OK
         });
-        EXPECT_EQ(form().TabControl2->tabCaption(1), name);
-        EXPECT_EQ(form().TabControl2->tabCaption(0), QStringLiteral("KEY #1"));
+        EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->tabCaption(1), name);
+        EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->tabCaption(0), QStringLiteral("KEY #1"));
     }
 }
 
@@ -398,12 +398,12 @@ TEST_F(OptionsDialog, EnterOnTheFocusedCancelButtonCancels)
         input::key(Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_EQ(form().TabControl2->tabCaption(1), QStringLiteral("KEY #2"));
+    EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->tabCaption(1), QStringLiteral("KEY #2"));
 }
 
 TEST_F(OptionsDialog, NewSiteNameBecomesTheTooltipAndTheButtonKeepsItsLook)
 {
-    QToolButton* button = form().SiteButtons[1];
+    QToolButton* button = siteButton(form(), 1);
     const QImage icon = button->icon().pixmap(16, 16).toImage();
     acceptWith([](TOptionDlg& d) { retype(d.SiteNames[1], QStringLiteral("中古カメラの店")); });
     EXPECT_EQ(button->toolTip(), QStringLiteral("中古カメラの店"));
@@ -415,11 +415,11 @@ TEST_F(OptionsDialog, NewSiteNameBecomesTheTooltipAndTheButtonKeepsItsLook)
 TEST_F(OptionsDialog, BackupSwitchEnablesBothMenuItemsTogether)
 {
     acceptWith([](TOptionDlg& d) { clickCheckBox(d, d.CheckBox8); });
-    EXPECT_FALSE(form().N24->isEnabled());
-    EXPECT_FALSE(form().N25->isEnabled());
+    EXPECT_FALSE(formControl<QAction>(form(), "N24")->isEnabled());
+    EXPECT_FALSE(formControl<QAction>(form(), "N25")->isEnabled());
     acceptWith([](TOptionDlg& d) { d.CheckBox8->setChecked(true); });
-    EXPECT_TRUE(form().N24->isEnabled());
-    EXPECT_TRUE(form().N25->isEnabled());
+    EXPECT_TRUE(formControl<QAction>(form(), "N24")->isEnabled());
+    EXPECT_TRUE(formControl<QAction>(form(), "N25")->isEnabled());
 }
 
 TEST_F(OptionsDialog, ChangedSearchCommandsTakeEffectAtTheNextSearchOfTheirTab)
@@ -430,9 +430,10 @@ TEST_F(OptionsDialog, ChangedSearchCommandsTakeEffectAtTheNextSearchOfTheirTab)
     });
     form().setKeywordText("abc");
     form().show();
-    input::click(form().Button1);
+    input::click(formControl<QPushButton>(form(), "Button1"));
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://auction-stats.example/closed?q=abc"));
-    form().TabControl1->setTabIndex(1);  // the tab switch searches again, on the other command
+    formControl<TabControl>(form(), "TabControl1")
+        ->setTabIndex(1);  // the tab switch searches again, on the other command
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://auction-stats.example/open?q=abc"));
 }
 

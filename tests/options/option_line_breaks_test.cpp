@@ -24,7 +24,7 @@ TEST_F(OptionLineBreaks, APastedLineBreakBecomesABlankInTheValueUsedAndSaved)
         QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {},
                           dialog.OKBtn->mapTo(&dialog, dialog.OKBtn->rect().center()));
     });
-    form().N5->trigger();
+    formControl<QAction>(form(), "N5")->trigger();
     EXPECT_EQ(form().Settings.URL, "http://a.example/ search? q= x");
     ASSERT_TRUE(closeWindow());
     EXPECT_NE(folder.read(".ini").find("\r\nURL=http://a.example/ search? q= x\r\n"), std::string::npos);

@@ -57,20 +57,20 @@ protected:
         browser->navigations.clear();
     }
 
-    QLineEdit* addressField() { return form().ComboBox2->lineEdit(); }
+    QLineEdit* addressField() { return formControl<QComboBox>(form(), "ComboBox2")->lineEdit(); }
 
     void typeAddress(const QString& text)
     {
         addressField()->clear();
-        input::click(form().ComboBox2);
+        input::click(formControl<QComboBox>(form(), "ComboBox2"));
         input::type(text);
     }
 
     QStringList addressHistory()
     {
         QStringList items;
-        for (int i = 0; i < form().ComboBox2->count(); ++i)
-            items.push_back(form().ComboBox2->itemText(i));
+        for (int i = 0; i < formControl<QComboBox>(form(), "ComboBox2")->count(); ++i)
+            items.push_back(formControl<QComboBox>(form(), "ComboBox2")->itemText(i));
         return items;
     }
 };
@@ -83,11 +83,11 @@ TEST_F(Navigation, EachButtonCallsItsOperationWhateverTheHistory)
     const struct {
         QToolButton* button;
         const char* operation;
-    } buttons[] = {{form().ToolButton1, "GoBack"},
-                   {form().ToolButton2, "GoForward"},
-                   {form().ToolButton7, "Stop"},
-                   {form().ToolButton3, "Refresh"},
-                   {form().ToolButton4, "GoHome"}};
+    } buttons[] = {{formControl<QToolButton>(form(), "ToolButton1"), "GoBack"},
+                   {formControl<QToolButton>(form(), "ToolButton2"), "GoForward"},
+                   {formControl<QToolButton>(form(), "ToolButton7"), "Stop"},
+                   {formControl<QToolButton>(form(), "ToolButton3"), "Refresh"},
+                   {formControl<QToolButton>(form(), "ToolButton4"), "GoHome"}};
     for (int round = 0; round < 2; ++round) {
         for (const auto& b : buttons) {
             browser->operations.clear();
@@ -102,8 +102,10 @@ TEST_F(Navigation, EachButtonCallsItsOperationWhateverTheHistory)
 TEST_F(Navigation, SideButtonPressesGoBackAndForwardAndAreConsumed)
 {
     startShown();
-    QWidget* targets[] = {form().ComboBox1->lineEdit(), form().TreeView1->viewport(),
-                          static_cast<QWidget*>(form().CppWebBrowser1), form().StatusBar1};
+    QWidget* targets[] = {formControl<QComboBox>(form(), "ComboBox1")->lineEdit(),
+                          formControl<KeywordTreeView>(form(), "TreeView1")->viewport(),
+                          static_cast<QWidget*>(formControl<TCppWebBrowser>(form(), "CppWebBrowser1")),
+                          formControl<StatusBar>(form(), "StatusBar1")};
     for (QWidget* target : targets) {
         PressProbe probe(target);
         browser->operations.clear();
@@ -117,7 +119,7 @@ TEST_F(Navigation, SideButtonPressesGoBackAndForwardAndAreConsumed)
     }
 
     // Other buttons and double-clicks of the side buttons pass untouched.
-    QWidget* target = form().StatusBar1;
+    QWidget* target = formControl<StatusBar>(form(), "StatusBar1");
     PressProbe probe(target);
     browser->operations.clear();
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton, Qt::ExtraButton3})
@@ -158,13 +160,13 @@ TEST_F(Navigation, TheAddressGoesAsTypedAndEntersTheHistoryOnceInAnyCase)
     typeAddress(QStringLiteral("HTTP://A.EXAMPLE/S?Q=$KEY$&X=%41 ").prepend(u' '));
     input::key(Qt::Key_Return, Qt::ShiftModifier);
     typeAddress(QStringLiteral("b.example"));
-    input::click(form().Button2);
+    input::click(formControl<QPushButton>(form(), "Button2"));
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("b.example"));  // no scheme added
     EXPECT_EQ(browser->navigations.size(), 3);
     EXPECT_EQ(addressHistory(), (QStringList{QStringLiteral("b.example"), typed}));
 
     // The address bar is no search: the keyword box's history stays empty.
-    EXPECT_EQ(form().ComboBox1->count(), 0);
+    EXPECT_EQ(formControl<QComboBox>(form(), "ComboBox1")->count(), 0);
 }
 
 TEST_F(Navigation, TheAddressBarCompletesInlineFromItsHistory)
@@ -187,7 +189,7 @@ TEST_F(Navigation, TheAddressBarCompletesInlineFromItsHistory)
     EXPECT_EQ(addressField()->selectedText(), QStringLiteral("tats.example/search"));
     input::key(Qt::Key_Return);
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("HTTP://AUCTION-stats.example/search"));
-    EXPECT_EQ(form().ComboBox2->count(), 3);
+    EXPECT_EQ(formControl<QComboBox>(form(), "ComboBox2")->count(), 3);
 
     typeAddress(QStringLiteral("http://nothing"));
     EXPECT_EQ(addressField()->text(), QStringLiteral("http://nothing"));
@@ -199,15 +201,15 @@ TEST_F(Navigation, StatusBarProgressBarAndAnimationFollowThePanesEvents)
     startShown();
     TForm1& f = form();
     browser->raiseBeforeNavigate2(QStringLiteral("http://a.example/next"));
-    EXPECT_EQ(f.StatusBar1->panelText(0), QStringLiteral("検索中... :"));
-    EXPECT_EQ(f.StatusBar1->panelText(1), QStringLiteral("http://a.example/next"));
-    EXPECT_TRUE(f.ProgressBar1->isHidden()) << "only a download shows the bar";
+    EXPECT_EQ(formControl<StatusBar>(f, "StatusBar1")->panelText(0), QStringLiteral("検索中... :"));
+    EXPECT_EQ(formControl<StatusBar>(f, "StatusBar1")->panelText(1), QStringLiteral("http://a.example/next"));
+    EXPECT_TRUE(formControl<QProgressBar>(f, "ProgressBar1")->isHidden()) << "only a download shows the bar";
 
     browser->raiseDownloadBegin();
-    EXPECT_TRUE(f.ProgressBar1->isVisible());
-    EXPECT_TRUE(f.Animate1->active());
+    EXPECT_TRUE(formControl<QProgressBar>(f, "ProgressBar1")->isVisible());
+    EXPECT_TRUE(formControl<Animate>(f, "Animate1")->active());
     browser->raiseDownloadBegin();  // a second begin changes nothing
-    EXPECT_TRUE(f.Animate1->active());
+    EXPECT_TRUE(formControl<Animate>(f, "Animate1")->active());
 
     const struct {
         int progress, max, shownValue, shownMax;
@@ -215,9 +217,9 @@ TEST_F(Navigation, StatusBarProgressBarAndAnimationFollowThePanesEvents)
                    {7, 10, 7, 10},     {-1, 0, 0, 0},     {3, -5, 0, 0},        {10000, 20000, 10000, 20000}};
     for (const auto& r : reports) {
         browser->raiseProgressChange(r.progress, r.max);
-        EXPECT_EQ(f.ProgressBar1->value(), r.shownValue) << r.progress << "/" << r.max;
-        EXPECT_EQ(f.ProgressBar1->maximum(), r.shownMax) << r.progress << "/" << r.max;
-        EXPECT_EQ(f.ProgressBar1->minimum(), 0);
+        EXPECT_EQ(formControl<QProgressBar>(f, "ProgressBar1")->value(), r.shownValue) << r.progress << "/" << r.max;
+        EXPECT_EQ(formControl<QProgressBar>(f, "ProgressBar1")->maximum(), r.shownMax) << r.progress << "/" << r.max;
+        EXPECT_EQ(formControl<QProgressBar>(f, "ProgressBar1")->minimum(), 0);
     }
     EXPECT_TRUE(dialogs.errors().empty());
 
@@ -225,13 +227,14 @@ TEST_F(Navigation, StatusBarProgressBarAndAnimationFollowThePanesEvents)
     addressField()->setText(QStringLiteral("typed by the user"));
     browser->locationUrl = QStringLiteral("http://a.example/shown");
     browser->raiseDownloadComplete();
-    EXPECT_EQ(f.StatusBar1->panelText(0), QStringLiteral("現在のURL :"));
-    EXPECT_EQ(f.StatusBar1->panelText(1), QStringLiteral("http://a.example/shown"));
+    EXPECT_EQ(formControl<StatusBar>(f, "StatusBar1")->panelText(0), QStringLiteral("現在のURL :"));
+    EXPECT_EQ(formControl<StatusBar>(f, "StatusBar1")->panelText(1), QStringLiteral("http://a.example/shown"));
     EXPECT_EQ(addressField()->text(), QStringLiteral("http://a.example/shown"));
-    EXPECT_EQ(f.ComboBox2->count(), 0) << "a page the user did not type never enters the address history";
-    EXPECT_TRUE(f.ProgressBar1->isHidden());
-    EXPECT_FALSE(f.Animate1->active());
-    EXPECT_EQ(f.Animate1->currentFrame(), 1);
+    EXPECT_EQ(formControl<QComboBox>(f, "ComboBox2")->count(), 0)
+        << "a page the user did not type never enters the address history";
+    EXPECT_TRUE(formControl<QProgressBar>(f, "ProgressBar1")->isHidden());
+    EXPECT_FALSE(formControl<Animate>(f, "Animate1")->active());
+    EXPECT_EQ(formControl<Animate>(f, "Animate1")->currentFrame(), 1);
 }
 
 TEST_F(Navigation, ThePagesOwnAddressChangesNeverReplaceWhatTheUserIsTyping)
@@ -245,7 +248,8 @@ TEST_F(Navigation, ThePagesOwnAddressChangesNeverReplaceWhatTheUserIsTyping)
     EXPECT_EQ(addressField()->selectedText(), QStringLiteral("http://a.example/pushed/auto"));
     input::type(QStringLiteral("http://b.example/mytyp"));
     browser->simulateLoad(QStringLiteral("http://a.example/pushed/again"));
-    EXPECT_EQ(f.StatusBar1->panelText(1), QStringLiteral("http://a.example/pushed/again")) << "the status follows";
+    EXPECT_EQ(formControl<StatusBar>(f, "StatusBar1")->panelText(1), QStringLiteral("http://a.example/pushed/again"))
+        << "the status follows";
     input::type(QStringLiteral("ing"));
     input::key(Qt::Key_Return);
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://b.example/mytyping"));
@@ -264,6 +268,6 @@ TEST_F(Navigation, ThePagesOwnAddressChangesNeverReplaceWhatTheUserIsTyping)
     input::type(QStringLiteral("x"));
     browser->simulateLoad(QStringLiteral("http://b.example/latest"));
     input::key(Qt::Key_Backspace);
-    input::click(f.TreeView1->viewport());
+    input::click(formControl<KeywordTreeView>(f, "TreeView1")->viewport());
     EXPECT_EQ(addressField()->text(), QStringLiteral("http://b.example/latest"));
 }

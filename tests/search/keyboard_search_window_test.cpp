@@ -30,11 +30,11 @@ protected:
         form().show();
         form().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
-        SettingsRecord& s = form().Settings;
+        SettingsValues& s = form().Settings;
         s.URL = kBase.toStdString();
         s.SoubaCheck = "search?q=$KEY$";
         s.YahooURL = "http://yahoo-auction.example/?p=$KEY$";
-        form().TreeView1->expandAll();
+        formControl<KeywordTreeView>(form(), "TreeView1")->expandAll();
     }
 
     // The node and row as Tab leaves them: marked current, not selected.
@@ -51,13 +51,13 @@ protected:
 TEST_F(KeyboardSearch, EnterAndTheMenuKeysActOnWhatHasTheKeyboard)
 {
     startShown();
-    KeywordTreeView& tree = *form().TreeView1;
-    AuctionListView& list = *form().FavAucList;
+    KeywordTreeView& tree = *formControl<KeywordTreeView>(form(), "TreeView1");
+    AuctionListView& list = *formControl<AuctionListView>(form(), "FavAucList");
     KeywordNode* root = tree.topLevelItem(0);
     KeywordNode* a = root->child(0);
     const auto nodeIndex = [&](KeywordNode* node) { return tree.indexFromItem(node); };
     const auto toWatchedRow = [&] { tabInto(&list, list.model()->index(0, 1)); };
-    const auto toYahoo = [&] { form().ToolButton5->setFocus(Qt::TabFocusReason); };
+    const auto toYahoo = [&] { formControl<QToolButton>(form(), "ToolButton5")->setFocus(Qt::TabFocusReason); };
     const struct {
         const char* what;
         std::function<void()> focus;
@@ -82,7 +82,7 @@ TEST_F(KeyboardSearch, EnterAndTheMenuKeysActOnWhatHasTheKeyboard)
         input::key(c.key, c.modifiers);
         QApplication::processEvents();  // an editor hands its text over once back in the loop
         EXPECT_EQ(browser->navigations, c.navigation.isEmpty() ? QStringList() : QStringList{c.navigation});
-        QMenu* menu = form().PopupMenu1;
+        QMenu* menu = formControl<QMenu>(form(), "PopupMenu1");
         EXPECT_EQ(menu->isVisible(), c.menuAt != nullptr);
         if (!c.menuAt)
             continue;

@@ -30,7 +30,7 @@ protected:
     {
         start();
         ASSERT_NO_FATAL_FAILURE(showActive());
-        SettingsRecord& s = form().Settings;
+        SettingsValues& s = form().Settings;
         s.URL = kBase.toStdString();
         s.SoubaCheck = "search?q=$KEY$&t=-1";
         s.KaisaiCheck = "search2?q=$KEY$";
@@ -41,13 +41,13 @@ protected:
         browser->navigations.clear();
     }
 
-    QLineEdit* keywordField() { return form().ComboBox1->lineEdit(); }
+    QLineEdit* keywordField() { return formControl<QComboBox>(form(), "ComboBox1")->lineEdit(); }
 
     // Typed as the user types: a click into the box, then the keys.
     void typeKeyword(const QString& text)
     {
         keywordField()->clear();
-        input::click(form().ComboBox1);
+        input::click(formControl<QComboBox>(form(), "ComboBox1"));
         input::type(text);
     }
 
@@ -55,30 +55,30 @@ protected:
     void commitKeyword(const QString& text)
     {
         keywordField()->clear();
-        input::click(form().ComboBox1);
+        input::click(formControl<QComboBox>(form(), "ComboBox1"));
         input::commit(text);
     }
 
     QStringList history()
     {
         QStringList items;
-        for (int i = 0; i < form().ComboBox1->count(); ++i)
-            items.push_back(form().ComboBox1->itemText(i));
+        for (int i = 0; i < formControl<QComboBox>(form(), "ComboBox1")->count(); ++i)
+            items.push_back(formControl<QComboBox>(form(), "ComboBox1")->itemText(i));
         return items;
     }
 
     KeywordNode* addKeywordNode(const std::string& bytes)
     {
-        KeywordNode* first = form().TreeView1->topLevelItem(0);
-        KeywordNode* node = form().TreeView1->newNode(bytes, 0);
-        form().TreeView1->nodes().insertNode(first, first->childCount(), node);
-        form().TreeView1->expandAll();
+        KeywordNode* first = formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0);
+        KeywordNode* node = formControl<KeywordTreeView>(form(), "TreeView1")->newNode(bytes, 0);
+        formControl<KeywordTreeView>(form(), "TreeView1")->nodes().insertNode(first, first->childCount(), node);
+        formControl<KeywordTreeView>(form(), "TreeView1")->expandAll();
         return node;
     }
 
     void clickNode(KeywordNode* node)
     {
-        KeywordTreeView* tree = form().TreeView1;
+        KeywordTreeView* tree = formControl<KeywordTreeView>(form(), "TreeView1");
         input::click(tree->viewport(), Qt::LeftButton, tree->visualItemRect(node).center());
         ASSERT_EQ(tree->currentItem(), node);
     }
@@ -118,8 +118,8 @@ TEST_F(SearchCommands, EnterInAnOpenListTakesTheHighlightedEntryThenSearchesOrNa
     const struct {
         QComboBox* box;
         QString expected;
-    } boxes[] = {{form().ComboBox1, kBase + QStringLiteral("search?q=clock&t=-1")},
-                 {form().ComboBox2, QStringLiteral("clock")}};
+    } boxes[] = {{formControl<QComboBox>(form(), "ComboBox1"), kBase + QStringLiteral("search?q=clock&t=-1")},
+                 {formControl<QComboBox>(form(), "ComboBox2"), QStringLiteral("clock")}};
     for (const auto& b : boxes) {
         for (const char* text : {"clock", "watch"}) {
             b.box->lineEdit()->clear();
@@ -142,7 +142,7 @@ TEST_F(SearchCommands, EnterInAnOpenListTakesTheHighlightedEntryThenSearchesOrNa
 TEST_F(SearchCommands, TheEnterThatConfirmsAnInputMethodCompositionIsNotASearch)
 {
     startWithTemplates();
-    input::click(form().ComboBox1);
+    input::click(formControl<QComboBox>(form(), "ComboBox1"));
     input::compose(QStringLiteral("とけい"));
     // An input method that lets the confirming Enter through after all.
     input::key(Qt::Key_Return);
@@ -171,7 +171,7 @@ TEST_F(SearchCommands, HistoryKeepsTheFirstOfOneKeywordInAnyLetterCaseNewestFirs
     typeKeyword(QStringLiteral("WATCH"));
     input::key(Qt::Key_Return);
     typeKeyword(QStringLiteral("watch"));
-    input::click(form().Button1);
+    input::click(formControl<QPushButton>(form(), "Button1"));
     EXPECT_EQ(history(), QStringList{QStringLiteral("Watch")});
     // The box keeps what was typed even though the list holds another spelling.
     EXPECT_EQ(keywordField()->text(), QStringLiteral("watch"));
@@ -200,7 +200,7 @@ TEST_F(SearchCommands, TheKeywordBoxDoesNotComplete)
 TEST_F(SearchCommands, TheSearchJoinsBaseAndTheTabsCommandAsTheyStand)
 {
     startWithTemplates();
-    SettingsRecord& s = form().Settings;
+    SettingsValues& s = form().Settings;
     const struct {
         std::string url, souba, kaisai;
         int tab;
@@ -224,8 +224,8 @@ TEST_F(SearchCommands, TheSearchJoinsBaseAndTheTabsCommandAsTheyStand)
         s.SoubaCheck = c.souba;
         s.KaisaiCheck = c.kaisai;
         {
-            const QSignalBlocker quiet(form().TabControl1->tabBar());
-            form().TabControl1->setTabIndex(c.tab);
+            const QSignalBlocker quiet(formControl<TabControl>(form(), "TabControl1")->tabBar());
+            formControl<TabControl>(form(), "TabControl1")->setTabIndex(c.tab);
         }
         form().setKeywordText(c.keyword);
         browser->navigations.clear();
@@ -241,9 +241,9 @@ TEST_F(SearchCommands, SwitchingTheResultTabRepeatsTheSearchOnTheOtherCommand)
 {
     startWithTemplates();
     typeKeyword(QStringLiteral("never searched"));
-    auto* tabs = form().TabControl1->tabBar();
+    auto* tabs = formControl<TabControl>(form(), "TabControl1")->tabBar();
     input::click(tabs, Qt::LeftButton, tabs->tabRect(1).center());
-    ASSERT_EQ(form().TabControl1->TabIndex(), 1);
+    ASSERT_EQ(formControl<TabControl>(form(), "TabControl1")->TabIndex(), 1);
     ASSERT_EQ(browser->navigations.size(), 1);
     EXPECT_EQ(browser->lastNavigation(), kBase + QStringLiteral("search2?q=never+searched"));
     EXPECT_EQ(history(), QStringList{QStringLiteral("never searched")});
@@ -258,14 +258,15 @@ TEST_F(SearchCommands, EachSiteButtonSearchesItsOwnTemplateAndLeavesTheHistoryAl
 {
     startWithTemplates();
     {
-        const QSignalBlocker quiet(form().TabControl1->tabBar());
-        form().TabControl1->setTabIndex(1);  // the result tab plays no part
+        const QSignalBlocker quiet(formControl<TabControl>(form(), "TabControl1")->tabBar());
+        formControl<TabControl>(form(), "TabControl1")->setTabIndex(1);  // the result tab plays no part
     }
-    QToolButton* buttons[8] = {form().ToolButton5, form().ToolButton6};
+    QToolButton* buttons[8] = {formControl<QToolButton>(form(), "ToolButton5"),
+                               formControl<QToolButton>(form(), "ToolButton6")};
     QStringList expected = {QStringLiteral("http://yahoo-auction.example/search?p=a+b"),
                             QStringLiteral("http://bidders.example/find?kw=a+b")};
     for (int k = 0; k < 6; ++k) {
-        buttons[2 + k] = form().SiteButtons[static_cast<size_t>(k)];
+        buttons[2 + k] = siteButton(form(), static_cast<size_t>(k));
         expected.push_back(QStringLiteral("http://site%1.example/?q=a+b").arg(k + 1));
     }
     typeKeyword(QStringLiteral("a b"));
@@ -283,14 +284,14 @@ TEST_F(SearchCommands, ThePopupSearchesReplaceTheTypedKeywordWithTheChosenNode)
     KeywordNode* node = addKeywordNode(kTokeiSjis);
     clickNode(node);
     typeKeyword(QStringLiteral("typed"));
-    form().Yahoo1->trigger();
+    formControl<QAction>(form(), "Yahoo1")->trigger();
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://yahoo-auction.example/search?p=") + kTokeiEuc);
     EXPECT_EQ(keywordField()->text(), QStringLiteral("時計"));
 
     // A top-level node counts as well.
-    clickNode(form().TreeView1->topLevelItem(0));
+    clickNode(formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0));
     typeKeyword(QStringLiteral("typed"));
-    form().Bidders1->trigger();
+    formControl<QAction>(form(), "Bidders1")->trigger();
     EXPECT_EQ(browser->lastNavigation(),
               QStringLiteral("http://bidders.example/find?kw=%B8%A1%BA%F7%A5%AD%A1%BC%A5%EF%A1%BC%A5%C9"));
     EXPECT_EQ(keywordField()->text(), QStringLiteral("検索キーワード"));
@@ -301,12 +302,12 @@ TEST_F(SearchCommands, ThePopupSearchesReplaceTheTypedKeywordWithTheChosenNode)
 TEST_F(SearchCommands, ThePopupSearchesWithoutAChosenNodeDoNothing)
 {
     startWithTemplates();
-    form().TreeView1->setCurrentItem(nullptr);
+    formControl<KeywordTreeView>(form(), "TreeView1")->setCurrentItem(nullptr);
     typeKeyword(QStringLiteral("typed"));
-    form().Yahoo1->trigger();
-    form().Bidders1->trigger();
-    form().TreeView1->nodes().replaceAll({});
-    form().Yahoo1->trigger();
+    formControl<QAction>(form(), "Yahoo1")->trigger();
+    formControl<QAction>(form(), "Bidders1")->trigger();
+    formControl<KeywordTreeView>(form(), "TreeView1")->nodes().replaceAll({});
+    formControl<QAction>(form(), "Yahoo1")->trigger();
     EXPECT_TRUE(browser->navigations.isEmpty());
     EXPECT_EQ(keywordField()->text(), QStringLiteral("typed"));
     EXPECT_TRUE(dialogs.shown.empty());
@@ -316,23 +317,24 @@ TEST_F(SearchCommands, ACompositionStillOpenIsTakenByEveryCommandThatReadsABox)
 {
     startWithTemplates();
     const QString kamera = QStringLiteral("%A4%AB%A4%E1%A4%E9");  // かめら
-    auto* tabs = form().TabControl1->tabBar();
+    auto* tabs = formControl<TabControl>(form(), "TabControl1")->tabBar();
     const struct {
         const char* what;
         std::function<void()> command;
         QString navigation;
     } cases[] = {
-        {"Yahoo!オークション", [&] { input::click(form().ToolButton5); },
+        {"Yahoo!オークション", [&] { input::click(formControl<QToolButton>(form(), "ToolButton5")); },
          QStringLiteral("http://yahoo-auction.example/search?p=") + kamera},
         {"the second result tab", [&] { input::click(tabs, Qt::LeftButton, tabs->tabRect(1).center()); },
          kBase + QStringLiteral("search2?q=") + kamera},
-        {"検索", [&] { input::click(form().Button1); }, kBase + QStringLiteral("search2?q=") + kamera},
+        {"検索", [&] { input::click(formControl<QPushButton>(form(), "Button1")); },
+         kBase + QStringLiteral("search2?q=") + kamera},
         {"register in the tree",
          [&] {
-             KeywordTreeView* tree = form().TreeView1;
+             KeywordTreeView* tree = formControl<KeywordTreeView>(form(), "TreeView1");
              input::click(tree->viewport(), Qt::RightButton, tree->visualItemRect(tree->topLevelItem(0)).center());
-             QMenu* menu = form().PopupMenu1;
-             input::click(menu, Qt::LeftButton, menu->actionGeometry(form().N6).center());
+             QMenu* menu = formControl<QMenu>(form(), "PopupMenu1");
+             input::click(menu, Qt::LeftButton, menu->actionGeometry(formControl<QAction>(form(), "N6")).center());
          },
          {}},
     };
@@ -345,7 +347,7 @@ TEST_F(SearchCommands, ACompositionStillOpenIsTakenByEveryCommandThatReadsABox)
         EXPECT_EQ(browser->navigations, c.navigation.isEmpty() ? QStringList() : QStringList{c.navigation});
         EXPECT_EQ(keywordField()->text(), QStringLiteral("かめら")) << "taken once, and kept";
     }
-    KeywordNode* first = form().TreeView1->topLevelItem(0);
+    KeywordNode* first = formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0);
     ASSERT_EQ(first->childCount(), 1);
     EXPECT_EQ(first->child(0)->shown(), QStringLiteral("かめら"));
 }

@@ -47,7 +47,7 @@ protected:
     void SetUp() override
     {
         RealProgram::SetUp();
-        SettingsRecord& s = form().Settings;
+        SettingsValues& s = form().Settings;
         s.URL = toSjis(server.baseAddress());
         s.SoubaCheck = "search?q=$KEY$&t=-1";
         s.KaisaiCheck = "search2?q=$KEY$";
@@ -105,38 +105,38 @@ const QByteArray kOpenSearch = "GET /search2?q=%BB%FE%B7%D7+abc HTTP/1.1";
 
 TEST_F(RealSearch, TypedKeywordTabSwitchAndSiteButtonsReachTheServerAsEucJpEscapes)
 {
-    input::click(form().ComboBox1);
+    input::click(formControl<QComboBox>(form(), "ComboBox1"));
     input::compose(QStringLiteral("とけい"));
     input::commit(QStringLiteral("時計"));
     input::type(QStringLiteral(" abc"));
-    ASSERT_EQ(form().ComboBox1->currentText(), QStringLiteral("時計 abc"));
+    ASSERT_EQ(formControl<QComboBox>(form(), "ComboBox1")->currentText(), QStringLiteral("時計 abc"));
     input::key(Qt::Key_Return);
     ASSERT_TRUE(waitForRequest(kClosedSearch)) << server.pageRequestLines().join('\n').toStdString();
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("search?")));
 
-    auto* tabs = form().TabControl1->tabBar();
+    auto* tabs = formControl<TabControl>(form(), "TabControl1")->tabBar();
     input::click(tabs, Qt::LeftButton, tabs->tabRect(1).center());
     ASSERT_TRUE(waitForRequest(kOpenSearch)) << server.pageRequestLines().join('\n').toStdString();
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("search2?")));
 
     form().Settings.SiteURL[2] = toSjis(server.baseAddress()) + "site3/find?kw=$KEY$&from=ribemo";
-    form().SiteButtons[2]->click();  // hidden until the settings show it; the click is the same
+    siteButton(form(), 2)->click();  // hidden until the settings show it; the click is the same
     ASSERT_TRUE(waitForRequest("GET /site3/find?kw=%BB%FE%B7%D7+abc&from=ribemo HTTP/1.1"));
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("site3/")));
 
     form().Settings.YahooURL = toSjis(server.baseAddress()) + "auction?p=$KEY$";
-    input::click(form().ToolButton5);
+    input::click(formControl<QToolButton>(form(), "ToolButton5"));
     ASSERT_TRUE(waitForRequest("GET /auction?p=%BB%FE%B7%D7+abc HTTP/1.1"));
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("auction?")));
 
-    ASSERT_EQ(form().ComboBox1->count(), 1);
-    EXPECT_EQ(form().ComboBox1->itemText(0), QStringLiteral("時計 abc"));
+    ASSERT_EQ(formControl<QComboBox>(form(), "ComboBox1")->count(), 1);
+    EXPECT_EQ(formControl<QComboBox>(form(), "ComboBox1")->itemText(0), QStringLiteral("時計 abc"));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(RealSearch, TheStatusBarShowsTheFetchWhileTheServerHoldsItAndThePageAfter)
 {
-    input::click(form().ComboBox1);
+    input::click(formControl<QComboBox>(form(), "ComboBox1"));
     input::compose(QStringLiteral("とけい"));
     input::commit(QStringLiteral("時計"));
     input::type(QStringLiteral(" abc"));
@@ -146,23 +146,23 @@ TEST_F(RealSearch, TheStatusBarShowsTheFetchWhileTheServerHoldsItAndThePageAfter
     const QString address = server.baseAddress() + QStringLiteral("search?q=%BB%FE%B7%D7+abc&t=-1");
     EXPECT_EQ(panel(0), QStringLiteral("検索中... :"));
     EXPECT_EQ(panel(1), address);
-    EXPECT_TRUE(form().ProgressBar1->isVisible());
-    EXPECT_TRUE(form().Animate1->active());
+    EXPECT_TRUE(formControl<QProgressBar>(form(), "ProgressBar1")->isVisible());
+    EXPECT_TRUE(formControl<Animate>(form(), "Animate1")->active());
 
     server.releaseHeldResponses();
     ASSERT_TRUE(waitUntilShown(address));
     EXPECT_EQ(browser->LocationURL(), address);
     EXPECT_EQ(panel(1), address);
-    EXPECT_EQ(form().ComboBox2->currentText(), address);
-    EXPECT_EQ(form().ComboBox2->count(), 0);
-    EXPECT_TRUE(form().ProgressBar1->isHidden());
-    EXPECT_FALSE(form().Animate1->active());
+    EXPECT_EQ(formControl<QComboBox>(form(), "ComboBox2")->currentText(), address);
+    EXPECT_EQ(formControl<QComboBox>(form(), "ComboBox2")->count(), 0);
+    EXPECT_TRUE(formControl<QProgressBar>(form(), "ProgressBar1")->isHidden());
+    EXPECT_FALSE(formControl<Animate>(form(), "Animate1")->active());
 }
 
 TEST_F(RealSearch, ASideButtonOverThePaneGoesBackExactlyOnePage)
 {
     for (const char* page : {"one", "two", "three"}) {
-        input::click(form().ComboBox2);
+        input::click(formControl<QComboBox>(form(), "ComboBox2"));
         input::key(Qt::Key_A, Qt::ControlModifier);
         input::type(server.baseAddress() + QString::fromLatin1(page));
         input::key(Qt::Key_Return);
@@ -185,26 +185,26 @@ TEST_F(RealSearch, ASideButtonOverThePaneGoesBackExactlyOnePage)
 
 TEST_F(RealSearchWithUtf8Site, TheWaveDashTypedGoesOutAsItsJisCodeAndAUtf8SiteGetsUtf8)
 {
-    clickInWindow(form().ComboBox1);
+    clickInWindow(formControl<QComboBox>(form(), "ComboBox1"));
     typeIntoWindow(QStringLiteral("時計\u301C"));
-    clickInWindow(form().Button1);
+    clickInWindow(formControl<QPushButton>(form(), "Button1"));
     ASSERT_TRUE(waitForRequest("GET /search?q=%BB%FE%B7%D7%A1%C1&t=-1 HTTP/1.1"))
         << server.pageRequestLines().join('\n').toStdString();
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("search?")));
 
-    clickInWindow(form().ComboBox1);
+    clickInWindow(formControl<QComboBox>(form(), "ComboBox1"));
     QTest::keyClick(form().windowHandle(), Qt::Key_End);
     QTest::keyClick(form().windowHandle(), Qt::Key_Backspace);
-    ASSERT_TRUE(form().SiteButtons[0]->isVisible());
-    clickInWindow(form().SiteButtons[0]);
+    ASSERT_TRUE(siteButton(form(), 0)->isVisible());
+    clickInWindow(siteButton(form(), 0));
     ASSERT_TRUE(waitForRequest("GET /u?k=%E6%99%82%E8%A8%88 HTTP/1.1"))
         << server.pageRequestLines().join('\n').toStdString();
 
     // Characters Shift-JIS has only a look-alike for, or none, reach a UTF-8 site as typed.
-    clickInWindow(form().ComboBox1);
+    clickInWindow(formControl<QComboBox>(form(), "ComboBox1"));
     QTest::keyClick(form().windowHandle(), Qt::Key_End);
     typeIntoWindow(QStringLiteral("\u301C caf\u00E9"));
-    clickInWindow(form().SiteButtons[0]);
+    clickInWindow(siteButton(form(), 0));
     ASSERT_TRUE(waitForRequest("GET /u?k=%E6%99%82%E8%A8%88%E3%80%9C+caf%C3%A9 HTTP/1.1"))
         << server.pageRequestLines().join('\n').toStdString();
 }
@@ -221,12 +221,13 @@ TEST_F(RealSearch, TheStatusFollowsThePageNotItsLateFramesAndMovesWithItsHistory
     QTest::qWait(1000);  // the frame's own load has long finished
     EXPECT_EQ(panel(0), QStringLiteral("現在のURL :"));
     EXPECT_EQ(panel(1), server.baseAddress() + QStringLiteral("late"));
-    EXPECT_TRUE(form().ProgressBar1->isHidden());
-    EXPECT_FALSE(form().Animate1->active());
+    EXPECT_TRUE(formControl<QProgressBar>(form(), "ProgressBar1")->isHidden());
+    EXPECT_FALSE(formControl<Animate>(form(), "Animate1")->active());
 
     browser->view()->page()->runJavaScript(QStringLiteral("history.pushState({}, '', '/moved?x=1')"));
     const QString moved = server.baseAddress() + QStringLiteral("moved?x=1");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form().ComboBox2->currentText() == moved; }, kWaitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return formControl<QComboBox>(form(), "ComboBox2")->currentText() == moved; }, kWaitMs));
     EXPECT_EQ(panel(1), moved);
 }
 
@@ -270,8 +271,10 @@ TEST_F(RealSearch, TheBrowserKeysWorkAtTheMainWindow)
           std::pair{Qt::Key_F6, Qt::NoModifier}}) {
         focusThePage();
         press(key, modifiers);
-        EXPECT_EQ(QApplication::focusWidget(), form().ComboBox2) << key;
-        EXPECT_EQ(form().ComboBox2->lineEdit()->selectedText(), server.baseAddress() + QStringLiteral("fruit")) << key;
+        EXPECT_EQ(QApplication::focusWidget(), formControl<QComboBox>(form(), "ComboBox2")) << key;
+        EXPECT_EQ(formControl<QComboBox>(form(), "ComboBox2")->lineEdit()->selectedText(),
+                  server.baseAddress() + QStringLiteral("fruit"))
+            << key;
     }
 
     press(Qt::Key_F, Qt::ControlModifier);
@@ -345,11 +348,12 @@ TEST_F(RealSearch, ADownloadIsSavedWhereTheUserSaysWithItsExactBytesAndAFailureI
 // the request back. The status bar changes at once, and is drawn once the request is out.
 TEST_F(RealSearch, EnterHandsTheRequestOnBeforeTheWindowDrawsAgain)
 {
-    input::click(form().ComboBox1);
+    input::click(formControl<QComboBox>(form(), "ComboBox1"));
     input::type(QStringLiteral("abc"));
     browser->requestFirst().setBoundMs(kWaitMs);
     QStringList order;
-    EventLog paints(*form().StatusBar1, QEvent::Paint, [&] { order << QStringLiteral("paint"); });
+    EventLog paints(*formControl<StatusBar>(form(), "StatusBar1"), QEvent::Paint,
+                    [&] { order << QStringLiteral("paint"); });
     QObject::connect(&browser->requestFirst(), &RequestFirst::requestSent, &paints,
                      [&] { order << QStringLiteral("sent"); });
     input::key(Qt::Key_Return);

@@ -32,7 +32,7 @@ protected:
             if (dlg().isVisible())
                 dlg().reject();
         });
-        form().N5->trigger();
+        formControl<QAction>(form(), "N5")->trigger();
     }
 };
 
@@ -108,25 +108,25 @@ TEST_F(SettingsReset, ChangesNoneOfTheDialogsControls)
     });
     EXPECT_EQ(dialogs.shown.size(), 3u);
     // OK after the reset still applies to the running program.
-    EXPECT_EQ(form().TabControl2->tabCaption(1), before);
+    EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->tabCaption(1), before);
 }
 
 TEST_F(SettingsReset, TheCloseDoesNotWriteTheSettingsBackAndTheNextStartHasTheDefaults)
 {
     folder.write(".ini", kIni);
     start();
-    ASSERT_EQ(form().TabControl2->tabCaption(0), QStringLiteral("saved"));
+    ASSERT_EQ(formControl<TabControl>(form(), "TabControl2")->tabCaption(0), QStringLiteral("saved"));
     dialogs.answers = {QMessageBox::Yes};
     resetInsideTheDialog([](TOptionDlg& d) {
         d.LabeledEdit6->setText(QStringLiteral("after reset"));
         input::click(d.OKBtn);
     });
     ASSERT_TRUE(form().SettingsReset);
-    EXPECT_EQ(form().TabControl2->tabCaption(0), QStringLiteral("after reset"));
+    EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->tabCaption(0), QStringLiteral("after reset"));
     ASSERT_TRUE(closeWindow());
     EXPECT_FALSE(folder.exists(".ini"));
     restart();
-    EXPECT_EQ(form().TabControl2->tabCaption(0), QStringLiteral("KEY #1"));
+    EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->tabCaption(0), QStringLiteral("KEY #1"));
     EXPECT_FALSE(form().SettingsReset);
 }
 
@@ -142,5 +142,5 @@ TEST_F(SettingsReset, ThatFoundNoFileLeavesTheCloseSavingAsUsual)
     ASSERT_TRUE(closeWindow());
     EXPECT_TRUE(folder.exists(".ini"));
     restart();
-    EXPECT_EQ(form().TabControl2->tabCaption(0), QStringLiteral("kept"));
+    EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->tabCaption(0), QStringLiteral("kept"));
 }

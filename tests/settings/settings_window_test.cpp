@@ -91,27 +91,30 @@ TEST_F(SettingsWindow, AFirstStartWithoutAFileTakesEveryDefault)
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_FALSE(folder.exists(".ini"));
     TForm1& f = form();
-    EXPECT_EQ(bandOrder(*f.CoolBar1), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(bandOrder(*formControl<CoolBar>(f, "CoolBar1")), (std::vector<int>{0, 1, 2, 3, 4, 5}));
     EXPECT_EQ(f.Settings.URL, settings_defaults::kURL);
     EXPECT_EQ(f.Settings.BiddersURL, settings_defaults::kBiddersURL);
     EXPECT_TRUE(f.Settings.MsgKeyDel);
-    EXPECT_TRUE(f.N24->isEnabled() && f.N25->isEnabled());
+    EXPECT_TRUE(formControl<QAction>(f, "N24")->isEnabled() && formControl<QAction>(f, "N25")->isEnabled());
     for (int tab = 0; tab < 3; ++tab)
-        EXPECT_EQ(f.TabControl2->tabCaption(tab), QStringLiteral("KEY #%1").arg(tab + 1));
+        EXPECT_EQ(formControl<TabControl>(f, "TabControl2")->tabCaption(tab), QStringLiteral("KEY #%1").arg(tab + 1));
     for (size_t k = 0; k < 6; ++k)
-        EXPECT_EQ(f.SiteButtons[k]->toolTip(), QStringLiteral("サイト #%1").arg(k + 1));
+        EXPECT_EQ(siteButton(f, k)->toolTip(), QStringLiteral("サイト #%1").arg(k + 1));
 
     showAndActivate();
     EXPECT_EQ(f.size(), QSize(870, 720));
     EXPECT_EQ(f.pos(), QPoint(0, 0));
-    EXPECT_EQ(f.TabControl2->width(), 170);
-    EXPECT_EQ(f.Panel2->height(), 92);
-    for (QWidget* bar : std::initializer_list<QWidget*>{f.ToolBar1, f.ToolBar2, f.ToolBar3, f.ToolBar4, f.ToolBar5,
-                                                        f.ToolBar6, f.Panel2})
+    EXPECT_EQ(formControl<TabControl>(f, "TabControl2")->width(), 170);
+    EXPECT_EQ(formControl<QWidget>(f, "Panel2")->height(), 92);
+    for (QWidget* bar :
+         std::initializer_list<QWidget*>{formControl<QToolBar>(f, "ToolBar1"), formControl<QToolBar>(f, "ToolBar2"),
+                                         formControl<QToolBar>(f, "ToolBar3"), formControl<QToolBar>(f, "ToolBar4"),
+                                         formControl<QToolBar>(f, "ToolBar5"), formControl<QToolBar>(f, "ToolBar6"),
+                                         formControl<QWidget>(f, "Panel2")})
         EXPECT_TRUE(bar->isVisible()) << bar->objectName().toStdString();
-    for (QToolButton* button : f.SiteButtons)
-        EXPECT_TRUE(button->isVisible());
-    EXPECT_EQ(f.CoolBar1->rowCount(), 6);
+    for (std::size_t k = 0; k < 6; ++k)
+        EXPECT_TRUE(siteButton(f, k)->isVisible());
+    EXPECT_EQ(formControl<CoolBar>(f, "CoolBar1")->rowCount(), 6);
 }
 
 struct BandOrderCase {
@@ -128,7 +131,7 @@ TEST_P(SavedBandOrder, IsRestoredAndWrittenBack)
     for (size_t i = 0; i < GetParam().ids.size(); ++i)
         ini += "Band" + std::to_string(i) + "ID=" + GetParam().ids[i] + "\r\n";
     startWith(ini);
-    EXPECT_EQ(bandOrder(*form().CoolBar1), GetParam().order);
+    EXPECT_EQ(bandOrder(*formControl<CoolBar>(form(), "CoolBar1")), GetParam().order);
     ASSERT_TRUE(closeWindow());
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(savedInteger("CoolBar", "Band" + std::to_string(i) + "ID"), GetParam().order[static_cast<size_t>(i)]);
@@ -145,7 +148,7 @@ TEST_F(SettingsWindow, OnlyWidthsOfBandsFollowedOnTheirRowAreReadPlusOneAfterThe
 {
     const std::string widths = "Band0Width=500\r\nBand1Width=300\r\nBand2Width=90\r\nBand5Width=80\r\n";
     startWith("[CoolBar]\r\nBand1Break=0\r\n" + widths);
-    const CoolBar& bands = *form().CoolBar1;
+    const CoolBar& bands = *formControl<CoolBar>(form(), "CoolBar1");
     EXPECT_EQ(bands.rowCount(), 5);
     EXPECT_EQ(bands.widthAt(0), 500);
     EXPECT_EQ(bands.widthAt(1), 221) << "ends its row: not read";
@@ -154,7 +157,7 @@ TEST_F(SettingsWindow, OnlyWidthsOfBandsFollowedOnTheirRowAreReadPlusOneAfterThe
     // Wide enough that the row holds all three as stored: a narrower window takes from them first.
     startWith("[Form]\r\nWidth=1200\r\n[CoolBar]\r\nBand1Break=0\r\nBand2Break=0\r\n" + widths);
     showAndActivate();
-    const CoolBar& shared = *form().CoolBar1;
+    const CoolBar& shared = *formControl<CoolBar>(form(), "CoolBar1");
     EXPECT_EQ(shared.widthAt(0), 500);
     EXPECT_EQ(shared.widthAt(1), 301);
     EXPECT_EQ(shared.widthAt(2), 151);
@@ -177,7 +180,7 @@ TEST_P(TreeWidthValue, ReadsAsAnIntegerAndTakesEffect)
     EXPECT_EQ(savedInteger("Form", "TreeWidth"), GetParam().width) << "never shown";
     start();
     showAndActivate();
-    EXPECT_EQ(form().TabControl2->width(), GetParam().width);
+    EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->width(), GetParam().width);
     ASSERT_TRUE(closeWindow());
     EXPECT_EQ(savedInteger("Form", "TreeWidth"), GetParam().width);
 }
@@ -195,8 +198,13 @@ TEST_F(SettingsWindow, BooleansAreNumbersAndTheBarsFollowTheMarksOnlyAtActivatio
                     "[LinkBar]", "Site1Visible=0", "Site2Visible=yes", "[ETC]", "MsgKeyDel=0", "KeyTreeBackup=0"}));
     TForm1& f = form();
     const bool marks[7] = {true, true, true, false, false, true, false};
-    QAction* items[7] = {f.N2, f.N3, f.N4, f.N16, f.N17, f.N21, f.N22};
-    QWidget* bars[7] = {f.ToolBar1, f.ToolBar2, f.ToolBar3, f.ToolBar4, f.ToolBar5, f.ToolBar6, f.Panel2};
+    QAction* items[7] = {formControl<QAction>(f, "N2"),  formControl<QAction>(f, "N3"),  formControl<QAction>(f, "N4"),
+                         formControl<QAction>(f, "N16"), formControl<QAction>(f, "N17"), formControl<QAction>(f, "N21"),
+                         formControl<QAction>(f, "N22")};
+    QWidget* bars[7] = {formControl<QToolBar>(f, "ToolBar1"), formControl<QToolBar>(f, "ToolBar2"),
+                        formControl<QToolBar>(f, "ToolBar3"), formControl<QToolBar>(f, "ToolBar4"),
+                        formControl<QToolBar>(f, "ToolBar5"), formControl<QToolBar>(f, "ToolBar6"),
+                        formControl<QWidget>(f, "Panel2")};
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(items[i]->isChecked(), marks[i]) << i;
         EXPECT_FALSE(bars[i]->isHidden()) << i;
@@ -204,12 +212,12 @@ TEST_F(SettingsWindow, BooleansAreNumbersAndTheBarsFollowTheMarksOnlyAtActivatio
     EXPECT_FALSE(f.siteButtonShown(0));
     EXPECT_TRUE(f.siteButtonShown(1));
     EXPECT_FALSE(f.Settings.MsgKeyDel);
-    EXPECT_FALSE(f.N24->isEnabled() || f.N25->isEnabled());
+    EXPECT_FALSE(formControl<QAction>(f, "N24")->isEnabled() || formControl<QAction>(f, "N25")->isEnabled());
 
     showAndActivate();
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(bars[i]->isVisible(), marks[i]) << i;
-    EXPECT_FALSE(f.SiteButtons[0]->isVisible());
+    EXPECT_FALSE(siteButton(f, 0)->isVisible());
     ASSERT_TRUE(closeWindow());
     const PrivateProfile file = saved();
     const char* keys[7] = {"SearchBar", "NaviBar", "SiteBar", "URLBar", "AnimeBar", "SiteBar2", "FavList"};
@@ -231,11 +239,11 @@ TEST_F(SettingsWindow, HiddenBarsAndStripKeepTheirSettings)
 
     start();
     showAndActivate();
-    EXPECT_TRUE(form().Panel2->isHidden());
-    form().N22->trigger();
+    EXPECT_TRUE(formControl<QWidget>(form(), "Panel2")->isHidden());
+    formControl<QAction>(form(), "N22")->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(form().Panel2->height(), 130);
-    form().N22->trigger();
+    EXPECT_EQ(formControl<QWidget>(form(), "Panel2")->height(), 130);
+    formControl<QAction>(form(), "N22")->trigger();
     QApplication::processEvents();
     ASSERT_TRUE(closeWindow());
     EXPECT_EQ(savedInteger("Form", "FavListHeight"), 130);
@@ -250,8 +258,8 @@ TEST_F(SettingsWindow, AHandEditedFileKeepsEveryLineItDoesNotOwn)
     startWith(edited);
     EXPECT_EQ(form().pos().y(), 5);
     EXPECT_EQ(form().width(), 900);
-    EXPECT_EQ(form().TabControl2->tabCaption(0), QStringLiteral("Old"));
-    form().TabControl2->setTabCaption(0, QStringLiteral("New"));
+    EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->tabCaption(0), QStringLiteral("Old"));
+    form().Settings.TabName[0] = "New";
     ASSERT_TRUE(closeWindow());
 
     // Every line of the edited file, in its order and with its own line end; only the caption
@@ -330,7 +338,7 @@ TEST_F(SettingsWindow, AnUnreadableFileIsReportedAndKeptAtClose)
                                                   "。内容を変更するまでファイルには書き込みません.")
                                        .arg(QFile::decodeName(folder.file(".ini").c_str())));
     EXPECT_EQ(form().width(), 870);
-    EXPECT_EQ(form().CoolBar1->rowCount(), 6);
+    EXPECT_EQ(formControl<CoolBar>(form(), "CoolBar1")->rowCount(), 6);
     ASSERT_TRUE(closeWindow());
     EXPECT_TRUE(std::filesystem::is_symlink(folder.file(".ini")));
     EXPECT_EQ(std::filesystem::read_symlink(folder.file(".ini")), "/proc/self/mem");
@@ -365,66 +373,67 @@ TEST_P(BadSettingsInput, FallsBackKeyByKeyAndLoadsTheRest)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BadSettingsInput,
-    ::testing::Values(BadInputCase{"LongValues",
-                                   [] {
-                                       return "[Aucfun]\r\nURL=" + std::string(10000, 'a') +
-                                              "\r\n[Form]\r\nTreeWidth=" + std::string(10000, '1') +
-                                              "\r\nTop=7\r\n[LinkBar]\r\nSite1Name=" + std::string(10000, 'b') + "\r\n";
-                                   },
-                                   [](TForm1& f) {
-                                       EXPECT_EQ(f.Settings.URL, std::string(2047, 'a'));
-                                       EXPECT_EQ(f.treeWidth(), 170);
-                                       EXPECT_EQ(f.pos().y(), 7);
-                                       EXPECT_EQ(f.SiteButtons[0]->toolTip().size(), 2047);
-                                   }},
-                      BadInputCase{"NulBytes",
-                                   [] {
-                                       static constexpr char kFile[] =
-                                           "[Form]\r\nTop=3\0junk\r\nLeft=\0\r\nWidth=900\r\n[Aucfun]\r\nURL=a\0b\r\n";
-                                       return std::string(kFile, sizeof kFile - 1);
-                                   },
-                                   [](TForm1& f) {
-                                       EXPECT_EQ(f.pos(), QPoint(0, 3));
-                                       EXPECT_EQ(f.width(), 900);
-                                       EXPECT_EQ(f.Settings.URL, "a");
-                                   }},
-                      BadInputCase{"RandomMegabyte",
-                                   [] {
-                                       std::mt19937 random(7);
-                                       std::string bytes(1 << 20, '\0');
-                                       for (char& c : bytes)
-                                           c = static_cast<char>(random());
-                                       return bytes + "\r\n[Form]\r\nTop=9\r\n";
-                                   },
-                                   [](TForm1& f) {
-                                       EXPECT_EQ(f.pos().y(), 9);
-                                       EXPECT_EQ(f.width(), 870);
-                                       EXPECT_EQ(bandOrder(*f.CoolBar1), (std::vector<int>{0, 1, 2, 3, 4, 5}));
-                                   }},
-                      BadInputCase{"NumbersPast32Bits",
-                                   [] {
-                                       return crlf({"[Form]", "Top=2147483648", "Left=-2147483649", "Width=0x100000000",
-                                                    "Height=99999999999", "TreeWidth=4294967296", "FavListHeight=150",
-                                                    "[CoolBar]", "Band0ID=4294967301", "Band1ID=3",
-                                                    "SearchBar=0x100000000"});
-                                   },
-                                   [](TForm1& f) {
-                                       EXPECT_EQ(f.pos(), QPoint(0, 0));
-                                       EXPECT_EQ(f.size(), QSize(870, 720));
-                                       EXPECT_EQ(f.treeWidth(), 170);
-                                       EXPECT_EQ(f.favListHeight(), 150);
-                                       EXPECT_EQ(bandOrder(*f.CoolBar1), (std::vector<int>{0, 3, 1, 2, 4, 5}));
-                                       EXPECT_TRUE(f.N2->isChecked());
-                                   }},
-                      BadInputCase{"ExtremesInRange",
-                                   [] {
-                                       return crlf({"[Form]", "Top=-2147483648", "Left=2147483647", "Width=-5",
-                                                    "Height=2147483647", "TreeWidth=2147483647",
-                                                    "FavListHeight=-2147483648", "[CoolBar]", "Band1Break=0",
-                                                    "Band0Width=2147483647", "Band2Break=0", "Band1Width=-2147483648"});
-                                   },
-                                   [](TForm1& f) {
-                                       EXPECT_EQ(f.pos().x(), 32767);
-                                       EXPECT_EQ(f.height(), 32767);
-                                   }}),
+    ::testing::Values(
+        BadInputCase{"LongValues",
+                     [] {
+                         return "[Aucfun]\r\nURL=" + std::string(10000, 'a') +
+                                "\r\n[Form]\r\nTreeWidth=" + std::string(10000, '1') +
+                                "\r\nTop=7\r\n[LinkBar]\r\nSite1Name=" + std::string(10000, 'b') + "\r\n";
+                     },
+                     [](TForm1& f) {
+                         EXPECT_EQ(f.Settings.URL, std::string(2047, 'a'));
+                         EXPECT_EQ(f.treeWidth(), 170);
+                         EXPECT_EQ(f.pos().y(), 7);
+                         EXPECT_EQ(siteButton(f, 0)->toolTip().size(), 2047);
+                     }},
+        BadInputCase{"NulBytes",
+                     [] {
+                         static constexpr char kFile[] =
+                             "[Form]\r\nTop=3\0junk\r\nLeft=\0\r\nWidth=900\r\n[Aucfun]\r\nURL=a\0b\r\n";
+                         return std::string(kFile, sizeof kFile - 1);
+                     },
+                     [](TForm1& f) {
+                         EXPECT_EQ(f.pos(), QPoint(0, 3));
+                         EXPECT_EQ(f.width(), 900);
+                         EXPECT_EQ(f.Settings.URL, "a");
+                     }},
+        BadInputCase{
+            "RandomMegabyte",
+            [] {
+                std::mt19937 random(7);
+                std::string bytes(1 << 20, '\0');
+                for (char& c : bytes)
+                    c = static_cast<char>(random());
+                return bytes + "\r\n[Form]\r\nTop=9\r\n";
+            },
+            [](TForm1& f) {
+                EXPECT_EQ(f.pos().y(), 9);
+                EXPECT_EQ(f.width(), 870);
+                EXPECT_EQ(bandOrder(*formControl<CoolBar>(f, "CoolBar1")), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+            }},
+        BadInputCase{
+            "NumbersPast32Bits",
+            [] {
+                return crlf({"[Form]", "Top=2147483648", "Left=-2147483649", "Width=0x100000000", "Height=99999999999",
+                             "TreeWidth=4294967296", "FavListHeight=150", "[CoolBar]", "Band0ID=4294967301",
+                             "Band1ID=3", "SearchBar=0x100000000"});
+            },
+            [](TForm1& f) {
+                EXPECT_EQ(f.pos(), QPoint(0, 0));
+                EXPECT_EQ(f.size(), QSize(870, 720));
+                EXPECT_EQ(f.treeWidth(), 170);
+                EXPECT_EQ(f.favListHeight(), 150);
+                EXPECT_EQ(bandOrder(*formControl<CoolBar>(f, "CoolBar1")), (std::vector<int>{0, 3, 1, 2, 4, 5}));
+                EXPECT_TRUE(formControl<QAction>(f, "N2")->isChecked());
+            }},
+        BadInputCase{"ExtremesInRange",
+                     [] {
+                         return crlf({"[Form]", "Top=-2147483648", "Left=2147483647", "Width=-5", "Height=2147483647",
+                                      "TreeWidth=2147483647", "FavListHeight=-2147483648", "[CoolBar]", "Band1Break=0",
+                                      "Band0Width=2147483647", "Band2Break=0", "Band1Width=-2147483648"});
+                     },
+                     [](TForm1& f) {
+                         EXPECT_EQ(f.pos().x(), 32767);
+                         EXPECT_EQ(f.height(), 32767);
+                     }}),
     caseName<BadInputCase>);

@@ -3,6 +3,7 @@
 // with the recording browser, scripted message boxes and a recording launcher.
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "tests/support/form_controls.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/recording_browser.h"
 #include "tests/support/recording_launcher.h"

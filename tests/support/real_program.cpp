@@ -30,7 +30,10 @@ void RealProgram::TearDown()
     delete profile_;
 }
 
-QString RealProgram::panel(int index) const { return windows_.form->StatusBar1->panelText(index); }
+QString RealProgram::panel(int index) const
+{
+    return formControl<StatusBar>(*windows_.form, "StatusBar1")->panelText(index);
+}
 
 bool RealProgram::waitUntilShown(const QString& prefix)
 {
@@ -46,10 +49,10 @@ bool RealProgram::waitForRequest(const QByteArray& line)
 
 void openAddress(TForm1& form, const QString& address)
 {
-    form.ComboBox2->lineEdit()->setFocus();
-    form.ComboBox2->lineEdit()->clear();
+    formControl<QComboBox>(form, "ComboBox2")->lineEdit()->setFocus();
+    formControl<QComboBox>(form, "ComboBox2")->lineEdit()->clear();
     for (const QChar c : address)
         QTest::keyClick(form.windowHandle(), c.toLatin1());
-    QPushButton* go = form.Button2;
+    QPushButton* go = formControl<QPushButton>(form, "Button2");
     QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, go->mapTo(&form, go->rect().center()));
 }

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "browser/web_engine_browser.h"
+#include "tests/support/form_controls.h"
 #include "tests/support/loopback_http_server.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/recording_launcher.h"

@@ -59,8 +59,8 @@ void clickTimes(QPushButton* button, int times)
 QStringList captions(TForm1& form)
 {
     QStringList texts;
-    for (QAction* item : form.Fauc)
-        texts << item->text();
+    for (std::size_t n = 0; n < 10; ++n)
+        texts << faucItem(form, n)->text();
     return texts;
 }
 
@@ -76,7 +76,7 @@ void whileOpen(TForm1& form, const std::function<void(TFavAucDlg&)>& body)
         if (dialog.isVisible())
             dialog.close();
     });
-    input::click(form.Button4);
+    input::click(formControl<QPushButton>(form, "Button4"));
     EXPECT_TRUE(ran);
 }
 
@@ -214,12 +214,12 @@ TEST_F(OrganizeDialog, TheCloseBoxDropsEveryChangeAndOkPutsThemInTheList)
 {
     start();
     form().show();
-    form().FavAucList->setEntries(samples(12));
+    formControl<AuctionListView>(form(), "FavAucList")->setEntries(samples(12));
     form().RefreshWatchedMenuCaptions();
     const QStringList before = captions(form());
 
     whileOpen(form(), [](TFavAucDlg& d) { organize(d); });
-    EXPECT_EQ(form().FavAucList->entries(), samples(12));
+    EXPECT_EQ(formControl<AuctionListView>(form(), "FavAucList")->entries(), samples(12));
     EXPECT_EQ(captions(form()), before);
 
     whileOpen(form(), [](TFavAucDlg& d) {
@@ -228,8 +228,8 @@ TEST_F(OrganizeDialog, TheCloseBoxDropsEveryChangeAndOkPutsThemInTheList)
     });
     std::vector<WatchedEntry> expected = samples({1, 2, 4, 5, 6, 7, 8, 9, 10, 0, 11});
     expected[1][0] = "\x89\xfc\x91\xe8";  // 改題
-    EXPECT_EQ(form().FavAucList->entries(), expected);
-    EXPECT_EQ(form().FavAucList->selectedRow(), -1);
+    EXPECT_EQ(formControl<AuctionListView>(form(), "FavAucList")->entries(), expected);
+    EXPECT_EQ(formControl<AuctionListView>(form(), "FavAucList")->selectedRow(), -1);
     EXPECT_EQ(captions(form()),
               (QStringList{"1.E1", "2.改題", "3.E4", "4.E5", "5.E6", "6.E7", "7.E8", "8.E9", "9.E10", "10.E0"}));
     ASSERT_TRUE(closeWindow());
@@ -242,7 +242,7 @@ TEST_F(OrganizeDialog, DeletingEveryEntryAndOkLeavesAnEmptyListAndFile)
 {
     start();
     form().show();
-    form().FavAucList->setEntries(samples(3));
+    formControl<AuctionListView>(form(), "FavAucList")->setEntries(samples(3));
     whileOpen(form(), [](TFavAucDlg& d) {
         for (int i = 0; i < 3; ++i) {
             clickRow(*d.FavAucList, 0);
@@ -250,7 +250,7 @@ TEST_F(OrganizeDialog, DeletingEveryEntryAndOkLeavesAnEmptyListAndFile)
         }
         input::click(d.OKBtn);
     });
-    EXPECT_EQ(form().FavAucList->entryCount(), 0);
+    EXPECT_EQ(formControl<AuctionListView>(form(), "FavAucList")->entryCount(), 0);
     EXPECT_EQ(captions(form()), (QStringList{"1.", "2.", "3.", "4.", "5.", "6.", "7.", "8.", "9.", "10."}));
     ASSERT_TRUE(closeWindow());
     EXPECT_EQ(folder.read(".fal"), "");

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -24,8 +25,8 @@ using WatchedList = FormFixture;
 QStringList captions(TForm1& form)
 {
     QStringList texts;
-    for (QAction* item : form.Fauc)
-        texts << item->text();
+    for (std::size_t n = 0; n < 10; ++n)
+        texts << faucItem(form, n)->text();
     return texts;
 }
 
@@ -90,7 +91,7 @@ TEST_F(WatchedList, AFileInTheProgramsOwnFormSurvivesAStartAndACloseByteForByte)
 {
     folder.write(".fal", kOwnForm);
     start();
-    AuctionListView& list = *form().FavAucList;
+    AuctionListView& list = *formControl<AuctionListView>(form(), "FavAucList");
     ASSERT_EQ(list.entryCount(), 12);
     EXPECT_EQ(list.item(8, 0)->text(), QStringLiteral("表ソ"));
     EXPECT_EQ(list.item(8, 1)->text(), QStringLiteral("http://b.example/能"));
@@ -127,7 +128,7 @@ TEST_F(WatchedList, LinesInOtherFormsAreReadByTheReadingRulesAndWrittenInTheProg
 TEST_F(WatchedList, WithoutAFileTheListIsEmptyAndTheCloseWritesAnEmptyFile)
 {
     start();
-    EXPECT_EQ(form().FavAucList->entryCount(), 0);
+    EXPECT_EQ(formControl<AuctionListView>(form(), "FavAucList")->entryCount(), 0);
     EXPECT_EQ(captions(form()), (QStringList{"1.", "2.", "3.", "4.", "5.", "6.", "7.", "8.", "9.", "10."}));
     EXPECT_TRUE(dialogs.shown.empty());
     ASSERT_TRUE(closeWindow());
@@ -143,22 +144,22 @@ TEST_F(WatchedList, AddsTheCurrentPageOnTopAndTheMenuShowsTheNewestTen)
         browser->locationName = QStringLiteral("p%1").arg(n);
         browser->locationUrl = QStringLiteral("http://p%1.example/").arg(n);
         if (n % 2)
-            input::click(form().Button3);
+            input::click(formControl<QPushButton>(form(), "Button3"));
         else
-            form().A1->trigger();
+            formControl<QAction>(form(), "A1")->trigger();
     }
-    AuctionListView& list = *form().FavAucList;
+    AuctionListView& list = *formControl<AuctionListView>(form(), "FavAucList");
     ASSERT_EQ(list.entryCount(), 11);
     EXPECT_EQ(list.entry(0), (WatchedEntry{"p11", "http://p11.example/"}));
     EXPECT_EQ(list.entry(10), (WatchedEntry{"p1", "http://p1.example/"}));
     EXPECT_EQ(list.selectedRow(), -1);
-    EXPECT_EQ(form().Fauc[0]->text(), QStringLiteral("1.p11"));
-    EXPECT_EQ(form().Fauc[9]->text(), QStringLiteral("10.p2"));
+    EXPECT_EQ(faucItem(form(), 0)->text(), QStringLiteral("1.p11"));
+    EXPECT_EQ(faucItem(form(), 9)->text(), QStringLiteral("10.p2"));
 
     // A title taken from a page loses its line breaks; a character no conversion table has becomes "?".
     browser->locationName = QStringLiteral("表\r\nソ\nb\rc 😀");
     browser->locationUrl = QStringLiteral("about:blank");
-    form().A1->trigger();
+    formControl<QAction>(form(), "A1")->trigger();
     EXPECT_EQ(list.entry(0), (WatchedEntry{"\x95\x5c \x83\x5c b c ?", "about:blank"}));
 
     ASSERT_TRUE(closeWindow());
@@ -177,7 +178,7 @@ TEST_F(WatchedList, NumberedEntriesOpenTheirAddressAndNumbersBeyondTheListDoNoth
     const QString expected[10] = {"http://1.example/", "http://2.example/%41", ""};
     for (int n = 0; n < 10; ++n) {
         const qsizetype before = browser->navigations.size();
-        form().Fauc[static_cast<size_t>(n)]->trigger();
+        faucItem(form(), static_cast<size_t>(n))->trigger();
         if (n < 3) {
             ASSERT_EQ(browser->navigations.size(), before + 1) << n;
             EXPECT_EQ(browser->lastNavigation(), expected[n]);
@@ -193,9 +194,9 @@ TEST_F(WatchedList, DoubleClickOpensTheEntryClickedAndAnEntryWithOnlyATitleRepor
     folder.write(".fal", "\"only a title\"\r\nb,http://b.example/\r\n");
     start();
     form().show();
-    AuctionListView& list = *form().FavAucList;
+    AuctionListView& list = *formControl<AuctionListView>(form(), "FavAucList");
     const qsizetype before = browser->navigations.size();
-    form().Fauc[0]->trigger();
+    faucItem(form(), 0)->trigger();
     input::doubleClick(list.viewport(), cellCentre(list, 0));
     EXPECT_EQ(browser->navigations.size(), before);
     const QString indexError = QStringLiteral("リストのインデックスが範囲を超えています (0)");
@@ -230,7 +231,7 @@ TEST_F(WatchedList, ClickingTheSelectedTitleEditsItInPlaceWithoutTouchingTheMenu
         folder.write(".fal", "first,about:blank\r\nold\xff,http://x.example/,kept\r\n");
         start();
         form().show();
-        AuctionListView& list = *form().FavAucList;
+        AuctionListView& list = *formControl<AuctionListView>(form(), "FavAucList");
         input::click(list.viewport(), Qt::LeftButton, cellCentre(list, 1));
         input::click(list.viewport(), Qt::LeftButton, cellCentre(list, 1));
         QLineEdit* editor = nullptr;
@@ -241,10 +242,10 @@ TEST_F(WatchedList, ClickingTheSelectedTitleEditsItInPlaceWithoutTouchingTheMenu
         input::key(c.key);
         QApplication::processEvents();  // the list takes the text from the field once it is back in the loop
         EXPECT_EQ(list.entry(1), (WatchedEntry{c.title, "http://x.example/", "kept"}));
-        EXPECT_EQ(form().Fauc[1]->text(), fromSjis("2.old\xff"));
+        EXPECT_EQ(faucItem(form(), 1)->text(), fromSjis("2.old\xff"));
 
-        form().A1->trigger();  // the next add refreshes every caption
-        EXPECT_EQ(form().Fauc[2]->text(), QStringLiteral("3.") + fromSjis(c.title));
+        formControl<QAction>(form(), "A1")->trigger();  // the next add refreshes every caption
+        EXPECT_EQ(faucItem(form(), 2)->text(), QStringLiteral("3.") + fromSjis(c.title));
         ASSERT_TRUE(closeWindow());
         EXPECT_EQ(folder.read(".fal"), ",\r\nfirst,about:blank\r\n" + c.title + ",http://x.example/,kept\r\n");
     }
@@ -259,7 +260,7 @@ TEST_F(WatchedList, TheUrlColumnKeepsItsWidthAndTheTitleTakesTheRest)
         folder.write(".fal", file);
         start();
         form().show();
-        AuctionListView& list = *form().FavAucList;
+        AuctionListView& list = *formControl<AuctionListView>(form(), "FavAucList");
         for (int width : {870, 640, 1100}) {
             form().resize(width, 720);
             QApplication::processEvents();
@@ -280,7 +281,7 @@ TEST_F(WatchedList, AFailedWriteKeepsTheWindowOpenAndTheOldFile)
         SCOPED_TRACE(lockFolder ? "folder locked" : "file locked");
         start();
         form().show();
-        form().A1->trigger();
+        formControl<QAction>(form(), "A1")->trigger();
         // The settings step comes first in the close and would meet a locked folder first.
         form().SettingsReset = true;
         {
@@ -313,13 +314,13 @@ TEST_F(WatchedList, AFolderInPlaceOfTheFileIsReportedAtStartAndAtACloseAfterACha
         (std::vector<QString>{QString::fromStdString("ファイル " + path +
                                                      " は開けません。その内容は表示されませんが、ファイルはそのまま残り"
                                                      "ます。内容を変更するまでファイルには書き込みません.")}));
-    ASSERT_NE(form().ProgressBar1, nullptr);  // the start-up went on
+    ASSERT_NE(formControl<QProgressBar>(form(), "ProgressBar1"), nullptr);  // the start-up went on
     EXPECT_FALSE(browser->navigations.isEmpty());
-    EXPECT_EQ(form().FavAucList->entryCount(), 0);
+    EXPECT_EQ(formControl<AuctionListView>(form(), "FavAucList")->entryCount(), 0);
     // Unchanged, the list is not written over what could not be read.
     EXPECT_TRUE(closeWindow());
     EXPECT_EQ(dialogs.errors().size(), 1u);
-    form().A1->trigger();
+    formControl<QAction>(form(), "A1")->trigger();
     EXPECT_FALSE(closeWindow());
     EXPECT_EQ(dialogs.errors().back(),
               QString::fromStdString("ファイル " + path +

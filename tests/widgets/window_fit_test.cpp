@@ -47,18 +47,18 @@ TEST_F(WindowFit, EveryKeywordTabIsDrawnWholeAndTakesAClickAtItsPlace)
     for (const std::string& names : {std::string(), std::string("[TabName]\r\nKEY#1=Cameras and lenses\r\n"
                                                                 "KEY#2=Wrist watches\r\nKEY#3=Fountain pens\r\n")}) {
         show(names);
-        TabRows* tabs = form().TabControl2->tabBar();
+        TabRows* tabs = formControl<TabControl>(form(), "TabControl2")->tabBar();
         EXPECT_GE(tabs->rowCount(), names.empty() ? 1 : 2);
         for (int target : {2, 0, 1, 2}) {
             const QRect place = tabs->tabRect(target);
             ASSERT_TRUE(tabs->rect().contains(place) || place.width() > tabs->width()) << target;
             clickAt(tabs, place.center());
-            EXPECT_EQ(form().TabControl2->TabIndex(), target);
+            EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->TabIndex(), target);
         }
         // With the focus on the tabs, the arrow keys step through them.
         tabs->setFocus();
         QTest::keyClick(form().windowHandle(), Qt::Key_Left);
-        EXPECT_EQ(form().TabControl2->TabIndex(), 1);
+        EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->TabIndex(), 1);
         closeWindow();
         windows() = ProgramWindows{};
     }
@@ -67,12 +67,12 @@ TEST_F(WindowFit, EveryKeywordTabIsDrawnWholeAndTakesAClickAtItsPlace)
 TEST_F(WindowFit, TwoBandRowsShowTheAddressButtonWholeAndKeepTheStoredWidths)
 {
     show(kTwoRows);
-    ASSERT_EQ(form().CoolBar1->rowCount(), 2);
-    EXPECT_TRUE(wholeInside(form().Button2, form().CoolBar1));
-    EXPECT_TRUE(wholeInside(form().Button1, form().CoolBar1));
-    EXPECT_TRUE(wholeInside(form().Animate1, form().CoolBar1));
-    EXPECT_LT(form().ComboBox2->width(), 457);
-    EXPECT_GE(form().ComboBox2->width(), 120);
+    ASSERT_EQ(formControl<CoolBar>(form(), "CoolBar1")->rowCount(), 2);
+    EXPECT_TRUE(wholeInside(formControl<QPushButton>(form(), "Button2"), formControl<CoolBar>(form(), "CoolBar1")));
+    EXPECT_TRUE(wholeInside(formControl<QPushButton>(form(), "Button1"), formControl<CoolBar>(form(), "CoolBar1")));
+    EXPECT_TRUE(wholeInside(formControl<Animate>(form(), "Animate1"), formControl<CoolBar>(form(), "CoolBar1")));
+    EXPECT_LT(formControl<QComboBox>(form(), "ComboBox2")->width(), 457);
+    EXPECT_GE(formControl<QComboBox>(form(), "ComboBox2")->width(), 120);
     ASSERT_TRUE(closeWindow());
     EXPECT_NE(folder.read(".ini").find("Band5Width=569"), std::string::npos);
 }
@@ -80,7 +80,7 @@ TEST_F(WindowFit, TwoBandRowsShowTheAddressButtonWholeAndKeepTheStoredWidths)
 TEST_F(WindowFit, ABandEdgeIsTakenAnywhereInItsZone)
 {
     show(kTwoRows);
-    CoolBar& bands = *form().CoolBar1;
+    CoolBar& bands = *formControl<CoolBar>(form(), "CoolBar1");
     const int stored = bands.widthAt(4);
     // From the band's last pixels to the first ones of the band after it, before its grip.
     for (int offset : {-CoolBar::kEdgeInside + 1, 0, CoolBar::kEdgeOutside}) {

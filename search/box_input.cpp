@@ -1,9 +1,4 @@
-// Key handling of the keyword box and the address box: their key handlers see every key the user
-// presses in the box, and the key always goes on to the box. Text still being composed in an input
-// method is committed before a command reads a box.
-#include "app/main_window.h"
-#include "text/sjis_text.h"
-#include "widgets/tab_control.h"
+#include "search/box_input.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -13,11 +8,9 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLoggingCategory>
-#include <QPushButton>
 #include <QTimer>
-#include <QToolButton>
 
-#include <functional>
+#include <set>
 #include <utility>
 
 namespace {
@@ -29,11 +22,21 @@ Q_LOGGING_CATEGORY(lcBoxInput, "ribemo.input", QtWarningMsg)
 
 bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
+class BoxKeyFilter;
+
+// The filters of the boxes alive now: a command commits what any of them holds.
+std::set<BoxKeyFilter*>& liveFilters()
+{
+    static std::set<BoxKeyFilter*> filters;
+    return filters;
+}
+
 class BoxKeyFilter : public QObject {
 public:
     BoxKeyFilter(QComboBox* box, std::function<void(int)> keyDown)
         : QObject(box), box_(box), keyDown_(std::move(keyDown))
     {
+        liveFilters().insert(this);
         // The window system hands keys and input-method text to the focused box, and the box
         // passes them to its edit field by a direct call that no filter on the field would see.
         box->installEventFilter(this);
@@ -64,6 +67,8 @@ public:
         takenAhead_ = taken;
         return true;
     }
+
+    ~BoxKeyFilter() override { liveFilters().erase(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -146,53 +151,18 @@ private:
     int listEnter_ = 0;
 };
 
-BoxKeyFilter* filterOf(QComboBox* box)
-{
-    for (QObject* child : box->children()) {
-        if (auto* filter = dynamic_cast<BoxKeyFilter*>(child))
-            return filter;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
-void TForm1::setUpSearchInput()
-{
-    connectHandler(Button1, &QPushButton::clicked, &TForm1::Button1Click);
-    connectHandler(TabControl1, &TabControl::Change, &TForm1::TabControl1Change);
-    connectHandler(ToolButton5, &QToolButton::clicked, &TForm1::ToolButton5Click);
-    connectHandler(ToolButton6, &QToolButton::clicked, &TForm1::ToolButton6Click);
-    void (TForm1::*siteHandlers[6])() = {&TForm1::ToolButton8Click,  &TForm1::ToolButton9Click,
-                                         &TForm1::ToolButton10Click, &TForm1::ToolButton11Click,
-                                         &TForm1::ToolButton12Click, &TForm1::ToolButton13Click};
-    for (size_t k = 0; k < 6; ++k)
-        connectHandler(SiteButtons[k], &QToolButton::clicked, siteHandlers[k]);
-    connectHandler(Yahoo1, &QAction::triggered, &TForm1::Yahoo1Click);
-    connectHandler(Bidders1, &QAction::triggered, &TForm1::Bidders1Click);
-    // Enter in the two boxes: their key handlers are called from the boxes' key filters.
-    new BoxKeyFilter(ComboBox1, [this](int key) { guarded([&] { ComboBox1KeyDown(key); }); });
-    new BoxKeyFilter(ComboBox2, [this](int key) { guarded([&] { ComboBox2KeyDown(key); }); });
-}
+void watchBoxKeys(QComboBox* box, std::function<void(int)> keyDown) { new BoxKeyFilter(box, std::move(keyDown)); }
 
-std::string TForm1::keywordText() const { return bytesOfShownText(ComboBox1->currentText(), keywordBox_.bytes); }
-
-void TForm1::setKeywordText(const std::string& keyword)
-{
-    keywordBox_.bytes = keyword;
-    ComboBox1->setEditText(fromSjis(keyword));
-}
-
-void TForm1::commitComposition()
+void commitBoxCompositions()
 {
     // A click on a tool button leaves the keyboard focus in the box, so nothing has told the input
     // method to finish: the box would be read without the characters the user sees in it.
     QGuiApplication::inputMethod()->commit();
     bool tookLeftover = false;
-    for (QComboBox* box : {ComboBox1, ComboBox2}) {
-        if (BoxKeyFilter* filter = filterOf(box))
-            tookLeftover = filter->commitLeftover() || tookLeftover;
-    }
+    for (BoxKeyFilter* filter : liveFilters())
+        tookLeftover = filter->commitLeftover() || tookLeftover;
     // The input method still holds what the box has taken; it must not go on composing it, or the
     // next Enter would only confirm it again instead of searching.
     if (tookLeftover)

@@ -1,0 +1,62 @@
+// The one place where the features meet: each gets its widgets, the settings model and the
+// services, and what one asks of another is wired here.
+#include "app/main_window.h"
+#include "keywords/keyword_tabs.h"
+#include "pane/browser_pane.h"
+#include "search/search_bar.h"
+#include "settings/settings_store.h"
+#include "watched/watched_list.h"
+#include "widgets/status_bar.h"
+
+#include <QAction>
+#include <QPushButton>
+
+void TForm1::createFeatures()
+{
+    const auto base = [this] { return companionBase(); };
+    settingsStore_ = std::make_unique<SettingsStore>(base);
+    search_ = std::make_unique<SearchBar>(
+        SearchBarWidgets{ComboBox1, Button1, TabControl1, ToolButton5, ToolButton6, ToolBar6, SiteButtons}, Settings,
+        guard_);
+    keywords_ =
+        std::make_unique<KeywordTabs>(KeywordTabsWidgets{TabControl2, TreeView1, PopupMenu1, N6, N7, N8, N10, N24, N25},
+                                      Settings, guard_, conflicts_, base);
+    watched_ = std::make_unique<WatchedList>(WatchedListWidgets{FavAucList, Fauc}, guard_, conflicts_, base);
+    pane_ = std::make_unique<BrowserPane>(
+        BrowserPaneWidgets{CppWebBrowser1, ToolButton1, ToolButton2, ToolButton7, ToolButton3, ToolButton4, ComboBox2,
+                           Button2, FindBar1, StatusBar1, Animate1},
+        guard_, this);
+}
+
+void TForm1::wireFeatures()
+{
+    for (QAction* item : {N2, N3, N4, N16, N17, N21, N22})
+        guard_.connect(item, &QAction::triggered, this, &TForm1::N2Click);
+    guard_.connect(X1, &QAction::triggered, this, &TForm1::X1Click);
+    guard_.connect(StatusBar1, &StatusBar::resized, this, &TForm1::StatusBar1Resize);
+
+    // Every feature's addresses go to the one pane.
+    connect(search_.get(), &SearchBar::navigateRequested, pane_.get(), &BrowserPane::navigate);
+    connect(keywords_.get(), &KeywordTabs::navigateRequested, pane_.get(), &BrowserPane::navigate);
+    connect(watched_.get(), &WatchedList::navigateRequested, pane_.get(), &BrowserPane::navigate);
+    // A keyword chosen in the tree is searched as if typed into the keyword box.
+    connect(keywords_.get(), &KeywordTabs::searchRequested, this, [this](const std::string& keyword) {
+        search_->setKeywordText(keyword);
+        search_->Button1Click();
+    });
+    connect(keywords_.get(), &KeywordTabs::registerRequested, this, [this] { guarded([this] { N6Click(); }); });
+    guard_.connect(Yahoo1, &QAction::triggered, this, &TForm1::Yahoo1Click);
+    guard_.connect(Bidders1, &QAction::triggered, this, &TForm1::Bidders1Click);
+
+    guard_.connect(A1, &QAction::triggered, this, &TForm1::A1Click);
+    guard_.connect(Button3, &QPushButton::clicked, this, &TForm1::A1Click);
+    guard_.connect(C1, &QAction::triggered, this, &TForm1::C1Click);
+    guard_.connect(Button4, &QPushButton::clicked, this, &TForm1::C1Click);
+
+    guard_.connect(N5, &QAction::triggered, this, &TForm1::N5Click);
+    guard_.connect(N12, &QAction::triggered, this, &TForm1::N12Click);
+    guard_.connect(N13, &QAction::triggered, this, &TForm1::N13Click);
+    guard_.connect(H2, &QAction::triggered, this, &TForm1::H2Click);
+    guard_.connect(N18, &QAction::triggered, this, &TForm1::N18Click);
+    guard_.connect(V1, &QAction::triggered, this, &TForm1::V1Click);
+}

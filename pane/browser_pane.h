@@ -1,0 +1,77 @@
+#pragma once
+// The browser pane and what surrounds it: the navigation buttons, the address box with its
+// history, the browser keys of the whole window, the find bar, and the status bar, progress bar
+// and busy animation that follow the pane's loads and downloads.
+#include "widgets/handler_guard.h"
+
+#include <QObject>
+#include <QString>
+
+class Animate;
+class AddressBox;
+class FindBar;
+class QComboBox;
+class QProgressBar;
+class QPushButton;
+class QToolButton;
+class StatusBar;
+class TCppWebBrowser;
+
+// The widgets around the pane, named as the main window's layout names them.
+struct BrowserPaneWidgets {
+    TCppWebBrowser* CppWebBrowser1;
+    QToolButton *ToolButton1, *ToolButton2, *ToolButton7, *ToolButton3, *ToolButton4;  // back .. home
+    QComboBox* ComboBox2;                                                              // the address box
+    QPushButton* Button2;                                                              // 移動
+    FindBar* FindBar1;
+    StatusBar* StatusBar1;
+    Animate* Animate1;
+};
+
+class BrowserPane : public QObject, private BrowserPaneWidgets {
+    Q_OBJECT
+public:
+    // The browser keys work in the whole of window.
+    BrowserPane(const BrowserPaneWidgets& widgets, const HandlerGuard& guard, QWidget* window);
+
+    void navigate(const QString& address);
+    QString pageAddress() const;
+    QString pageTitle() const;
+
+    // ---- Navigation (pane/navigation.cpp)
+    void ToolButton1Click();
+    void ToolButton2Click();
+    void ToolButton7Click();
+    void ToolButton3Click();
+    void ToolButton4Click();
+    void Button2Click();
+    void ComboBox2KeyDown(int key);
+    void CppWebBrowser1BeforeNavigate2(const QString& url);
+    void CppWebBrowser1DownloadBegin();
+    void CppWebBrowser1ProgressChange(int progress, int progressMax);
+    void CppWebBrowser1DownloadComplete();
+
+    // ---- The progress bar inside the status bar, made hidden at start (pane/navigation.cpp)
+    void createProgressBar();
+    QProgressBar* progressBar() const { return ProgressBar1; }
+    void StatusBar1Resize();
+
+private:
+    void setUpNavigation();
+    // ---- Browser keys and find bar (pane/browser_keys.cpp)
+    void setUpBrowserKeys(QWidget* window);
+    void focusAddressBox();
+    void openFindBar();
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    // ---- Downloads (pane/download_status.cpp)
+    void setUpDownloads();
+    QString CppWebBrowser1DownloadPath(const QString& suggestedFileName);
+    void CppWebBrowser1DownloadProgress(const QString& path, qint64 received, qint64 total);
+    void CppWebBrowser1DownloadFinished(const QString& path, bool saved, const QString& reason);
+
+    HandlerGuard guard_;
+    AddressBox* addressBox_ = nullptr;  // ComboBox2 following the page
+    QProgressBar* ProgressBar1 = nullptr;
+};

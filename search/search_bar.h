@@ -1,0 +1,74 @@
+#pragma once
+// The search bar: the keyword box with its history and 検索, the result tabs that choose between
+// closed and open auctions, the Yahoo!オークション and BIDDERS buttons and the six user site
+// buttons. Every address is built from the keyword box; the pane is asked to go there.
+#include "settings/settings_values.h"
+#include "widgets/handler_guard.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <string>
+
+class QComboBox;
+class QPushButton;
+class QToolBar;
+class QToolButton;
+class TabControl;
+
+// The widgets the bar works with, named as the main window's layout names them.
+struct SearchBarWidgets {
+    QComboBox* ComboBox1;                              // the keyword box
+    QPushButton* Button1;                              // 検索
+    TabControl* TabControl1;                           // the result tabs above the pane
+    QToolButton* ToolButton5;                          // Yahoo!オークション
+    QToolButton* ToolButton6;                          // BIDDERS
+    QToolBar* ToolBar6;                                // the bar of the user site buttons
+    std::array<QToolButton*, kSiteCount> SiteButtons;  // ToolButton8..ToolButton13
+};
+
+class SearchBar : public QObject, private SearchBarWidgets {
+    Q_OBJECT
+public:
+    // settings is the program's one settings model: read at every search, never written here.
+    SearchBar(const SearchBarWidgets& widgets, const SettingsValues& settings, const HandlerGuard& guard);
+
+    void Button1Click();
+    void TabControl1Change();
+    void ComboBox1KeyDown(int key);
+    void ToolButton5Click();
+    void ToolButton6Click();
+    // User site button k (0..5: ToolButton8..ToolButton13).
+    void searchUserSite(size_t k);
+    // The site searches of a keyword chosen elsewhere (the tree's menu): it goes into the box,
+    // where it stays, and the site button runs.
+    void searchYahooFor(const std::string& keyword);
+    void searchBiddersFor(const std::string& keyword);
+
+    // The address of the template with its first "$KEY$" replaced by the keyword box's text.
+    std::string ExpandKeyword(const std::string& addressTemplate) const;
+    // The keyword box's text as the program's Shift-JIS bytes, with any composition finished.
+    std::string committedKeyword() const;
+    std::string keywordText() const;
+    void setKeywordText(const std::string& keyword);
+    // Puts text into the box as if the user had typed it.
+    void showTypedKeyword(const QString& text);
+
+    // The site buttons show the settings' names and visibility.
+    void showSettings();
+    bool siteButtonShown(size_t k) const;
+
+signals:
+    void navigateRequested(const QString& address);
+
+private:
+    void searchSite(const std::string& addressTemplate);
+    void setSiteButtonShown(size_t k, bool shown);
+
+    const SettingsValues& settings_;
+    HandlerGuard guard_;
+    // The bytes last put into the box, so a keyword that is not valid Shift-JIS (read from a file
+    // and never edited) is searched and registered with its own bytes.
+    std::string keywordBytes_;
+};

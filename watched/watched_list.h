@@ -1,0 +1,56 @@
+#pragma once
+// The watched auctions in the main window's strip: their file, adding the page on show, the ten
+// numbered entries of the menu, opening an entry, and the organize dialog, which edits a copy.
+#include "files/companion_file.h"
+#include "widgets/handler_guard.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class AuctionListView;
+class ConflictNotice;
+class QAction;
+class TFavAucDlg;
+
+// The strip's list and the menu entries that open its first ten rows.
+struct WatchedListWidgets {
+    AuctionListView* FavAucList;
+    std::array<QAction*, 10> Fauc;  // Fauc1..Fauc10
+};
+
+class WatchedList : public QObject, private WatchedListWidgets {
+    Q_OBJECT
+public:
+    // companionBase names the companion files afresh at each use (files/companion_paths.h).
+    WatchedList(const WatchedListWidgets& widgets, const HandlerGuard& guard, ConflictNotice& conflicts,
+                std::function<std::string()> companionBase);
+
+    void LoadWatchedList();
+    void SaveWatchedList();
+    // Puts the page on show at the top of the list (注目のオークションに追加).
+    void addPage(const QString& title, const QString& address);
+    // Opens the entry of numbered menu item index (0 for Fauc1); a number beyond the list opens
+    // nothing.
+    void openNumberedEntry(int index);
+    void FavAucListDblClick();
+    void FavAucListResize();
+    void RefreshWatchedMenuCaptions();
+    // 注目のオークションの整理: dialog edits a copy; OK puts it back.
+    void organize(TFavAucDlg& dialog);
+    // Stores the text of an in-place edit still open in the list; run before anything reads it.
+    void commitOpenEdit();
+
+signals:
+    void navigateRequested(const QString& address);
+
+private:
+    HandlerGuard guard_;
+    ConflictNotice& conflicts_;
+    std::function<std::string()> companionBase_;
+    // The watched-auction file: what the load found and what the list was then.
+    CompanionFile file_;
+};
