@@ -15,16 +15,17 @@ void TForm1::createFeatures()
 {
     const auto base = [this] { return companionBase(); };
     settingsStore_ = std::make_unique<SettingsStore>(base);
-    search_ = std::make_unique<SearchBar>(
-        SearchBarWidgets{ComboBox1, Button1, TabControl1, ToolButton5, ToolButton6, ToolBar6, SiteButtons}, Settings,
-        guard_);
-    keywords_ =
-        std::make_unique<KeywordTabs>(KeywordTabsWidgets{TabControl2, TreeView1, PopupMenu1, N6, N7, N8, N10, N24, N25},
-                                      Settings, guard_, conflicts_, base);
-    watched_ = std::make_unique<WatchedList>(WatchedListWidgets{FavAucList, Fauc}, guard_, conflicts_, base);
+    search_ = std::make_unique<SearchBar>(SearchBarWidgets{ToolBar1, ToolBar3, Label1, ComboBox1, Button1, TabControl1,
+                                                           ToolButton5, ToolButton6, ToolBar6, SiteButtons},
+                                          Settings, guard_);
+    keywords_ = std::make_unique<KeywordTabs>(
+        KeywordTabsWidgets{TabControl2, TreeView1, PopupMenu1, N6, N7, N8, N10, N9, N15, Yahoo1, Bidders1, N24, N25},
+        Settings, guard_, conflicts_, base);
+    watched_ = std::make_unique<WatchedList>(WatchedListWidgets{Panel2, FavAucList, Panel3, Button3, Button4, Fauc},
+                                             guard_, conflicts_, base);
     pane_ = std::make_unique<BrowserPane>(
-        BrowserPaneWidgets{CppWebBrowser1, ToolButton1, ToolButton2, ToolButton7, ToolButton3, ToolButton4, ComboBox2,
-                           Button2, FindBar1, StatusBar1, Animate1},
+        BrowserPaneWidgets{ToolBar2, ToolBar4, ToolBar5, Label2, CppWebBrowser1, ToolButton1, ToolButton2, ToolButton7,
+                           ToolButton3, ToolButton4, ComboBox2, Button2, FindBar1, StatusBar1, Animate1},
         guard_, this);
 }
 

@@ -9,6 +9,7 @@
 #include "settings/settings_values.h"
 #include "widgets/conflict_notice.h"
 #include "widgets/handler_guard.h"
+#include "widgets/session_end_watch.h"
 
 #include <QMainWindow>
 
@@ -26,6 +27,8 @@ class KeywordTabs;
 class KeywordTreeView;
 class SearchBar;
 class SettingsStore;
+class SplitterPane;
+struct WindowSettingsWidgets;
 class StatusBar;
 class TabControl;
 class TAboutBox;
@@ -44,7 +47,7 @@ class QToolBar;
 class QToolButton;
 class QWidget;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public EndingSession {
     Q_OBJECT
 public:
     explicit TForm1(const ProgramServices& services);
@@ -68,10 +71,10 @@ public:
     // anything reads them.
     void commitOpenEdits();
     // The close sequence's saves with nobody to answer a box: each is tried, failures are logged.
-    void SaveAtSessionEnd();
+    void SaveAtSessionEnd() override;
     // Saves once for a signal that ends the program; later closes and signals save nothing more.
-    void EndSession();
-    bool sessionEnded() const { return sessionEnded_; }
+    void EndSession() override;
+    bool sessionEnded() const override { return sessionEnded_; }
 
     // ---- Settings (app/window_settings.cpp)
     void LoadSettings();
@@ -196,18 +199,14 @@ private:
     void buildMenus();
     void buildBands();
     void buildPanes();
-    void buildStatusBar();
     // The features get their widgets once the layout is built, and are wired to each other.
     void createFeatures();
     void wireFeatures();
     void OleInitialize() {}    // nothing to do on this platform; kept as the start-up step
     void OleUninitialize() {}  // likewise for the close sequence
 
-    // ---- The window's own part of the settings (app/window_settings.cpp)
-    void applyWindowSettings();
-    void takeWindowSettings();
-    void setTreeWidth(int width);
-    void setFavListHeight(int height);
+    // The window's own part of the settings (app/window_settings.cpp).
+    WindowSettingsWidgets windowSettingsWidgets();
 
     // After a failed close: whether the user chooses to quit without the files that failed.
     bool quitWithoutSaving();
@@ -268,6 +267,6 @@ private:
     QWidget* Panel3;
     QPushButton *Button3, *Button4;
     StatusBar* StatusBar1;
-    class SplitterPane* treePane_ = nullptr;     // TabControl2's width (widgets/splitter_pane.h)
-    class SplitterPane* favListPane_ = nullptr;  // Panel2's height
+    SplitterPane* treePane_;     // TabControl2's width (widgets/splitter_pane.h)
+    SplitterPane* favListPane_;  // Panel2's height
 };

@@ -1,87 +1,11 @@
 #include "app/session_end.h"
 
 #include "app/main_window.h"
-#include "files/errors.h"
 #include "keywords/keyword_tabs.h"
 #include "watched/watched_list.h"
 #include "widgets/error_box.h"
 
-#include <QFile>
-#include <QGuiApplication>
-#include <QSessionManager>
-#include <QSocketNotifier>
 #include <QStringList>
-#include <QThread>
-
-#include <array>
-#include <cerrno>
-#include <csignal>
-#include <cstdlib>
-#include <pthread.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
-namespace {
-
-constexpr std::array<int, 3> kEndSignals = {SIGTERM, SIGHUP, SIGINT};
-
-// The handler may only do what is safe inside a signal: it writes one byte, and the notifier on
-// the other end wakes the user-interface thread. The handler stays installed during the saves, so
-// a second signal only adds a byte and cannot end the program in the middle of writing a file.
-int wakeFds[2] = {-1, -1};
-std::array<struct sigaction, kEndSignals.size()> previousActions;
-
-void onEndSignal(int)
-{
-    const int saved = errno;
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t ignored = ::write(wakeFds[0], &byte, 1);
-    errno = saved;
-}
-
-// The watch whose window is alive; an exit() while it is set comes from inside the event loop.
-SessionEndWatch* exitWatch = nullptr;
-
-sigset_t endSignalSet()
-{
-    sigset_t set;
-    sigemptyset(&set);
-    for (int signal : kEndSignals)
-        sigaddset(&set, signal);
-    return set;
-}
-
-QString reasonText(WriteFailure failure)
-{
-    switch (failure) {
-        case WriteFailure::ReadOnlyFile:
-            return QStringLiteral("読み取り専用のファイルです");
-        case WriteFailure::NotAFile:
-            return QStringLiteral("その名前でファイルではないものが置かれています");
-        case WriteFailure::FolderNotWritable:
-            return QStringLiteral("フォルダーに書き込む権限がありません");
-        case WriteFailure::DiskFull:
-            return QStringLiteral("ディスクに空きがありません");
-        case WriteFailure::Unknown:
-            break;
-    }
-    return QStringLiteral("原因はわかりません");
-}
-
-// The error's message, and for a file that could not be written, why.
-QString failureText(const std::exception& error)
-{
-    std::string path;
-    if (auto* e = dynamic_cast<const FileCreateError*>(&error))
-        path = e->path;
-    else if (auto* p = dynamic_cast<const ProfileWriteError*>(&error))
-        path = p->path;
-    if (path.empty())
-        return errorMessage(error);
-    return QStringLiteral("%1（%2）").arg(errorMessage(error), reasonText(diagnoseWriteFailure(path)));
-}
-
-}  // namespace
 
 UnsavedFiles::UnsavedFiles(std::vector<QString> failures)
     : std::runtime_error("files not saved"), failures_(std::move(failures))
@@ -93,64 +17,6 @@ QString UnsavedFiles::message() const
     for (const QString& failure : failures_)
         lines << failure;
     return lines.join(QStringLiteral("\r\n"));
-}
-
-SessionEndWatch::SessionEndWatch(TForm1& form, std::function<void()> endProgram)
-    : form_(form), endProgram_(std::move(endProgram))
-{
-    // The window system's plugin gives no other word when the display goes away than exit().
-    static const bool exitHandlerInstalled = std::atexit(&SessionEndWatch::programExiting) == 0;
-    (void)exitHandlerInstalled;
-    exitWatch = this;
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeFds) != 0)
-        return;
-    notifier_ = new QSocketNotifier(wakeFds[1], QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &SessionEndWatch::signalArrived);
-    struct sigaction action {};
-    action.sa_handler = onEndSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (size_t i = 0; i < kEndSignals.size(); ++i)
-        ::sigaction(kEndSignals[i], &action, &previousActions[i]);
-
-    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { form_.SaveAtSessionEnd(); });
-}
-
-void SessionEndWatch::programExiting()
-{
-    // Only the user-interface thread may read the window; an exit() from another thread (none of
-    // the program's own makes one) saves nothing rather than race it.
-    SessionEndWatch* watch = exitWatch;
-    if (!watch || QThread::currentThread() != watch->thread())
-        return;
-    exitWatch = nullptr;
-    watch->form_.EndSession();
-}
-
-SessionEndWatch::~SessionEndWatch()
-{
-    if (exitWatch == this)
-        exitWatch = nullptr;
-    if (!notifier_)
-        return;
-    for (size_t i = 0; i < kEndSignals.size(); ++i)
-        ::sigaction(kEndSignals[i], &previousActions[i], nullptr);
-    delete notifier_;
-    ::close(wakeFds[0]);
-    ::close(wakeFds[1]);
-    wakeFds[0] = wakeFds[1] = -1;
-}
-
-void SessionEndWatch::signalArrived()
-{
-    char bytes[64];
-    while (::read(wakeFds[1], bytes, sizeof bytes) > 0) {
-    }
-    if (form_.sessionEnded())
-        return;
-    form_.EndSession();
-    endProgram_();
 }
 
 void TForm1::commitOpenEdits()
@@ -177,7 +43,7 @@ std::vector<QString> TForm1::saveEveryFile()
         try {
             save();
         } catch (const std::exception& error) {
-            failures.push_back(failureText(error));
+            failures.push_back(saveFailureText(error));
         } catch (...) {
             failures.push_back(QStringLiteral("保存中に不明なエラーが起きました"));
         }
@@ -195,9 +61,5 @@ void TForm1::EndSession()
         return;
     sessionEnded_ = true;
     // Belt and braces: while the files are written, the end signals wait.
-    const sigset_t endSignals = endSignalSet();
-    sigset_t previous;
-    pthread_sigmask(SIG_BLOCK, &endSignals, &previous);
-    SaveAtSessionEnd();
-    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    withEndSignalsHeld([this] { SaveAtSessionEnd(); });
 }

@@ -1,37 +1,12 @@
 #pragma once
-// The end of the session saves like a close. A SIGTERM, SIGHUP or SIGINT (logout, shutdown, a
-// closed terminal, Ctrl+C) is turned into an event of the user-interface thread, which runs the
-// close sequence's saves and then ends the program; the desktop session's commit-data request
-// (at logout, before it asks the program to quit) runs the same saves. So does the end of the
-// display: when the connection to the X server breaks, Qt ends the program with exit() from
-// inside the event loop, and an exit handler runs the saves first (they read the window's state
-// and draw nothing).
-#include <QObject>
+// The close sequence's report: the files it could not write. The watch that turns the session's
+// end into the same saves is widgets/session_end_watch.h.
+#include "widgets/session_end_watch.h"
+
 #include <QString>
 
-#include <functional>
 #include <stdexcept>
 #include <vector>
-
-class QSocketNotifier;
-class TForm1;
-
-class SessionEndWatch : public QObject {
-public:
-    // endProgram runs after the saves that a signal started (the program entry passes
-    // QCoreApplication::exit). One watch at a time; it takes the three signals over until it is
-    // destroyed.
-    SessionEndWatch(TForm1& form, std::function<void()> endProgram);
-    ~SessionEndWatch() override;
-
-private:
-    void signalArrived();
-    static void programExiting();
-
-    TForm1& form_;
-    std::function<void()> endProgram_;
-    QSocketNotifier* notifier_ = nullptr;
-};
 
 // The close could not write every file: one message for all of them, a line each with why.
 class UnsavedFiles : public std::runtime_error {

@@ -19,6 +19,7 @@
 class ConflictNotice;
 class KeywordTreeView;
 class QAction;
+class QIcon;
 class QMenu;
 class TabControl;
 
@@ -27,9 +28,15 @@ struct KeywordTabsWidgets {
     TabControl* TabControl2;
     KeywordTreeView* TreeView1;
     QMenu* PopupMenu1;
-    QAction *N6, *N7, *N8, *N10;  // register, new, delete, sort
-    QAction *N24, *N25;           // the Tools menu's backup and restore
+    QAction *N6, *N7, *N8, *N10;            // register, new, delete, sort
+    QAction *N9, *N15, *Yahoo1, *Bidders1;  // the menu's separators and its two site searches
+    QAction *N24, *N25;                     // the Tools menu's backup and restore
 };
+
+// The tabs over the tree, and the tree's menu (owned by window); the backup items belong to the
+// Tools menu and are set by the window.
+KeywordTabsWidgets buildKeywordPane(QWidget* window, const QList<QIcon>& treePictures,
+                                    const QList<QIcon>& navigationPictures);
 
 class KeywordTabs : public QObject, private KeywordTabsWidgets {
     Q_OBJECT

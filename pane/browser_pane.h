@@ -11,6 +11,9 @@ class Animate;
 class AddressBox;
 class FindBar;
 class QComboBox;
+class QIcon;
+class QLabel;
+class QToolBar;
 class QProgressBar;
 class QPushButton;
 class QToolButton;
@@ -19,6 +22,8 @@ class TCppWebBrowser;
 
 // The widgets around the pane, named as the main window's layout names them.
 struct BrowserPaneWidgets {
+    QToolBar *ToolBar2, *ToolBar4, *ToolBar5;  // the bands of navigation, address and animation
+    QLabel* Label2;
     TCppWebBrowser* CppWebBrowser1;
     QToolButton *ToolButton1, *ToolButton2, *ToolButton7, *ToolButton3, *ToolButton4;  // back .. home
     QComboBox* ComboBox2;                                                              // the address box
@@ -27,6 +32,12 @@ struct BrowserPaneWidgets {
     StatusBar* StatusBar1;
     Animate* Animate1;
 };
+
+// The bands around the pane with their controls; the pane itself, the find bar and the status bar
+// are set by the window.
+BrowserPaneWidgets buildBrowserPaneBars(const QList<QIcon>& navigationPictures);
+// The status bar with its three panels: the state, the address, and the progress bar's place.
+StatusBar* buildPaneStatusBar();
 
 class BrowserPane : public QObject, private BrowserPaneWidgets {
     Q_OBJECT

@@ -12,6 +12,8 @@
 #include <string>
 
 class QComboBox;
+class QIcon;
+class QLabel;
 class QPushButton;
 class QToolBar;
 class QToolButton;
@@ -19,6 +21,8 @@ class TabControl;
 
 // The widgets the bar works with, named as the main window's layout names them.
 struct SearchBarWidgets {
+    QToolBar *ToolBar1, *ToolBar3;  // the bands of the keyword box and of the two auction sites
+    QLabel* Label1;
     QComboBox* ComboBox1;                              // the keyword box
     QPushButton* Button1;                              // 検索
     TabControl* TabControl1;                           // the result tabs above the pane
@@ -27,6 +31,10 @@ struct SearchBarWidgets {
     QToolBar* ToolBar6;                                // the bar of the user site buttons
     std::array<QToolButton*, kSiteCount> SiteButtons;  // ToolButton8..ToolButton13
 };
+
+// The bar's bands with their controls; the result tabs belong to the pane's column and are set by
+// the window.
+SearchBarWidgets buildSearchBar(const QList<QIcon>& navigationPictures, const QList<QIcon>& sitePictures);
 
 class SearchBar : public QObject, private SearchBarWidgets {
     Q_OBJECT

@@ -14,13 +14,21 @@
 class AuctionListView;
 class ConflictNotice;
 class QAction;
+class QPushButton;
+class QWidget;
 class TFavAucDlg;
 
 // The strip's list and the menu entries that open its first ten rows.
 struct WatchedListWidgets {
+    QWidget* Panel2;  // the strip
     AuctionListView* FavAucList;
-    std::array<QAction*, 10> Fauc;  // Fauc1..Fauc10
+    QWidget* Panel3;                 // the buttons' column
+    QPushButton *Button3, *Button4;  // 追加, 整理
+    std::array<QAction*, 10> Fauc;   // Fauc1..Fauc10, set by the window's menu
 };
+
+// The strip with its list and buttons.
+WatchedListWidgets buildWatchedStrip();
 
 class WatchedList : public QObject, private WatchedListWidgets {
     Q_OBJECT

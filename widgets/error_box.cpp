@@ -1,5 +1,6 @@
 #include "widgets/error_box.h"
 
+#include "files/companion_file.h"
 #include "files/errors.h"
 #include "widgets/application_title.h"
 #include "widgets/dialogs.h"
@@ -19,6 +20,23 @@ std::vector<ErrorMessageMaker>& featureMessages()
 {
     static std::vector<ErrorMessageMaker> makers;
     return makers;
+}
+
+QString writeFailureReason(WriteFailure failure)
+{
+    switch (failure) {
+        case WriteFailure::ReadOnlyFile:
+            return QStringLiteral("読み取り専用のファイルです");
+        case WriteFailure::NotAFile:
+            return QStringLiteral("その名前でファイルではないものが置かれています");
+        case WriteFailure::FolderNotWritable:
+            return QStringLiteral("フォルダーに書き込む権限がありません");
+        case WriteFailure::DiskFull:
+            return QStringLiteral("ディスクに空きがありません");
+        case WriteFailure::Unknown:
+            break;
+    }
+    return QStringLiteral("原因はわかりません");
 }
 
 }  // namespace
@@ -107,4 +125,16 @@ void showCurrentError(Dialogs& dialogs, QWidget* owner)
     } catch (...) {
         // The box itself failed; nothing is left to tell the user with, and the loop must go on.
     }
+}
+
+QString saveFailureText(const std::exception& error)
+{
+    std::string path;
+    if (auto* e = dynamic_cast<const FileCreateError*>(&error))
+        path = e->path;
+    else if (auto* p = dynamic_cast<const ProfileWriteError*>(&error))
+        path = p->path;
+    if (path.empty())
+        return errorMessage(error);
+    return QStringLiteral("%1（%2）").arg(errorMessage(error), writeFailureReason(diagnoseWriteFailure(path)));
 }

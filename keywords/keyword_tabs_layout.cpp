@@ -1,0 +1,35 @@
+// The keyword pane: the three tabs over the tree, and the tree's menu.
+#include "keywords/keyword_tabs.h"
+#include "keywords/keyword_tree_view.h"
+#include "text/sjis_text.h"
+#include "widgets/layout_helpers.h"
+#include "widgets/tab_control.h"
+
+#include <QAction>
+#include <QMenu>
+
+KeywordTabsWidgets buildKeywordPane(QWidget* window, const QList<QIcon>& treePictures,
+                                    const QList<QIcon>& navigationPictures)
+{
+    KeywordTabsWidgets w{};
+    w.TabControl2 = named(new TabControl, "TabControl2");
+    for (const char* caption : {"KEY #1", "KEY #2", "KEY #3"})
+        w.TabControl2->addTab(QString::fromLatin1(caption));
+    w.TreeView1 = named(new KeywordTreeView, "TreeView1");
+    w.TreeView1->setPictures(treePictures);
+    w.TreeView1->nodes().insertNode(nullptr, 0, w.TreeView1->newNode(toSjis(QStringLiteral("検索キーワード")), 1));
+    w.TabControl2->setContent(w.TreeView1);
+
+    w.PopupMenu1 = named(new QMenu(window), "PopupMenu1");
+    w.N6 = addMenuItem(w.PopupMenu1, "N6", QStringLiteral("現在のキーワードを登録する"));
+    w.N7 = addMenuItem(w.PopupMenu1, "N7", QStringLiteral("新しいキーワードを作る"));
+    w.N8 = addMenuItem(w.PopupMenu1, "N8", QStringLiteral("キーワードを削除する"));
+    w.N9 = addMenuSeparator(w.PopupMenu1, "N9");
+    w.N10 = addMenuItem(w.PopupMenu1, "N10", QStringLiteral("項目をソートする"));
+    w.N15 = addMenuSeparator(w.PopupMenu1, "N15");
+    w.Yahoo1 = addMenuItem(w.PopupMenu1, "Yahoo1", QStringLiteral("Yahoo!オークションで検索"));
+    w.Yahoo1->setIcon(navigationPictures.at(5));
+    w.Bidders1 = addMenuItem(w.PopupMenu1, "Bidders1", QStringLiteral("Biddersで検索"));
+    w.Bidders1->setIcon(navigationPictures.at(6));
+    return w;
+}

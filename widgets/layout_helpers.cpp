@@ -1,0 +1,60 @@
+#include "widgets/layout_helpers.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+
+QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setStatusTip(hint);  // kept with the item; the window shows no hints
+    return action;
+}
+
+QAction* addMenuSeparator(QMenu* menu, const char* name)
+{
+    QAction* action = menu->addSeparator();
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QAction* addCheckMenuItem(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* action = addMenuItem(menu, name, caption);
+    action->setCheckable(true);
+    action->setChecked(true);
+    return action;
+}
+
+QToolBar* makeToolBar(const char* name)
+{
+    auto* bar = new QToolBar;
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(16, 16));
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->layout()->setSpacing(0);
+    bar->layout()->setContentsMargins(0, 0, 0, 0);
+    // The band draws the frame and the grip; the bar itself adds no border or padding, so the
+    // bands keep close to the widths they were laid out with.
+    bar->setStyleSheet(QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"));
+    return bar;
+}
+
+QToolButton* makeToolButton(QToolBar* bar, const char* name, const QString& caption, const QIcon& icon,
+                            Qt::ToolButtonStyle style)
+{
+    auto* button = new QToolButton;
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setIcon(icon);
+    button->setToolButtonStyle(style);
+    button->setAutoRaise(true);
+    button->setFixedHeight(22);
+    bar->addWidget(button);
+    return button;
+}
