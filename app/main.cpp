@@ -55,7 +55,9 @@ int main(int argc, char** argv)
                              std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
         if (!dataFolder.empty())
             makeDataFolder(dataFolder);
-        auto* browser = new WebEngineBrowser(persistentBrowserProfile());
+        // A folder chosen on the command line holds the browser's cookies and cache too.
+        auto* browser = new WebEngineBrowser(persistentBrowserProfile(
+            commandLine.dataFolder.isEmpty() ? QString() : QFile::decodeName(QByteArray::fromStdString(dataFolder))));
         ProgramServices services{browser, &dialogs, &launcher, exePath, dataFolder};
         ProgramWindows windows = createProgramWindows(services);
         Form1 = windows.form.get();
