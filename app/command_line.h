@@ -1,7 +1,8 @@
 #pragma once
 // The command line: `ribemo KEYWORD…` searches as 検索 does, `ribemo URL` opens an http or https
-// address in the pane, --data-dir chooses the folder of the user's files. It is read before the
-// application object exists, so --help, --version and a mistake are answered without a display.
+// address in the pane and `ribemo FILE` a local file, --data-dir chooses the folder of the user's
+// files. It is read before the application object exists, so --help, --version and a mistake are
+// answered without a display, in Japanese like the window.
 #include <QString>
 #include <QStringList>
 
@@ -14,14 +15,16 @@ struct CommandLine {
     QString output;  // for standard output
     QString error;   // for standard error
 
-    QString dataFolder;  // as given, not yet made absolute
-    QString keyword;     // the words, joined by single spaces
-    QString address;     // an http or https address
+    QString dataFolder;        // as given, not yet made absolute
+    QString keyword;           // the words, joined by single spaces
+    QString address;           // an http or https address, or a local file's absolute path
+    int addressesLeftOut = 0;  // further addresses or files given, not opened
 };
 
 // arguments[0] is the program's name, as in argv.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // After start-up: the keyword goes into the keyword box and is searched for, or the address is
-// opened in the pane; with neither the pane keeps the help page.
+// opened in the pane (with a note in the status bar once it is shown when more were given); with
+// neither the pane keeps the help page.
 void applyCommandLine(TForm1& form, const CommandLine& commandLine);
