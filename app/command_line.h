@@ -1,27 +1,10 @@
 #pragma once
-// The command line: `ribemo KEYWORD…` searches as 検索 does, `ribemo URL` opens an http or https
-// address in the pane, --data-dir chooses the folder of the user's files. It is read before the
-// application object exists, so --help, --version and a mistake are answered without a display.
-#include <QString>
-#include <QStringList>
+// What the command line asks of the window once it is up (cli/command_line.h reads it).
+#include "cli/command_line.h"
 
 class TForm1;
 
-struct CommandLine {
-    // Set when the program is to print and end instead of starting its window.
-    bool exitNow = false;
-    int exitStatus = 0;
-    QString output;  // for standard output
-    QString error;   // for standard error
-
-    QString dataFolder;  // as given, not yet made absolute
-    QString keyword;     // the words, joined by single spaces
-    QString address;     // an http or https address
-};
-
-// arguments[0] is the program's name, as in argv.
-CommandLine parseCommandLine(const QStringList& arguments);
-
 // After start-up: the keyword goes into the keyword box and is searched for, or the address is
-// opened in the pane; with neither the pane keeps the help page.
+// opened in the pane (with a note in the status bar once it is shown when more were given); with
+// neither the pane keeps the help page.
 void applyCommandLine(TForm1& form, const CommandLine& commandLine);

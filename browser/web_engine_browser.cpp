@@ -137,10 +137,18 @@ void WebEngineBrowser::FindText(const QString& text, bool backward)
 
 void WebEngineBrowser::setDialogs(Dialogs* dialogs) { page_->setDialogs(dialogs); }
 
-QWebEngineProfile* persistentBrowserProfile()
+void keepBrowserDataIn(QWebEngineProfile& profile, const QString& folder)
 {
-    static QWebEngineProfile* profile = [] {
+    profile.setPersistentStoragePath(folder + QStringLiteral("/QtWebEngine/ribemo"));
+    profile.setCachePath(folder + QStringLiteral("/QtWebEngine/cache"));
+}
+
+QWebEngineProfile* persistentBrowserProfile(const QString& folder)
+{
+    static QWebEngineProfile* profile = [&folder] {
         auto* p = new QWebEngineProfile(QStringLiteral("ribemo"));
+        if (!folder.isEmpty())
+            keepBrowserDataIn(*p, folder);
         p->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
         p->setHttpAcceptLanguage(QStringLiteral("ja,en;q=0.5"));
         return p;

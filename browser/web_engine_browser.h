@@ -40,5 +40,12 @@ private:
     bool loading_ = false;  // between the engine's start and finish of a page load
 };
 
-// The profile the pane keeps cookies and cache in between runs, in the per-user data folder.
-QWebEngineProfile* persistentBrowserProfile();
+// The profile the pane keeps cookies and cache in between runs: its data (cookies, history,
+// site storage) in $XDG_DATA_HOME/ribemo/QtWebEngine/ribemo, its cache in
+// $XDG_CACHE_HOME/ribemo/QtWebEngine/ribemo; with a folder (the one --data-dir names), both in
+// there (keepBrowserDataIn). The first call makes it.
+QWebEngineProfile* persistentBrowserProfile(const QString& folder = {});
+
+// A folder the user chose for the program's files holds the browser's as well:
+// FOLDER/QtWebEngine/ribemo and FOLDER/QtWebEngine/cache.
+void keepBrowserDataIn(QWebEngineProfile& profile, const QString& folder);

@@ -17,8 +17,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <QUrl>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -118,6 +120,18 @@ void BrowserPane::CppWebBrowser1DownloadComplete()
     if (ProgressBar1)
         ProgressBar1->hide();
     Animate1->setActive(false);
+}
+
+void BrowserPane::noteOnceShown(const QString& note, const QString& exceptFile)
+{
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(CppWebBrowser1, &TCppWebBrowser::DownloadComplete, this, [=, this] {
+        const QString shown = CppWebBrowser1->LocationURL();
+        if (shown.isEmpty() || shown == u"about:blank" || QUrl(shown).toLocalFile() == exceptFile)
+            return;
+        StatusBar1->setPanelText(1, note);
+        disconnect(*connection);
+    });
 }
 
 void BrowserPane::createProgressBar()

@@ -48,6 +48,9 @@ public:
     void navigate(const QString& address);
     QString pageAddress() const;
     QString pageTitle() const;
+    // Shows note in the status bar's address panel once a page other than exceptFile (a local
+    // file's path) has been shown; the next load's address replaces it.
+    void noteOnceShown(const QString& note, const QString& exceptFile);
 
     // ---- Navigation (pane/navigation.cpp)
     void ToolButton1Click();

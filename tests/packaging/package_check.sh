@@ -36,7 +36,15 @@ if command -v lintian >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
   deb=$(ls "$scratch"/deb/ribemo_*.deb)
   dpkg-deb --field "$deb" Depends | grep -q libqt6webenginewidgets6 ||
     { echo "Depends not computed from the binary" >&2; exit 1; }
-  lintian --fail-on error --tag-display-limit 0 "$deb"
+  # Any warning fails, as one for the distribution's archive would.
+  lintian --fail-on error,warning --tag-display-limit 0 "$deb"
+  ran=1
+fi
+
+# The installed program built with the distribution's hardening (devscripts' hardening-check).
+if command -v hardening-check >/dev/null; then
+  # Control-flow protection is not among the flags Debian 12 gives, so it is not asked for.
+  hardening-check --nocfprotection "$scratch/prefix/bin/ribemo"
   ran=1
 fi
 
