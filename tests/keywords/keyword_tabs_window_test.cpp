@@ -242,8 +242,9 @@ TEST_F(KeywordTabs, AnEditAndASaveKeepEveryByteTheTreeDidNotChange)
     } cases[] = {
         {"depth error: the lines from the faulty one on follow the tree", kFaulty, addE,
          "この行から後の 2 行はツリーに表示されませんが、失われません", "A\r\n\tB\r\n\tE\r\n\t\t\tC\r\n\tD\r\n"},
+        // B stays too deep below E (not E's child), as it was below A.
         {"depth error after the first node alone, with other line ends", "A\n\t\tB\n", addE, "この行から後の 1 行",
-         "A\r\n\tE\r\n\t\tB\n"},
+         "A\r\n\tE\r\n\t\t\tB\n"},
         {"0x7F, which Qt's converter reads as another character",
          "R\r\n\tA\x7f"
          "B\r\n",
