@@ -25,6 +25,7 @@ class FindBar;
 class KeywordTreeView;
 class StatusBar;
 class TabControl;
+struct UnsavedFile;
 class TAboutBox;
 class TCppWebBrowser;
 class TFavAucDlg;
@@ -289,8 +290,8 @@ private:
     // After a failed close: whether the user chooses to quit without the files that failed.
     bool quitWithoutSaving();
     // The close sequence's saves, each tried also after one failed: what the user reads of each
-    // failure (app/session_end.cpp).
-    std::vector<QString> saveEveryFile();
+    // failure and what could not be written (app/session_end.cpp).
+    std::vector<UnsavedFile> saveEveryFile();
     // A save kept another program's version of file beside it as copy: the user is told, or,
     // with nobody to answer a box, the log is.
     void tellOfConflictCopy(const std::string& file, const std::string& copy);

@@ -8,6 +8,7 @@
 #include "widgets/dialogs.h"
 #include "widgets/error_box.h"
 #include "widgets/open_edits.h"
+#include "widgets/write_failure_text.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -56,47 +57,30 @@ sigset_t endSignalSet()
 
 QString pathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
-QString reasonText(WriteFailure failure)
+// The error's message, and for a file that could not be written, why (found now, when the error
+// does not carry it), with the content that file was to hold.
+UnsavedFile unsavedFile(const std::exception& error)
 {
-    switch (failure) {
-        case WriteFailure::ReadOnlyFile:
-            return QStringLiteral("読み取り専用のファイルです");
-        case WriteFailure::NotAFile:
-            return QStringLiteral("その名前でファイルではないものが置かれています");
-        case WriteFailure::FolderNotWritable:
-            return QStringLiteral("フォルダーに書き込む権限がありません");
-        case WriteFailure::DiskFull:
-            return QStringLiteral("ディスクに空きがありません");
-        case WriteFailure::Unknown:
-            break;
-    }
-    return QStringLiteral("原因はわかりません");
-}
-
-// The error's message, and for a file that could not be written, why.
-QString failureText(const std::exception& error)
-{
-    std::string path;
-    if (auto* e = dynamic_cast<const FileCreateError*>(&error))
-        path = e->path;
-    else if (auto* p = dynamic_cast<const ProfileWriteError*>(&error))
-        path = p->path;
-    if (path.empty())
-        return errorMessage(error);
-    return QStringLiteral("%1（%2）").arg(errorMessage(error), reasonText(diagnoseWriteFailure(path)));
+    auto* e = dynamic_cast<const WriteError*>(&error);
+    if (!e)
+        return {errorMessage(error), {}, {}};
+    QString text = errorMessage(error);
+    if (!writeFailureCauseKnown(*e))
+        text += QStringLiteral("（%1）").arg(writeFailureCause(*e));
+    return {text, e->path, e->unsaved};
 }
 
 }  // namespace
 
-UnsavedFiles::UnsavedFiles(std::vector<QString> failures)
-    : std::runtime_error("files not saved"), failures_(std::move(failures))
+UnsavedFiles::UnsavedFiles(std::vector<UnsavedFile> files)
+    : std::runtime_error("files not saved"), files_(std::move(files))
 {}
 
 QString UnsavedFiles::message() const
 {
     QStringList lines;
-    for (const QString& failure : failures_)
-        lines << failure;
+    for (const UnsavedFile& file : files_)
+        lines << file.failure;
     return lines.join(QStringLiteral("\r\n"));
 }
 
@@ -169,22 +153,22 @@ void TForm1::SaveAtSessionEnd()
     commitOpenEdits();
     // Nobody may be there to answer a box now: every save is tried, and what failed is logged.
     unattendedSaves_ = true;
-    for (const QString& failure : saveEveryFile())
-        qWarning("ribemo: %s", qUtf8Printable(failure));
+    for (const UnsavedFile& file : saveEveryFile())
+        qWarning("ribemo: %s", qUtf8Printable(file.failure));
     unattendedSaves_ = false;
     OleUninitialize();
 }
 
-std::vector<QString> TForm1::saveEveryFile()
+std::vector<UnsavedFile> TForm1::saveEveryFile()
 {
-    std::vector<QString> failures;
+    std::vector<UnsavedFile> failures;
     const auto attempt = [&](void (TForm1::*save)()) {
         try {
             (this->*save)();
         } catch (const std::exception& error) {
-            failures.push_back(failureText(error));
+            failures.push_back(unsavedFile(error));
         } catch (...) {
-            failures.push_back(QStringLiteral("保存中に不明なエラーが起きました"));
+            failures.push_back({QStringLiteral("保存中に不明なエラーが起きました"), {}, {}});
         }
     };
     if (!SettingsReset)

@@ -6,6 +6,7 @@
 #include "files/companion_paths.h"
 #include "files/errors.h"
 #include "files/file_io.h"
+#include "files/save_lock.h"
 #include "widgets/dialogs.h"
 #include "widgets/tab_control.h"
 
@@ -40,6 +41,8 @@ std::optional<std::string> contentOf(Command command, const std::string& from)
 // file ends up without one). Nothing is replaced or deleted until every copy is written.
 void replaceSet(Command command, const std::vector<SetMember>& set)
 {
+    // The trees' files change here as at a save: another copy's save of the folder waits.
+    const SaveLock lock(set.front().to);
     removeLeftoverTemporaries(set.front().to);
     std::vector<StagedFile> staged;
     std::vector<std::string> deleted;

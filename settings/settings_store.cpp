@@ -5,6 +5,7 @@
 #include "files/companion_paths.h"
 #include "files/errors.h"
 #include "files/file_io.h"
+#include "files/save_lock.h"
 #include "settings/band_layout_binding.h"
 #include "settings/private_profile.h"
 #include "settings/settings_values.h"
@@ -178,7 +179,9 @@ void TForm1::SaveSettings()
         values.TabName[tab] =
             bytesOfShownText(TabControl2->tabCaption(static_cast<int>(tab)), settingsState_.tabNameBytes[tab]);
 
-    // The values go onto the file as it is on disk now, so lines the program does not own stay.
+    // The values go onto the file as it is on disk now, so lines the program does not own stay;
+    // another copy's save of the folder comes before that read or after the write.
+    const SaveLock lock(path);
     std::string onDisk;
     if (fileExists(path)) {
         try {
@@ -187,7 +190,7 @@ void TForm1::SaveSettings()
             // A file that cannot be read, whose user was told at start and has since changed the
             // settings, gets a new one in its place; otherwise the close could never go past it.
             if (isReadOnlyFile(path))
-                throw ProfileWriteError(path);
+                throw ProfileWriteError(path, EACCES);
         }
     }
     PrivateProfile profile = PrivateProfile::parse(onDisk);
@@ -198,8 +201,11 @@ void TForm1::SaveSettings()
     else
         writeSettings(profile, values);
     const std::string bytes = profile.toBytes();
-    if (!writeFileAtomically(path, bytes))
-        throw ProfileWriteError(path);
+    if (const int cause = replaceFile(path, bytes); cause != 0) {
+        ProfileWriteError error(path, cause, notAFileAt(path));
+        error.unsaved = bytes;
+        throw error;
+    }
     file.noteWritten(bytes);
     settingsState_.fileValues = profileOf(values);
 }

@@ -4,6 +4,7 @@
 #include "files/errors.h"
 #include "text/sjis_text.h"
 #include "widgets/dialogs.h"
+#include "widgets/write_failure_text.h"
 
 #include <QFile>
 
@@ -13,6 +14,12 @@
 namespace {
 
 QString pathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+// The cause of a failed write in brackets, when the error carries one.
+QString causeSuffix(const WriteError& e)
+{
+    return writeFailureCauseKnown(e) ? QStringLiteral("（%1）").arg(writeFailureCause(e)) : QString();
+}
 
 QString keywordBackupMessage(const KeywordBackupError& e)
 {
@@ -32,9 +39,8 @@ QString fileErrorCauseText(int cause)
 {
     switch (cause) {
         case ENOSPC:
-            return QStringLiteral("ディスクの空き容量が足りません");
         case EDQUOT:
-            return QStringLiteral("ディスクの使用量の上限を超えています");
+            return QStringLiteral("ディスクの空きがありません");
         case EACCES:
         case EPERM:
             return QStringLiteral("アクセスが許可されていません");
@@ -76,9 +82,9 @@ QString errorMessage(const std::exception& error)
                    "内容を変更するまでファイルには書き込みません")
             .arg(pathText(e->path));
     if (auto* e = dynamic_cast<const FileCreateError*>(&error))
-        return QStringLiteral("ファイル %1 を作成できません").arg(pathText(e->path));
+        return QStringLiteral("ファイル %1 を作成できません").arg(pathText(e->path)) + causeSuffix(*e);
     if (auto* e = dynamic_cast<const ProfileWriteError*>(&error))
-        return QStringLiteral("%1 に書き込めません").arg(pathText(e->path));
+        return QStringLiteral("%1 に書き込めません").arg(pathText(e->path)) + causeSuffix(*e);
     if (auto* e = dynamic_cast<const TreeDepthError*>(&error))
         // One pass, so a "%2" inside the keyword's own text is not taken for the depth.
         return QStringLiteral(

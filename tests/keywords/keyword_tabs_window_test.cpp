@@ -327,7 +327,8 @@ TEST_F(KeywordTabs, SaveFailureAtTabSwitchKeepsTheTreeAndItsTab)
     switchTo(2);
     ASSERT_EQ(dialogs.errors().size(), 1u);
     EXPECT_EQ(dialogs.errors()[0],
-              QStringLiteral("ファイル %1 を作成できません.").arg(QString::fromStdString(folder.file(".ask2"))));
+              QStringLiteral("ファイル %1 を作成できません（その名前でフォルダーが置かれています）.")
+                  .arg(QString::fromStdString(folder.file(".ask2"))));
     EXPECT_EQ(form().CurrentKeyTab, 1);
     EXPECT_EQ(form().TabControl2->TabIndex(), 2);
     EXPECT_EQ(shown(), (KeywordForest{{0, kFresh}, {1, "X"}}));
