@@ -4,6 +4,7 @@
 
 #include "app/folder_check.h"
 #include "app/session_end.h"
+#include "app/unsaved_content.h"
 #include "browser/web_browser.h"
 #include "help/launches.h"
 #include "keywords/keyword_tabs.h"
@@ -67,9 +68,9 @@ void TForm1::FormClose()
 {
     // However the close was asked for (menu, close box), an edit still open is part of the data.
     commitOpenEdits();
-    const std::vector<QString> failures = saveEveryFile();
+    std::vector<UnsavedFile> failures = saveEveryFile();
     if (!failures.empty())
-        throw UnsavedFiles(failures);
+        throw UnsavedFiles(std::move(failures));
     OleUninitialize();
 }
 
@@ -89,8 +90,9 @@ void TForm1::closeEvent(QCloseEvent* event)
                 FormClose();
                 saved = true;
             } catch (const UnsavedFiles& unsaved) {
-                // One box names every file that could not be written, each with why.
-                showErrorBox(dialogs(), this, unsaved.message());
+                // One box names every file that could not be written, each with why, and offers
+                // to keep what they were to hold elsewhere.
+                reportUnsavedFiles(dialogs(), this, unsaved);
             }
         });
     }

@@ -28,6 +28,7 @@ class KeywordTreeView;
 class SearchBar;
 class SettingsStore;
 class SplitterPane;
+struct UnsavedFile;
 struct WindowSettingsWidgets;
 class StatusBar;
 class TabControl;
@@ -212,7 +213,7 @@ private:
     bool quitWithoutSaving();
     // The close sequence's saves, each tried also after one failed: what the user reads of each
     // failure (app/session_end.cpp).
-    std::vector<QString> saveEveryFile();
+    std::vector<UnsavedFile> saveEveryFile();
 
     ProgramServices services_;
     HandlerGuard guard_;

@@ -1,21 +1,40 @@
 #include "app/session_end.h"
 
 #include "app/main_window.h"
+#include "files/errors.h"
 #include "keywords/keyword_tabs.h"
 #include "watched/watched_list.h"
 #include "widgets/error_box.h"
+#include "widgets/write_failure_text.h"
 
 #include <QStringList>
 
-UnsavedFiles::UnsavedFiles(std::vector<QString> failures)
-    : std::runtime_error("files not saved"), failures_(std::move(failures))
+namespace {
+
+// The error's message, and for a file that could not be written, why (found now, when the error
+// does not carry it), with the content that file was to hold.
+UnsavedFile unsavedFile(const std::exception& error)
+{
+    auto* e = dynamic_cast<const WriteError*>(&error);
+    if (!e)
+        return {errorMessage(error), {}, {}};
+    QString text = errorMessage(error);
+    if (!writeFailureCauseKnown(*e))
+        text += QStringLiteral("（%1）").arg(writeFailureCause(*e));
+    return {text, e->path, e->unsaved};
+}
+
+}  // namespace
+
+UnsavedFiles::UnsavedFiles(std::vector<UnsavedFile> files)
+    : std::runtime_error("files not saved"), files_(std::move(files))
 {}
 
 QString UnsavedFiles::message() const
 {
     QStringList lines;
-    for (const QString& failure : failures_)
-        lines << failure;
+    for (const UnsavedFile& file : files_)
+        lines << file.failure;
     return lines.join(QStringLiteral("\r\n"));
 }
 
@@ -30,22 +49,22 @@ void TForm1::SaveAtSessionEnd()
     commitOpenEdits();
     // Nobody may be there to answer a box now: every save is tried, and what failed is logged.
     conflicts_.setUnattended(true);
-    for (const QString& failure : saveEveryFile())
-        qWarning("ribemo: %s", qUtf8Printable(failure));
+    for (const UnsavedFile& file : saveEveryFile())
+        qWarning("ribemo: %s", qUtf8Printable(file.failure));
     conflicts_.setUnattended(false);
     OleUninitialize();
 }
 
-std::vector<QString> TForm1::saveEveryFile()
+std::vector<UnsavedFile> TForm1::saveEveryFile()
 {
-    std::vector<QString> failures;
+    std::vector<UnsavedFile> failures;
     const auto attempt = [&](auto save) {
         try {
             save();
         } catch (const std::exception& error) {
-            failures.push_back(saveFailureText(error));
+            failures.push_back(unsavedFile(error));
         } catch (...) {
-            failures.push_back(QStringLiteral("保存中に不明なエラーが起きました"));
+            failures.push_back({QStringLiteral("保存中に不明なエラーが起きました"), {}, {}});
         }
     };
     if (!SettingsReset)

@@ -3,6 +3,7 @@
 #include "files/errors.h"
 #include "files/file_content.h"
 #include "files/file_io.h"
+#include "files/save_lock.h"
 
 #include <cerrno>
 #include <ctime>
@@ -147,12 +148,24 @@ CompanionFile::SaveResult CompanionFile::save(std::optional<std::string_view> co
     conflictCopy_.clear();
     if (!mayWrite(content))
         return SaveResult::HeldBack;
+    // Another copy's save of the same folder runs whole before or after this one, never between
+    // this check and the replace.
+    const SaveLock lock(path_);
     if (changedOnDisk()) {
         if (!changedByThisWindow(content))
             return SaveResult::KeptOtherVersion;
-        // Both sides changed the file: theirs is kept before this window's replaces it.
-        if (presenceAt(path_) != Presence::Nothing)
-            conflictCopy_ = keepConflictCopy(readWholeFile(path_));
+        // Both sides changed the file: theirs is kept before this window's replaces it. Something
+        // other than a file in its place is not read (a pipe would wait for a writer).
+        if (const NotAFile found = notAFileAt(path_); found != NotAFile::None)
+            throwUnsaved(FileCreateError(path_, 0, found), content);
+        if (presenceAt(path_) != Presence::Nothing) {
+            try {
+                conflictCopy_ = keepConflictCopy(readWholeFile(path_));
+            } catch (const FileCreateError& e) {
+                // Without their version kept, this window's is not written over it either.
+                throwUnsaved(FileCreateError(path_, e.cause), content);
+            }
+        }
     } else if (onDisk_ && fingerprintOf(content) == *onDisk_) {
         // The file already holds these very bytes (a tab looked at, not changed): writing them
         // again would only cost a sync to the disk.
@@ -166,12 +179,12 @@ CompanionFile::SaveResult CompanionFile::save(std::optional<std::string_view> co
 void CompanionFile::write(std::optional<std::string_view> content)
 {
     if (content) {
-        if (!writeFileAtomically(path_, *content))
-            throw FileCreateError(path_);
+        if (const int cause = replaceFile(path_, *content); cause != 0)
+            throwUnsaved(FileCreateError(path_, cause, notAFileAt(path_)), content);
     } else {
         // A file the user made read-only is not deleted either; a missing one is no error.
         if (isReadOnlyFile(path_))
-            throw FileCreateError(path_);
+            throw FileCreateError(path_, EACCES);
         removeFile(path_);
     }
     noteWritten(content);
@@ -190,9 +203,16 @@ std::string CompanionFile::keepConflictCopy(std::string_view otherVersion) const
     std::string copy = base;
     for (int n = 2; presenceAt(copy) != Presence::Nothing; ++n)
         copy = base + "-" + std::to_string(n);
-    if (!writeFileAtomically(copy, otherVersion))
-        throw FileCreateError(copy);
+    if (const int cause = replaceFile(copy, otherVersion); cause != 0)
+        throw FileCreateError(copy, cause);
     return copy;
+}
+
+void CompanionFile::throwUnsaved(FileCreateError error, std::optional<std::string_view> content)
+{
+    if (content)
+        error.unsaved.emplace(*content);
+    throw error;
 }
 
 WriteFailure diagnoseWriteFailure(const std::string& path)

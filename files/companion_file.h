@@ -9,6 +9,8 @@
 //   as a conflict copy, whose name the save returns so the user can be told.
 // A file not read whole (it could not be read, holds text after a NUL, is UTF-16) is held back:
 // it is not written over until the user, having been told, changes what it holds.
+#include "files/errors.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -72,9 +74,10 @@ public:
     // Whether the file, as this window last read or wrote it, held just the content this window
     // holds for it: then a save of that same content writes nothing.
     bool onDiskAsHeld() const { return onDisk_ && *onDisk_ == held_; }
-    // Saves content (nullopt: deletes the file) by the rules at the top. Throws FileCreateError
-    // when the file or the conflict copy cannot be written, FileOpenError when the changed file
-    // on disk cannot be read to be kept.
+    // Saves content (nullopt: deletes the file) by the rules at the top, under the folder's
+    // SaveLock. Throws FileCreateError, with the cause and the content, when the file or the
+    // conflict copy cannot be written (also when no plain file stands at the path), FileOpenError
+    // when the changed file on disk cannot be read to be kept.
     SaveResult save(std::optional<std::string_view> content);
     // Remembers that content is now on disk, written by this window (the settings store writes
     // its merged document itself).
@@ -92,6 +95,8 @@ private:
     };
     static Fingerprint fingerprintOf(std::optional<std::string_view> content);
     std::string keepConflictCopy(std::string_view otherVersion) const;
+    // Throws error with the content this save could not write, for the user to keep elsewhere.
+    [[noreturn]] static void throwUnsaved(FileCreateError error, std::optional<std::string_view> content);
     void write(std::optional<std::string_view> content);
 
     std::string path_;

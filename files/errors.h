@@ -2,6 +2,7 @@
 // Errors of the files every feature keeps. They carry their data; the window code turns them into
 // the Japanese messages the user sees (widgets/error_box.h), so rule code never holds UI text. A
 // feature's own errors live in its folder, with the messages it makes of them.
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -27,14 +28,31 @@ struct NotShiftJisError : RibemoError {
     std::string path;
 };
 
-// A keyword tree or watched-auction file could not be written.
-struct FileCreateError : RibemoError {
-    explicit FileCreateError(std::string p) : RibemoError("cannot create " + p), path(std::move(p)) {}
+// What stands where a companion file belongs when it is no plain file.
+enum class NotAFile { None, Folder, Pipe, Socket, Device, Other };
+
+// A file could not be written: why, and what it was to hold, so that the user can keep that
+// somewhere else.
+struct WriteError : RibemoError {
+    WriteError(const std::string& what, std::string p, int c, NotAFile f)
+        : RibemoError(what + p), path(std::move(p)), cause(c), found(f)
+    {}
     std::string path;
+    int cause;                           // errno value of the failed write; 0 when not known
+    NotAFile found;                      // set when something other than a file stands at path
+    std::optional<std::string> unsaved;  // the content that could not be written
+};
+
+// A keyword tree or watched-auction file could not be written.
+struct FileCreateError : WriteError {
+    explicit FileCreateError(std::string p, int c = 0, NotAFile f = NotAFile::None)
+        : WriteError("cannot create ", std::move(p), c, f)
+    {}
 };
 
 // The settings file could not be written.
-struct ProfileWriteError : RibemoError {
-    explicit ProfileWriteError(std::string p) : RibemoError("cannot write " + p), path(std::move(p)) {}
-    std::string path;
+struct ProfileWriteError : WriteError {
+    explicit ProfileWriteError(std::string p, int c = 0, NotAFile f = NotAFile::None)
+        : WriteError("cannot write ", std::move(p), c, f)
+    {}
 };

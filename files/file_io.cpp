@@ -166,29 +166,41 @@ int writeTemporary(const std::string& target, std::string_view bytes, mode_t mod
 // can be made (one the user may not write, holding files the user may). Not atomic, so the room
 // for the new content is taken first, where the file system can, before a byte changes; a write
 // that fails all the same puts the old content back as far as it can.
-bool writeInPlace(const std::string& target, std::string_view bytes)
+// Returns 0 or the cause of the failure.
+int writeInPlace(const std::string& target, std::string_view bytes)
 {
     std::string old;
     try {
         old = readWholeFile(target);
     } catch (const FileOpenError&) {
-        return false;  // without the old content a failed write could not be undone
+        return EACCES;  // without the old content a failed write could not be undone
     }
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    // O_NONBLOCK: a pipe put in the file's place since the read fails here instead of waiting.
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return false;
+        return errno;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return EINVAL;
+    }
     const auto size = static_cast<off_t>(bytes.size());
     const auto oldSize = static_cast<off_t>(old.size());
     if (bytes.size() > old.size() && ::fallocate(fd, 0, 0, size) != 0 && errno != EOPNOTSUPP) {
+        const int cause = errno;
         [[maybe_unused]] const int ignored = ::ftruncate(fd, oldSize);
         ::close(fd);
-        return false;
+        return cause;
     }
-    const bool written = writeAll(fd, bytes) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0;
-    if (!written && ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, old)) {
+    int cause = 0;
+    if (!writeAll(fd, bytes) || ::ftruncate(fd, size) != 0 || ::fsync(fd) != 0)
+        cause = errno;
+    if (cause != 0 && ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, old)) {
         [[maybe_unused]] const int ignored = ::ftruncate(fd, oldSize);
     }
-    return ::close(fd) == 0 && written;
+    if (::close(fd) != 0 && cause == 0)
+        cause = errno;
+    return cause;
 }
 
 }  // namespace
@@ -205,9 +217,27 @@ bool isReadOnlyFile(const std::string& path)
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && readOnly(path, st);
 }
 
+NotAFile notAFileAt(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode))
+        return NotAFile::None;
+    if (S_ISDIR(st.st_mode))
+        return NotAFile::Folder;
+    if (S_ISFIFO(st.st_mode))
+        return NotAFile::Pipe;
+    if (S_ISSOCK(st.st_mode))
+        return NotAFile::Socket;
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+        return NotAFile::Device;
+    return NotAFile::Other;
+}
+
 std::string readWholeFile(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a pipe in the file's place would hold the open until someone writes to it;
+    // so it opens at once, and fstat turns it away with anything else that is no plain file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         throw FileOpenError(path);
     struct stat st {};
@@ -234,15 +264,17 @@ std::string readWholeFile(const std::string& path)
     return bytes;
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes)
+bool writeFileAtomically(const std::string& path, std::string_view bytes) { return replaceFile(path, bytes) == 0; }
+
+int replaceFile(const std::string& path, std::string_view bytes)
 {
     const std::string target = writeTarget(path);
     if (target.empty())
-        return false;
+        return ELOOP;
     struct stat existing {};
     if (const int refusal = replaceRefusal(target, existing); refusal != 0)
         // A read-only file that already holds the bytes needs no writing.
-        return refusal == EACCES && S_ISREG(existing.st_mode) && holds(target, bytes);
+        return (refusal == EACCES && S_ISREG(existing.st_mode) && holds(target, bytes)) ? 0 : refusal;
 
     const std::string folder = folderOf(target);
     removeLeftoverTemps(folder);
@@ -252,14 +284,15 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes)
         // A folder the user may not write can still hold a file the user may: written in place
         // it is saved, if not atomically; refusing it would lose the whole change. A folder
         // marked immutable (EPERM) was locked on purpose, and its files stay as they are.
-        return cause == EACCES && existing.st_mode != 0 && writeInPlace(target, bytes);
+        return (cause == EACCES && existing.st_mode != 0) ? writeInPlace(target, bytes) : cause;
     }
     if (::rename(temp.c_str(), target.c_str()) != 0) {
+        const int cause = errno;
         ::unlink(temp.c_str());
-        return false;
+        return cause;
     }
     syncFolder(folder);
-    return true;
+    return 0;
 }
 
 int stageFile(const std::string& path, std::string_view bytes, StagedFile& staged)

@@ -3,6 +3,8 @@
 // same folder and are renamed over the old file, so a failed write leaves the old file intact.
 // What the user set up around a file stays: a symbolic link is written through to its target and
 // stays a link, and a read-only file is never replaced.
+#include "files/errors.h"
+
 #include <string>
 #include <string_view>
 
@@ -21,6 +23,13 @@ std::string readWholeFile(const std::string& path);
 // killed saves left in the file's folder are removed. In a folder where no temporary file can be
 // made, a file that exists and may be written is written in place and synced instead.
 bool writeFileAtomically(const std::string& path, std::string_view bytes);
+// The same, giving 0 or the cause of the failure (an errno value; a read-only file counts as
+// EACCES, a folder as EISDIR, anything else that is no plain file as EINVAL).
+int replaceFile(const std::string& path, std::string_view bytes);
+
+// What stands at path (through symbolic links) when it is something other than a plain file;
+// None for a plain file or nothing at all.
+NotAFile notAFileAt(const std::string& path);
 
 // A file written whole under a temporary name beside the file it is to replace: several files
 // are staged first and put in place only once every one of them is written.

@@ -4,6 +4,7 @@
 // previous set (the backups, or today's trees) exactly as it was.
 #include "files/companion_paths.h"
 #include "files/file_io.h"
+#include "files/save_lock.h"
 #include "keywords/keyword_errors.h"
 #include "keywords/keyword_tabs.h"
 #include "widgets/dialogs.h"
@@ -39,6 +40,8 @@ std::optional<std::string> contentOf(Command command, const std::string& from)
 // file ends up without one). Nothing is replaced or deleted until every copy is written.
 void replaceSet(Command command, const std::vector<SetMember>& set)
 {
+    // The trees' files change here as at a save: another copy's save of the folder waits.
+    const SaveLock lock(set.front().to);
     removeLeftoverTemporaries(set.front().to);
     std::vector<StagedFile> staged;
     std::vector<std::string> deleted;

@@ -28,7 +28,7 @@ std::optional<std::string> treeFileContent(size_t nodeCount, std::string written
 {
     if (nodeCount < 2 && unplacedLines.empty())
         return std::nullopt;
-    written += unplacedLines;
+    appendUnplacedLines(written, unplacedLines);
     return written;
 }
 

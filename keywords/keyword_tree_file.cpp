@@ -61,6 +61,22 @@ void appendKeywordLine(std::string& out, int depth, std::string_view text)
     out.append("\r\n");
 }
 
+void appendUnplacedLines(std::string& treeBytes, std::string_view unplacedLines)
+{
+    // With no tree line before them the first of them is read as top level whatever its blanks.
+    if (unplacedLines.empty() || treeBytes.size() < 2) {
+        treeBytes.append(unplacedLines);
+        return;
+    }
+    // The tree's lines end in CR LF and hold no other line end; the last one's TABs are its depth.
+    const size_t lastLine = treeBytes.rfind('\n', treeBytes.size() - 2) + 1;  // npos + 1 is 0
+    const size_t lastDepth = leadingBlankCount(std::string_view(treeBytes).substr(lastLine));
+    const size_t blanks = leadingBlankCount(unplacedLines);
+    if (blanks < lastDepth + 2)
+        treeBytes.append(lastDepth + 2 - blanks, '\t');
+    treeBytes.append(unplacedLines);
+}
+
 std::string writeKeywordTree(const KeywordForest& nodes, std::string_view unplacedLines)
 {
     size_t total = unplacedLines.size();
@@ -71,6 +87,6 @@ std::string writeKeywordTree(const KeywordForest& nodes, std::string_view unplac
     out.reserve(total);
     for (const KeywordLine& node : nodes)
         appendKeywordLine(out, node.depth, node.text);
-    out.append(unplacedLines);
+    appendUnplacedLines(out, unplacedLines);
     return out;
 }

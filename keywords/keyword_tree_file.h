@@ -38,6 +38,16 @@ KeywordTreeReadResult readKeywordTree(std::string_view fileBytes);
 // Appends one node's line: a TAB per level of depth, the text, CR LF.
 void appendKeywordLine(std::string& out, int depth, std::string_view text);
 
+// Appends the lines a depth error left unplaced to a tree file's content (lines as
+// appendKeywordLine writes them) so that the next read stops at the first of them again, and
+// they keep their relation to one another instead of hanging under the tree's last node: as they
+// stand, unless the tree now ends deep enough to take the first one in (a child added to the
+// last node), when that line gets the TABs that make it too deep again. That is the least
+// change to the kept bytes that keeps what the next read shows; moving them anywhere but after
+// the tree's last line would leave the tree's later lines unplaced instead.
+void appendUnplacedLines(std::string& treeBytes, std::string_view unplacedLines);
+
 // The file content for nodes, which must be a well-formed forest whose texts hold no line end
-// or NUL (such a text could not be read back as written), followed by unplacedLines as they are.
+// or NUL (such a text could not be read back as written), followed by unplacedLines
+// (appendUnplacedLines).
 std::string writeKeywordTree(const KeywordForest& nodes, std::string_view unplacedLines = {});

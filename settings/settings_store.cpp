@@ -3,6 +3,7 @@
 #include "files/companion_paths.h"
 #include "files/errors.h"
 #include "files/file_io.h"
+#include "files/save_lock.h"
 
 namespace {
 
@@ -50,7 +51,9 @@ void SettingsStore::SaveSettings(const SettingsValues& values)
         file = CompanionFile(path);
     if (file.heldBack())
         return;
-    // The values go onto the file as it is on disk now, so lines the program does not own stay.
+    // The values go onto the file as it is on disk now, so lines the program does not own stay;
+    // another copy's save of the folder comes before that read or after the write.
+    const SaveLock lock(path);
     std::string onDisk;
     if (fileExists(path)) {
         try {
@@ -59,7 +62,7 @@ void SettingsStore::SaveSettings(const SettingsValues& values)
             // A file that cannot be read, whose user was told at start and has since changed the
             // settings, gets a new one in its place; otherwise the close could never go past it.
             if (isReadOnlyFile(path))
-                throw ProfileWriteError(path);
+                throw ProfileWriteError(path, EACCES);
         }
     }
     PrivateProfile profile = PrivateProfile::parse(onDisk);
@@ -70,8 +73,11 @@ void SettingsStore::SaveSettings(const SettingsValues& values)
     else
         writeSettings(profile, values);
     const std::string bytes = profile.toBytes();
-    if (!writeFileAtomically(path, bytes))
-        throw ProfileWriteError(path);
+    if (const int cause = replaceFile(path, bytes); cause != 0) {
+        ProfileWriteError error(path, cause, notAFileAt(path));
+        error.unsaved = bytes;
+        throw error;
+    }
     file.noteWritten(bytes);
     fileValues_ = profileOf(values);
 }

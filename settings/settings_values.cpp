@@ -180,6 +180,6 @@ void saveSettingsFile(const std::string& path, const SettingsValues& values)
     }
     PrivateProfile profile = PrivateProfile::parse(bytes);
     writeSettings(profile, values);
-    if (!writeFileAtomically(path, profile.toBytes()))
-        throw ProfileWriteError(path);
+    if (const int cause = replaceFile(path, profile.toBytes()); cause != 0)
+        throw ProfileWriteError(path, cause, notAFileAt(path));
 }

@@ -4,6 +4,7 @@
 #include "files/errors.h"
 #include "widgets/application_title.h"
 #include "widgets/dialogs.h"
+#include "widgets/write_failure_text.h"
 
 #include <QFile>
 
@@ -15,28 +16,17 @@ namespace {
 
 QString pathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
+// The cause of a failed write in brackets, when the error carries one.
+QString causeSuffix(const WriteError& e)
+{
+    return writeFailureCauseKnown(e) ? QStringLiteral("（%1）").arg(writeFailureCause(e)) : QString();
+}
+
 // What each feature made known of its own errors.
 std::vector<ErrorMessageMaker>& featureMessages()
 {
     static std::vector<ErrorMessageMaker> makers;
     return makers;
-}
-
-QString writeFailureReason(WriteFailure failure)
-{
-    switch (failure) {
-        case WriteFailure::ReadOnlyFile:
-            return QStringLiteral("読み取り専用のファイルです");
-        case WriteFailure::NotAFile:
-            return QStringLiteral("その名前でファイルではないものが置かれています");
-        case WriteFailure::FolderNotWritable:
-            return QStringLiteral("フォルダーに書き込む権限がありません");
-        case WriteFailure::DiskFull:
-            return QStringLiteral("ディスクに空きがありません");
-        case WriteFailure::Unknown:
-            break;
-    }
-    return QStringLiteral("原因はわかりません");
 }
 
 }  // namespace
@@ -45,9 +35,8 @@ QString fileErrorCauseText(int cause)
 {
     switch (cause) {
         case ENOSPC:
-            return QStringLiteral("ディスクの空き容量が足りません");
         case EDQUOT:
-            return QStringLiteral("ディスクの使用量の上限を超えています");
+            return QStringLiteral("ディスクの空きがありません");
         case EACCES:
         case EPERM:
             return QStringLiteral("アクセスが許可されていません");
@@ -95,9 +84,9 @@ QString errorMessage(const std::exception& error)
                    "内容を変更するまでファイルには書き込みません")
             .arg(pathText(e->path));
     if (auto* e = dynamic_cast<const FileCreateError*>(&error))
-        return QStringLiteral("ファイル %1 を作成できません").arg(pathText(e->path));
+        return QStringLiteral("ファイル %1 を作成できません").arg(pathText(e->path)) + causeSuffix(*e);
     if (auto* e = dynamic_cast<const ProfileWriteError*>(&error))
-        return QStringLiteral("%1 に書き込めません").arg(pathText(e->path));
+        return QStringLiteral("%1 に書き込めません").arg(pathText(e->path)) + causeSuffix(*e);
     for (ErrorMessageMaker maker : featureMessages()) {
         if (std::optional<QString> message = maker(error))
             return *message;
@@ -125,16 +114,4 @@ void showCurrentError(Dialogs& dialogs, QWidget* owner)
     } catch (...) {
         // The box itself failed; nothing is left to tell the user with, and the loop must go on.
     }
-}
-
-QString saveFailureText(const std::exception& error)
-{
-    std::string path;
-    if (auto* e = dynamic_cast<const FileCreateError*>(&error))
-        path = e->path;
-    else if (auto* p = dynamic_cast<const ProfileWriteError*>(&error))
-        path = p->path;
-    if (path.empty())
-        return errorMessage(error);
-    return QStringLiteral("%1（%2）").arg(errorMessage(error), writeFailureReason(diagnoseWriteFailure(path)));
 }

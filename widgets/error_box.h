@@ -25,9 +25,6 @@ using ErrorMessageMaker = std::optional<QString> (*)(const std::exception&);
 // the program starts: `const bool added = addErrorMessages(&ownMessages);`.
 bool addErrorMessages(ErrorMessageMaker maker);
 
-// A save's error for the close's report: its message, and for a file that could not be written, why.
-QString saveFailureText(const std::exception& error);
-
 void showErrorBox(Dialogs& dialogs, QWidget* owner, const QString& message);
 
 // Runs the current exception through the error box. Call only inside a catch block.

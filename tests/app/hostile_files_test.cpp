@@ -184,8 +184,8 @@ TEST_F(HostileFiles, ALinkStaysALinkAndAReadOnlyFileStaysWhileTheUserMayStillQui
     start();
     formControl<QAction>(form(), "A1")->trigger();
     // The close cannot write the settings but still writes the list (through the link); the user
-    // keeps the window, then leaves without the settings.
-    dialogs.answers = {QMessageBox::No, QMessageBox::Yes};
+    // keeps the window, then leaves without the settings (declining twice to keep them elsewhere).
+    dialogs.answers = {QMessageBox::No, QMessageBox::No, QMessageBox::No, QMessageBox::Yes};
     EXPECT_FALSE(closeWindow());
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_TRUE(dialogs.shown[0].text.startsWith(QString::fromStdString(folder.file(".ini"))));

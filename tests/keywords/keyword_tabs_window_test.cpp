@@ -244,8 +244,9 @@ TEST_F(KeywordTabs, AnEditAndASaveKeepEveryByteTheTreeDidNotChange)
     } cases[] = {
         {"depth error: the lines from the faulty one on follow the tree", kFaulty, addE,
          "この行から後の 2 行はツリーに表示されませんが、失われません", "A\r\n\tB\r\n\tE\r\n\t\t\tC\r\n\tD\r\n"},
+        // B stays too deep below E (not E's child), as it was below A.
         {"depth error after the first node alone, with other line ends", "A\n\t\tB\n", addE, "この行から後の 1 行",
-         "A\r\n\tE\r\n\t\tB\n"},
+         "A\r\n\tE\r\n\t\t\tB\n"},
         {"0x7F, which Qt's converter reads as another character",
          "R\r\n\tA\x7f"
          "B\r\n",
@@ -328,7 +329,8 @@ TEST_F(KeywordTabs, SaveFailureAtTabSwitchKeepsTheTreeAndItsTab)
     switchTo(2);
     ASSERT_EQ(dialogs.errors().size(), 1u);
     EXPECT_EQ(dialogs.errors()[0],
-              QStringLiteral("ファイル %1 を作成できません.").arg(QString::fromStdString(folder.file(".ask2"))));
+              QStringLiteral("ファイル %1 を作成できません（その名前でフォルダーが置かれています）.")
+                  .arg(QString::fromStdString(folder.file(".ask2"))));
     EXPECT_EQ(form().CurrentKeyTab(), 1);
     EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->TabIndex(), 2);
     EXPECT_EQ(shown(), (KeywordForest{{0, kFresh}, {1, "X"}}));

@@ -324,7 +324,8 @@ TEST_F(WatchedList, AFolderInPlaceOfTheFileIsReportedAtStartAndAtACloseAfterACha
     EXPECT_FALSE(closeWindow());
     EXPECT_EQ(dialogs.errors().back(),
               QString::fromStdString("ファイル " + path +
-                                     " を作成できません（その名前でファイルではないものが置かれています）."));
+                                     " を作成できません（その名前でフォルダーが置かれています）.\r\n\r\n"
+                                     "保存できなかった内容を別の場所に保存しますか？"));
     EXPECT_TRUE(QFileInfo(QString::fromStdString(path)).isDir());
 }
 
