@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/session_end.h"
+#include "browser/deferred_browser.h"
 #include "browser/engine_environment.h"
 #include "browser/web_engine_browser.h"
 #include "files/companion_paths.h"
@@ -55,22 +56,28 @@ int main(int argc, char** argv)
                              std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
         if (!dataFolder.empty())
             makeDataFolder(dataFolder);
-        // A folder chosen on the command line holds the browser's cookies and cache too.
-        auto* browser = new WebEngineBrowser(persistentBrowserProfile(
-            commandLine.dataFolder.isEmpty() ? QString() : QFile::decodeName(QByteArray::fromStdString(dataFolder))));
+        // The engine starts behind the window, once it is on screen. A folder chosen on the command
+        // line holds the browser's cookies and cache too; the pane has no browser home of its own:
+        // home is the program's own help page.
+        const QString browserFolder =
+            commandLine.dataFolder.isEmpty() ? QString() : QFile::decodeName(QByteArray::fromStdString(dataFolder));
+        auto* browser = new DeferredBrowser([browserFolder, exePath] {
+            auto* engine = new WebEngineBrowser(persistentBrowserProfile(browserFolder));
+            engine->setHomeAddress(QFile::decodeName(QByteArray::fromStdString(helpPagePath(exePath))));
+            return engine;
+        });
         ProgramServices services{browser, &dialogs, &launcher, exePath, dataFolder};
         ProgramWindows windows = createProgramWindows(services);
         Form1 = windows.form.get();
         AboutBox = windows.aboutBox;
         OptionDlg = windows.optionDlg;
         FavAucDlg = windows.favAucDlg;
-        // The pane has no browser home of its own: home is the program's own help page.
-        browser->setHomeAddress(QFile::decodeName(QByteArray::fromStdString(helpPagePath(exePath))));
         // From here a signal or the session's logout saves like a close.
         SessionEndWatch sessionEnd(*Form1, [] { QCoreApplication::exit(0); });
         applyCommandLine(*Form1, commandLine);
         // The design size or the saved place may not fit the screen of this run.
         fitWindowToScreen(*Form1);
+        browser->startAfterFirstPaint(Form1);
         Form1->show();
         app.exec();
     } catch (...) {

@@ -91,6 +91,23 @@ for b in bench_keyword_tree_view_bench bench_watched_list_bench; do
     2>/dev/null | python3 "$work/rows.py"
 done
 
+# The window on screen at a real X display (Xvfb of its own): from the launch to the main window
+# mapped, Ribemo (whose engine starts behind the window) against a plain Qt Widgets main window,
+# starts alternated.
+if command -v Xvfb >/dev/null && [ -x "$build/startup_plain" ]; then
+  display=$(( 200 + RANDOM % 500 )); while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
+  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
+  mapped_once() { RIBEMO_LAUNCHED_NS=$(now_ns) DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$build/$1" 2>/dev/null |
+    awk '/mapped_ms/{print $2}'; }
+  mapped_once startup_ribemo >/dev/null; mapped_once startup_plain >/dev/null
+  r=(); p=()
+  for _ in $(seq "$runs"); do r+=("$(mapped_once startup_ribemo)"); p+=("$(mapped_once startup_plain)"); done
+  kill "$xvfb"
+  rm=$(printf '%s\n' "${r[@]}" | median); pm=$(printf '%s\n' "${p[@]}" | median)
+  echo "| start to the main window on screen at an X display (median of $runs) | ${rm} ms | plain Qt Widgets window ${pm} ms | $(ratio "$rm" "$pm") | ≤ 1.5 |"
+fi
+
 # What the user feels at a real X display: Enter to the request, and the busy animation's cost.
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && [ -x "$build/latency_bare" ]; then
   python3 bench/latency/enter_to_request.py "$build" --rounds "$rounds"

@@ -11,8 +11,14 @@ void FormFixture::start()
         return true;
     }();
     (void)resourcesReady;
-    browser = new RecordingBrowser;
-    ProgramServices services{browser, &dialogs, &launcher, folder.executablePath(), dataFolder};
+    TCppWebBrowser* pane = nullptr;
+    if (deferEngine) {
+        browser = nullptr;
+        pane = deferred = new DeferredBrowser([this] { return browser = new RecordingBrowser; });
+    } else {
+        pane = browser = new RecordingBrowser;
+    }
+    ProgramServices services{pane, &dialogs, &launcher, folder.executablePath(), dataFolder};
     windows_ = createProgramWindows(services);
 }
 

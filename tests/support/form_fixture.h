@@ -3,6 +3,7 @@
 // with the recording browser, scripted message boxes and a recording launcher.
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "browser/deferred_browser.h"
 #include "tests/support/form_controls.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/recording_browser.h"
@@ -32,6 +33,10 @@ protected:
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
     RecordingBrowser* browser = nullptr;  // owned by the form
+    // Set before start(): the pane's engine starts only when deferred->start() is called, as the
+    // program's starts behind its window; browser stays null until then.
+    bool deferEngine = false;
+    DeferredBrowser* deferred = nullptr;
 
 private:
     ProgramWindows windows_;
