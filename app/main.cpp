@@ -61,8 +61,8 @@ int main(int argc, char** argv)
         // home is the program's own help page.
         const QString browserFolder =
             commandLine.dataFolder.isEmpty() ? QString() : QFile::decodeName(QByteArray::fromStdString(dataFolder));
-        auto* browser = new DeferredBrowser([browserFolder, exePath] {
-            auto* engine = new WebEngineBrowser(persistentBrowserProfile(browserFolder));
+        auto* browser = new DeferredBrowser([browserFolder, exePath](QWidget* parent) {
+            auto* engine = new WebEngineBrowser(persistentBrowserProfile(browserFolder), parent);
             engine->setHomeAddress(QFile::decodeName(QByteArray::fromStdString(helpPagePath(exePath))));
             return engine;
         });

@@ -1,15 +1,23 @@
 #include "browser/deferred_browser.h"
 
 #include <QEvent>
+#include <QOpenGLWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
-DeferredBrowser::DeferredBrowser(std::function<TCppWebBrowser*()> makeBrowser, QWidget* parent)
+DeferredBrowser::DeferredBrowser(std::function<TCppWebBrowser*(QWidget* parent)> makeBrowser, QWidget* parent)
     : TCppWebBrowser(parent), makeBrowser_(std::move(makeBrowser))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // The engine's view composes the whole window through OpenGL. A window made without such a
+    // child is made anew when the first one comes, and the native windows inside it (the busy
+    // animation's) go with it while their containers stay: the next move of the window then
+    // fails inside the toolkit. A hidden OpenGL child makes the window as the engine needs it
+    // from the start; it never draws.
+    auto* composedWithOpenGl = new QOpenGLWidget(this);
+    composedWithOpenGl->hide();
 }
 
 void DeferredBrowser::startAfterFirstPaint(QWidget* window)
@@ -38,7 +46,7 @@ void DeferredBrowser::start()
         paintWatched_->removeEventFilter(this);
         paintWatched_ = nullptr;
     }
-    browser_ = makeBrowser_();
+    browser_ = makeBrowser_(this);
     browser_->setObjectName(objectName() + QStringLiteral("Engine"));
     layout()->addWidget(browser_);
     browser_->askDownloadPath = [this](const QString& suggested) {

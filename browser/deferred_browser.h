@@ -12,7 +12,7 @@
 class DeferredBrowser : public TCppWebBrowser {
     Q_OBJECT
 public:
-    explicit DeferredBrowser(std::function<TCppWebBrowser*()> makeBrowser, QWidget* parent = nullptr);
+    explicit DeferredBrowser(std::function<TCppWebBrowser*(QWidget* parent)> makeBrowser, QWidget* parent = nullptr);
 
     // Makes the real browser once window has been painted for the first time.
     void startAfterFirstPaint(QWidget* window);
@@ -40,7 +40,7 @@ private:
     // Runs call on the real browser, or keeps it for start.
     void whenStarted(std::function<void(TCppWebBrowser&)> call);
 
-    std::function<TCppWebBrowser*()> makeBrowser_;
+    std::function<TCppWebBrowser*(QWidget* parent)> makeBrowser_;
     TCppWebBrowser* browser_ = nullptr;
     std::vector<std::function<void(TCppWebBrowser&)>> pending_;
     QString pendingAddress_;  // the last address asked for before start, reported as the location

@@ -41,7 +41,8 @@ int main(int argc, char** argv)
 
     MessageBoxDialogs dialogs;
     DesktopLauncher launcher;
-    auto* browser = new DeferredBrowser([] { return new WebEngineBrowser(persistentBrowserProfile()); });
+    auto* browser =
+        new DeferredBrowser([](QWidget* parent) { return new WebEngineBrowser(persistentBrowserProfile(), parent); });
     QObject::connect(browser, &TCppWebBrowser::DownloadComplete, &app, [&folder] {
         printProcessTreeMemory();
         folder.remove();

@@ -14,7 +14,7 @@ void FormFixture::start()
     TCppWebBrowser* pane = nullptr;
     if (deferEngine) {
         browser = nullptr;
-        pane = deferred = new DeferredBrowser([this] { return browser = new RecordingBrowser; });
+        pane = deferred = new DeferredBrowser([this](QWidget*) { return browser = new RecordingBrowser; });
     } else {
         pane = browser = new RecordingBrowser;
     }
