@@ -8,6 +8,7 @@
 #include "files/companion_paths.h"
 #include "keywords/keyword_tree_view.h"
 #include "pane/app_message_filter.h"
+#include "pane/download_status.h"
 #include "text/sjis_text.h"
 #include "watched/auction_list_view.h"
 #include "widgets/animate.h"
@@ -118,6 +119,10 @@ bool TForm1::event(QEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    if (!sessionEnded_ && !mayCloseDuringDownloads(*CppWebBrowser1, dialogs(), this)) {
+        event->ignore();
+        return;
+    }
     bool saved = sessionEnded_;
     if (!saved) {
         guarded([&] {

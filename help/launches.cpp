@@ -3,6 +3,7 @@
 #include "browser/web_browser.h"
 #include "files/companion_paths.h"
 #include "help/about_box.h"
+#include "help/launch_failure.h"
 #include "widgets/launcher.h"
 
 #include <QAction>
@@ -37,7 +38,7 @@ void TForm1::N13Click()
     // Whatever the pane reports now, also while a page is still loading. The launcher takes the
     // address as Unicode, so no narrowing to Shift-JIS is needed (it would turn characters outside
     // that set into "?").
-    services().launcher->openWithDefaultHandler(CppWebBrowser1->LocationURL());
+    openOrTell(*services().launcher, dialogs(), this, CppWebBrowser1->LocationURL());
 }
 
 void TForm1::H2Click()

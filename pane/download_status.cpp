@@ -2,6 +2,8 @@
 // they run and when they end. The state labels are as short as the page's, to fit their panel. A
 // page load that begins meanwhile takes the bars over; the download shows itself again with its
 // next progress report.
+#include "pane/download_status.h"
+
 #include "app/main_window.h"
 #include "browser/web_browser.h"
 #include "widgets/dialogs.h"
@@ -120,4 +122,18 @@ void TForm1::CppWebBrowser1DownloadFinished(const QString& path, bool saved, con
     StatusBar1->setPanelText(1, shownPath);
     dialogs().inform(this, QMessageBox::Warning, QStringLiteral("ダウンロード"),
                      QStringLiteral("%1 を保存できませんでした（%2）。").arg(shownPath, reason));
+}
+
+bool mayCloseDuringDownloads(TCppWebBrowser& pane, Dialogs& dialogs, QWidget* owner)
+{
+    if (!pane.DownloadsUnderWay())
+        return true;
+    // No is the default: a slip of the hand keeps the download.
+    const auto answer = dialogs.ask(owner, QMessageBox::Warning, QStringLiteral("ダウンロード"),
+                                    QStringLiteral("ダウンロード中のファイルがあります。中止して終了しますか？"),
+                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return false;
+    pane.CancelDownloads();
+    return true;
 }

@@ -136,7 +136,7 @@ TEST_F(PanePolicy, ScriptBoxesAreTheProgramsInJapaneseNamingTheSite)
 {
     openAddress(form(), server.baseAddress() + QStringLiteral("script"));
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("script")));
-    dialogs.answers = {QMessageBox::Cancel};
+    dialogs.choiceAnswers = {1};  // キャンセル
     dialogs.textAnswers = {QStringLiteral("時計")};
     browser->view()->page()->runJavaScript(
         QStringLiteral("alert('保存しました'); document.title = confirm('消しますか') + '|' + prompt('名前', 'abc');"));
@@ -147,9 +147,9 @@ TEST_F(PanePolicy, ScriptBoxesAreTheProgramsInJapaneseNamingTheSite)
     ASSERT_EQ(dialogs.shown.size(), 3u);
     EXPECT_EQ(dialogs.shown[0].caption, caption);
     EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("保存しました"));
-    EXPECT_EQ(dialogs.shown[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(dialogs.shown[0].choices, QStringList{QStringLiteral("OK")});
     EXPECT_EQ(dialogs.shown[1].caption, caption);
-    EXPECT_EQ(dialogs.shown[1].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(dialogs.shown[1].choices, (QStringList{QStringLiteral("OK"), QStringLiteral("キャンセル")}));
     EXPECT_EQ(dialogs.shown[2].caption, caption);
     EXPECT_EQ(dialogs.shown[2].text, QStringLiteral("名前"));
 }
