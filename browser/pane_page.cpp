@@ -4,6 +4,7 @@
 #include "browser/own_pages.h"
 #include "widgets/dialogs.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QWebEngineCertificateError>
 #include <QWebEngineNewWindowRequest>
@@ -35,6 +36,10 @@ PanePage::PanePage(QWebEngineProfile* profile, QObject* parent)
     settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     connect(this, &QWebEnginePage::newWindowRequested, this, &PanePage::onNewWindow);
+    // The engine shows a page's source only in a new window, which the pane has not; loaded in
+    // the pane, the source takes the page's own place in the history, so Back would not lead
+    // back to it. The menu offers no entry that does nothing.
+    action(ViewSource)->setVisible(false);
     connect(this, &QWebEnginePage::renderProcessTerminated, this,
             [this](RenderProcessTerminationStatus status, int) { onProcessEnded(status); });
     // There is no way round a refused certificate: the page says why, and nothing more.
@@ -115,23 +120,6 @@ void PanePage::onNewWindow(QWebEngineNewWindowRequest& request)
     });
     pendingWindow_ = window;
     request.openIn(window);
-}
-
-void PanePage::triggerAction(WebAction action, bool checked)
-{
-    // The engine would show the source in a new window, which the pane has not; it is shown in
-    // the pane instead, so Back returns to the page.
-    if (action == ViewSource) {
-        const QUrl shown = failedUrl_.isValid() ? failedUrl_ : url();
-        // The engine takes the source of the address on show for that same page and would put
-        // it in its place in the history; a fragment of its own makes it a page after it.
-        QUrl source = shown;
-        source.setFragment(QStringLiteral("ribemo-source"));
-        if (shown.scheme() != u"view-source")
-            load(QUrl(QStringLiteral("view-source:") + source.toString(QUrl::FullyEncoded)));
-        return;
-    }
-    QWebEnginePage::triggerAction(action, checked);
 }
 
 void PanePage::onProcessEnded(RenderProcessTerminationStatus status)

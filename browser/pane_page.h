@@ -33,8 +33,6 @@ public:
     QUrl failedUrl() const { return failedUrl_; }
     QString problem() const { return problem_; }
 
-    void triggerAction(WebAction action, bool checked = false) override;
-
 signals:
     void navigationRequested(const QUrl& url);
 

@@ -116,30 +116,6 @@ void loopsAlerts(HostilePages& t)
     EXPECT_EQ(t.dialogs.shown.back().text, QStringLiteral("again"));
 }
 
-void asksBeforeBeingLeft(HostilePages& t)
-{
-    // The engine asks only on a page the user has touched; a page's first input after the
-    // program's help page is lost, so the user comes from another site page, as users do.
-    for (const char* path : {"p9", "hostile"}) {
-        openAddress(t.form(), t.at(path));
-        ASSERT_TRUE(t.waitUntilShown(t.at(path)));
-    }
-    QWidget* view = t.browser->view();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            QTest::mouseClick(t.form().windowHandle(), Qt::LeftButton, {}, view->mapTo(&t.form(), QPoint(20, 20)));
-            return t.browser->LocationName() == u"touched";
-        },
-        HostilePages::kWaitMs));
-    t.dialogs.choiceAnswers = {0};  // 移動
-    openAddress(t.form(), t.at("after"));
-    ASSERT_TRUE(t.waitUntilShown(t.at("after")));
-    ASSERT_EQ(t.dialogs.shown.size(), 1u);
-    EXPECT_TRUE(t.dialogs.shown[0].text.startsWith(QStringLiteral("このページから移動しますか？")))
-        << t.dialogs.shown[0].text.toStdString();
-    EXPECT_EQ(t.dialogs.shown[0].caption, QStringLiteral("127.0.0.1 からのメッセージ"));
-}
-
 void refusedCertificate(HostilePages& t)
 {
     const LoopbackTlsServer tls;
@@ -149,20 +125,6 @@ void refusedCertificate(HostilePages& t)
     EXPECT_TRUE(text.contains(QStringLiteral("発行元を確認できない"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("127.0.0.1")));
     EXPECT_TRUE(t.panel(1).contains(QStringLiteral("発行元を確認できない")));
-}
-
-void showsItsSource(HostilePages& t)
-{
-    t.page().action(QWebEnginePage::ViewSource)->trigger();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return t.browser->LocationURL().startsWith(QStringLiteral("view-source:") + t.at("hostile")); },
-        HostilePages::kWaitMs))
-        << t.browser->LocationURL().toStdString();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return t.pageText().contains(QStringLiteral("<title>page</title>")); },
-                                HostilePages::kWaitMs));
-    input::click(t.form().ToolButton1);  // 戻る
-    EXPECT_TRUE(t.waitUntilShown(t.at("hostile")))
-        << t.browser->LocationURL().toStdString() << " " << t.panel(0).toStdString();
 }
 
 }  // namespace
@@ -183,12 +145,5 @@ INSTANTIATE_TEST_SUITE_P(
                                   "<title>page</title><body onload='setTimeout(function () { while (true) {} }, 50)'>",
                                   hangs},
                       HostilePage{"LoopsAlerts", "<title>page</title>", loopsAlerts},
-                      HostilePage{"AsksBeforeBeingLeft",
-                                  "<title>page</title><body style='height:500px'><script>"
-                                  "onbeforeunload = function (e) { e.preventDefault(); e.returnValue = 'x'; };"
-                                  "onclick = function () { document.title = 'touched'; };"
-                                  "</script>",
-                                  asksBeforeBeingLeft},
-                      HostilePage{"RefusedCertificate", "<title>page</title>", refusedCertificate},
-                      HostilePage{"ShowsItsSource", "<title>page</title>", showsItsSource}),
+                      HostilePage{"RefusedCertificate", "<title>page</title>", refusedCertificate}),
     [](const auto& test) { return std::string(test.param.name); });
