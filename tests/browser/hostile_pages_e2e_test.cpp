@@ -116,6 +116,31 @@ void loopsAlerts(HostilePages& t)
     EXPECT_EQ(t.dialogs.shown.back().text, QStringLiteral("again"));
 }
 
+void asksBeforeBeingLeft(HostilePages& t)
+{
+    // The engine asks only on a page the user has touched. The click goes where the user would
+    // click, over a page reached from another site page (the first input after the program's
+    // help page goes astray), at an address not typed before (no completion list over the pane).
+    t.server.serve("/leave", "text/html; charset=utf-8",
+                   "<body style='margin:0'><a style='display:block;height:100px' href='#' "
+                   "onclick=\"document.title = 'touched'; return false\">touch</a><script>"
+                   "onbeforeunload = function (e) { e.preventDefault(); e.returnValue = 'x'; };</script>");
+    for (const char* path : {"p9", "leave"}) {
+        openAddress(t.form(), t.at(path));
+        ASSERT_TRUE(t.waitUntilShown(t.at(path)));
+    }
+    QWidget* view = t.browser->view();
+    QTest::mouseClick(t.form().windowHandle(), Qt::LeftButton, {}, view->mapTo(&t.form(), QPoint(50, 50)));
+    ASSERT_TRUE(t.shownWith(QStringLiteral("touched")));
+    t.dialogs.choiceAnswers = {0};  // 移動
+    openAddress(t.form(), t.at("after"));
+    ASSERT_TRUE(t.waitUntilShown(t.at("after")));
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(t.dialogs.shown[0].text.startsWith(QStringLiteral("このページから移動しますか？")))
+        << t.dialogs.shown[0].text.toStdString();
+    EXPECT_EQ(t.dialogs.shown[0].caption, QStringLiteral("127.0.0.1 からのメッセージ"));
+}
+
 void refusedCertificate(HostilePages& t)
 {
     const LoopbackTlsServer tls;
@@ -145,5 +170,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   "<title>page</title><body onload='setTimeout(function () { while (true) {} }, 50)'>",
                                   hangs},
                       HostilePage{"LoopsAlerts", "<title>page</title>", loopsAlerts},
+                      HostilePage{"AsksBeforeBeingLeft", "<title>page</title>", asksBeforeBeingLeft},
                       HostilePage{"RefusedCertificate", "<title>page</title>", refusedCertificate}),
     [](const auto& test) { return std::string(test.param.name); });
