@@ -141,6 +141,22 @@ void asksBeforeBeingLeft(HostilePages& t)
     EXPECT_EQ(t.dialogs.shown[0].caption, QStringLiteral("127.0.0.1 からのメッセージ"));
 }
 
+void sendsAFormInTheClear(HostilePages& t)
+{
+    // A page that stands at an https address without a TLS server of its own.
+    t.page().setHtml(QStringLiteral("<form action='%1' method='get'><input name='a' value='1'></form>"
+                                    "<script>document.forms[0].submit()</script>")
+                         .arg(t.at("sent")),
+                     QUrl(QStringLiteral("https://127.0.0.1/")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !t.dialogs.shown.empty(); }, HostilePages::kWaitMs));
+    EXPECT_EQ(t.dialogs.shown[0].caption, QStringLiteral("安全でないフォーム"));
+    // Cancelled (the question's Esc), nothing is sent.
+    openAddress(t.form(), t.at("after"));
+    ASSERT_TRUE(t.waitUntilShown(t.at("after")));
+    for (const QByteArray& line : t.server.pageRequestLines())
+        EXPECT_FALSE(line.contains("/sent")) << line.toStdString();
+}
+
 void refusedCertificate(HostilePages& t)
 {
     const LoopbackTlsServer tls;
@@ -171,5 +187,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   hangs},
                       HostilePage{"LoopsAlerts", "<title>page</title>", loopsAlerts},
                       HostilePage{"AsksBeforeBeingLeft", "<title>page</title>", asksBeforeBeingLeft},
+                      HostilePage{"SendsAFormInTheClear", "<title>page</title>", sendsAFormInTheClear},
                       HostilePage{"RefusedCertificate", "<title>page</title>", refusedCertificate}),
     [](const auto& test) { return std::string(test.param.name); });
