@@ -62,7 +62,7 @@ void TForm1::CppWebBrowser1ProgressChange(int progress, int progressMax)
 void TForm1::CppWebBrowser1DownloadComplete() { pane_->CppWebBrowser1DownloadComplete(); }
 
 void TForm1::N12Click() { startAnotherCopy(*services_.launcher, executablePath(), services_.dataFolder); }
-void TForm1::N13Click() { openInDefaultBrowser(*services_.launcher, pane_->pageAddress()); }
+void TForm1::N13Click() { openInDefaultBrowser(*services_.launcher, dialogs(), this, pane_->pageAddress()); }
 void TForm1::H2Click() { pane_->navigate(helpPageAddress(executablePath())); }
 void TForm1::N18Click() { pane_->navigate(makerHomePage()); }
 void TForm1::V1Click() { AboutBox->exec(); }

@@ -83,6 +83,10 @@ bool TForm1::event(QEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    if (!sessionEnded_ && !pane_->mayCloseDuringDownloads()) {
+        event->ignore();
+        return;
+    }
     bool saved = sessionEnded_;
     if (!saved) {
         guarded([&] {

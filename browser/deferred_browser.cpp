@@ -115,6 +115,15 @@ void DeferredBrowser::Stop()
 QString DeferredBrowser::LocationURL() const { return browser_ ? browser_->LocationURL() : pendingAddress_; }
 QString DeferredBrowser::LocationName() const { return browser_ ? browser_->LocationName() : QString(); }
 
+QString DeferredBrowser::LocationProblem() const { return browser_ ? browser_->LocationProblem() : QString(); }
+bool DeferredBrowser::DownloadsUnderWay() const { return browser_ && browser_->DownloadsUnderWay(); }
+
+void DeferredBrowser::CancelDownloads()
+{
+    if (browser_)
+        browser_->CancelDownloads();
+}
+
 void DeferredBrowser::Zoom(int steps)
 {
     whenStarted([steps](TCppWebBrowser& b) { b.Zoom(steps); });

@@ -29,6 +29,9 @@ public:
     void Stop() override;
     QString LocationURL() const override;
     QString LocationName() const override;
+    QString LocationProblem() const override;
+    bool DownloadsUnderWay() const override;
+    void CancelDownloads() override;
     void Zoom(int steps) override;
     void FindText(const QString& text, bool backward) override;
     void setDialogs(Dialogs* dialogs) override;

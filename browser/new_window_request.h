@@ -6,6 +6,12 @@
 // as any other navigation.
 #include <QWebEnginePage>
 
+// Whether the pane loads url, which a page at opener asked for in a new window, byUser (a click)
+// or by its script alone. The pane loads it as if the user had typed it, which would lift the
+// engine's limits on what a page may open by itself, and any frame of a page may ask (an
+// advertisement's among them); so only addresses the page could have gone to itself are loaded.
+bool mayOpenInPane(const QUrl& url, const QUrl& opener, bool byUser);
+
 class NewWindowRequest : public QWebEnginePage {
     Q_OBJECT
 public:

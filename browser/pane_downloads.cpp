@@ -1,5 +1,6 @@
 #include "browser/pane_downloads.h"
 
+#include "browser/file_name_fit.h"
 #include "browser/web_browser.h"
 
 #include <QDir>
@@ -17,6 +18,14 @@ QString reasonInWords(const QWebEngineDownloadRequest& request)
 {
     using R = QWebEngineDownloadRequest::DownloadInterruptReason;
     const R reason = request.interruptReason();
+    if (reason == R::FileNoSpace)
+        return QStringLiteral("ディスクの空きがありません");
+    if (reason == R::FileAccessDenied)
+        return QStringLiteral("書き込みが許可されていません");
+    if (reason == R::FileNameTooLong)
+        return QStringLiteral("ファイル名が長すぎます");
+    if (reason == R::FileTooLarge)
+        return QStringLiteral("ファイルが大きすぎます");
     if (reason >= R::FileFailed && reason < R::NetworkFailed)
         return QStringLiteral("ファイルに書き込めませんでした");
     // The engine also reports a transfer that ended before the announced length with a server
@@ -29,14 +38,35 @@ QString reasonInWords(const QWebEngineDownloadRequest& request)
     return request.interruptReasonString();
 }
 
+// The engine writes a file of its own beside the name it is given (NAME.download), and may add
+// others; every file whose name begins so is the download's.
+QStringList filesOf(const QString& partial)
+{
+    const QFileInfo info(partial);
+    QStringList files;
+    for (const QString& name :
+         info.dir().entryList({info.fileName() + QStringLiteral("*")}, QDir::Files | QDir::Hidden))
+        files.push_back(info.dir().filePath(name));
+    return files;
+}
+
 // Where the bytes go until the download is whole: beside the chosen file, so that taking its
-// name is a rename within one folder, and under a name no file has yet.
+// name is a rename within one folder, and under a name no file begins with yet, so that every
+// such file left at the end is the download's. The engine's own suffix must fit in the name too.
 QString partialPath(const QString& path)
 {
-    QString partial = path + QStringLiteral(".part");
-    for (int n = 2; QFileInfo::exists(partial); ++n)
-        partial = path + QStringLiteral(".%1.part").arg(n);
+    const QFileInfo chosen(path);
+    const QString stem = fitFileName(chosen.fileName(), kLongestFileName - 32);
+    QString partial = chosen.dir().filePath(stem + QStringLiteral(".part"));
+    for (int n = 2; !filesOf(partial).isEmpty(); ++n)
+        partial = chosen.dir().filePath(stem + QStringLiteral(".%1.part").arg(n));
     return partial;
+}
+
+void removeFilesOf(const QString& partial)
+{
+    for (const QString& file : filesOf(partial))
+        QFile::remove(file);
 }
 
 // Puts the whole file in place of whatever had the chosen name, in one step.
@@ -52,6 +82,23 @@ PaneDownloads::PaneDownloads(QWebEnginePage& page, TCppWebBrowser& pane) : QObje
     connect(page.profile(), &QWebEngineProfile::downloadRequested, this, &PaneDownloads::onRequested);
 }
 
+// The program ends: what is under way will not be whole, and nothing of it stays.
+PaneDownloads::~PaneDownloads() { cancelAll(); }
+
+void PaneDownloads::cancelAll()
+{
+    const auto running = running_;
+    running_.clear();
+    for (const QPointer<QWebEngineDownloadRequest>& request : running) {
+        if (!request)
+            continue;
+        disconnect(request, nullptr, this, nullptr);
+        request->cancel();
+        removeFilesOf(QDir(request->downloadDirectory()).filePath(request->downloadFileName()));
+    }
+    targets_.clear();
+}
+
 void PaneDownloads::onRequested(QWebEngineDownloadRequest* request)
 {
     if (request->page() != page_)
@@ -60,7 +107,9 @@ void PaneDownloads::onRequested(QWebEngineDownloadRequest* request)
     if (target.path.isEmpty()) {
         // The engine's proposal keeps the server's name; with a name already taken in the download
         // folder it has been made unique, so only the name is offered.
-        target.path = pane_->askDownloadPath ? pane_->askDownloadPath(request->downloadFileName()) : QString();
+        // A name longer than the file system takes would leave the save dialog refusing it unsaid.
+        const QString suggested = fitFileName(request->downloadFileName());
+        target.path = pane_->askDownloadPath ? pane_->askDownloadPath(suggested) : QString();
         if (target.path.isEmpty()) {
             request->cancel();
             return;
@@ -85,6 +134,7 @@ void PaneDownloads::onRequested(QWebEngineDownloadRequest* request)
                                         : QWebEngineDownloadRequest::MimeHtmlSaveFormat);
     }
     follow(request, target.path);
+    running_.insert(request->id(), request);
     request->accept();
 }
 
@@ -107,18 +157,20 @@ void PaneDownloads::finish(QWebEngineDownloadRequest* request, const QString& pa
     // The engine still reports sizes after the end; the end is the last word.
     disconnect(request, nullptr, this, nullptr);
     targets_.remove(request->id());
+    running_.remove(request->id());
     const QString partial = QDir(request->downloadDirectory()).filePath(request->downloadFileName());
     using S = QWebEngineDownloadRequest::DownloadState;
     if (request->state() == S::DownloadCompleted) {
         if (moveIntoPlace(partial, path)) {
+            removeFilesOf(partial);
             emit pane_->DownloadFinished(path, true, {});
             return;
         }
-        QFile::remove(partial);
+        removeFilesOf(partial);
         emit pane_->DownloadFinished(path, false, QStringLiteral("ファイルに書き込めませんでした"));
         return;
     }
-    QFile::remove(partial);
+    removeFilesOf(partial);
     emit pane_->DownloadFinished(path, false,
                                  request->state() == S::DownloadCancelled ? QString() : reasonInWords(*request));
 }

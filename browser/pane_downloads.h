@@ -10,6 +10,7 @@
 // user chose to replace stays as it was until then.
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QWebEngineDownloadRequest;
@@ -21,6 +22,11 @@ class PaneDownloads : public QObject {
 public:
     // Takes the downloads of page (those of other pages on the same profile are theirs).
     PaneDownloads(QWebEnginePage& page, TCppWebBrowser& pane);
+    ~PaneDownloads() override;
+
+    bool underWay() const { return !running_.isEmpty(); }
+    // Stops every download under way and removes what it had written, at once, without a word.
+    void cancelAll();
 
 private:
     void onRequested(QWebEngineDownloadRequest* request);
@@ -35,4 +41,6 @@ private:
     };
     // Where each download under way goes, by the engine's id, which its retries keep.
     QHash<quint32, Target> targets_;
+    // The downloads being written now.
+    QHash<quint32, QPointer<QWebEngineDownloadRequest>> running_;
 };

@@ -26,6 +26,9 @@ public:
 
     virtual QString LocationURL() const = 0;
     virtual QString LocationName() const = 0;
+    // What went wrong with the page on show (its process ended, its certificate was refused) in a
+    // few words, while the pane shows a page of its own in its place; empty otherwise.
+    virtual QString LocationProblem() const { return {}; }
 
     // ---- Beyond the control: what the main window offers in the pane as any desktop browser
     // does. A stand-in without a page keeps these defaults, which do nothing.
@@ -38,6 +41,10 @@ public:
     // full file path, or an empty text when the user chose not to save it. Asked once a download,
     // however often the engine retries it.
     std::function<QString(const QString& suggestedFileName)> askDownloadPath;
+    // Whether a download is being written now; the owner asks before ending the program.
+    virtual bool DownloadsUnderWay() const { return false; }
+    // Stops every download under way, leaving nothing of it on disk, without a word.
+    virtual void CancelDownloads() {}
     // The message boxes the page's scripts (alert, confirm, prompt) speak through. Not owned.
     virtual void setDialogs(Dialogs* dialogs) { (void)dialogs; }
 

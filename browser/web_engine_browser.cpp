@@ -34,7 +34,7 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
 {
     view_->setPage(page_);
     giveActionsJapaneseTexts(*page_);
-    new PaneDownloads(*page_, *this);
+    downloads_ = new PaneDownloads(*page_, *this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
@@ -62,7 +62,7 @@ void WebEngineBrowser::onUrlChanged(const QUrl& url)
     // A load's own address change comes between its start and finish. One outside a load is the
     // page moving within itself (an #anchor, a script's history change): the engine fetches
     // nothing and reports no load, but the address is new, so it goes out as a whole page load.
-    if (loading_ || url.isEmpty())
+    if (loading_ || url.isEmpty() || page_->failedUrl().isValid())
         return;
     emit BeforeNavigate2(url.toString(QUrl::FullyEncoded));
     emit DownloadBegin();
@@ -75,13 +75,16 @@ void WebEngineBrowser::onUrlChanged(const QUrl& url)
 void WebEngineBrowser::Navigate(const QString& address)
 {
     requestFirst_->hold();
-    page_->load(paneAddressToUrl(address));
+    const QUrl url = paneAddressToUrl(address);
+    page_->userWaits([page = page_, url] { page->load(url); });
+    page_->load(url);
 }
 
 void WebEngineBrowser::GoBack()
 {
     if (page_->history()->canGoBack())
         requestFirst_->hold();
+    page_->userWaits([page = page_] { page->triggerAction(QWebEnginePage::Back); });
     page_->triggerAction(QWebEnginePage::Back);
 }
 
@@ -89,15 +92,29 @@ void WebEngineBrowser::GoForward()
 {
     if (page_->history()->canGoForward())
         requestFirst_->hold();
+    page_->userWaits([page = page_] { page->triggerAction(QWebEnginePage::Forward); });
     page_->triggerAction(QWebEnginePage::Forward);
 }
 
 void WebEngineBrowser::Refresh()
 {
     requestFirst_->hold();
-    page_->triggerAction(QWebEnginePage::Reload);
+    // A page of the program's own stands for the address that failed: that is what is fetched again.
+    const auto reload = [page = page_] {
+        if (page->failedUrl().isValid())
+            page->load(page->failedUrl());
+        else
+            page->triggerAction(QWebEnginePage::Reload);
+    };
+    page_->userWaits(reload);
+    reload();
 }
-void WebEngineBrowser::Stop() { page_->triggerAction(QWebEnginePage::Stop); }
+
+void WebEngineBrowser::Stop()
+{
+    page_->userWaits({});
+    page_->triggerAction(QWebEnginePage::Stop);
+}
 
 void WebEngineBrowser::GoHome()
 {
@@ -107,13 +124,15 @@ void WebEngineBrowser::GoHome()
 
 QString WebEngineBrowser::LocationURL() const
 {
-    const QUrl url = page_->url();
+    const QUrl url = page_->failedUrl().isValid() ? page_->failedUrl() : page_->url();
     if (url.isLocalFile())
         return url.toString();
     return url.toString(QUrl::FullyEncoded);
 }
 
 QString WebEngineBrowser::LocationName() const { return page_->title(); }
+
+QString WebEngineBrowser::LocationProblem() const { return page_->problem(); }
 
 void WebEngineBrowser::Zoom(int steps)
 {
@@ -136,6 +155,9 @@ void WebEngineBrowser::FindText(const QString& text, bool backward)
 }
 
 void WebEngineBrowser::setDialogs(Dialogs* dialogs) { page_->setDialogs(dialogs); }
+
+bool WebEngineBrowser::DownloadsUnderWay() const { return downloads_->underWay(); }
+void WebEngineBrowser::CancelDownloads() { downloads_->cancelAll(); }
 
 void keepBrowserDataIn(QWebEngineProfile& profile, const QString& folder)
 {

@@ -4,6 +4,7 @@
 
 class QWebEngineProfile;
 class QWebEngineView;
+class PaneDownloads;
 class PanePage;
 class RequestFirst;
 
@@ -21,9 +22,12 @@ public:
     void Stop() override;
     QString LocationURL() const override;
     QString LocationName() const override;
+    QString LocationProblem() const override;
     void Zoom(int steps) override;
     void FindText(const QString& text, bool backward) override;
     void setDialogs(Dialogs* dialogs) override;
+    bool DownloadsUnderWay() const override;
+    void CancelDownloads() override;
 
     // Where GoHome goes: the program has no home page of its own, so the owner names one.
     void setHomeAddress(const QString& address) { homeAddress_ = address; }
@@ -36,6 +40,7 @@ private:
     QWebEngineView* view_;
     PanePage* page_;
     RequestFirst* requestFirst_;
+    PaneDownloads* downloads_;
     QString homeAddress_;
     bool loading_ = false;  // between the engine's start and finish of a page load
 };

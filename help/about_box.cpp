@@ -1,5 +1,6 @@
 #include "help/about_box.h"
 
+#include "help/launch_failure.h"
 #include "settings/settings_values.h"
 #include "text/sjis_text.h"
 #include "ui_about_box.h"
@@ -47,7 +48,7 @@ void TAboutBox::showDataFolder(const QString& path)
 
 QString TAboutBox::statisticsSiteHome() { return fromSjis(settings_defaults::kURL); }
 
-void TAboutBox::Label1Click() { launcher_.openWithDefaultHandler(statisticsSiteHome()); }
+void TAboutBox::Label1Click() { openOrTell(launcher_, dialogs_, this, statisticsSiteHome()); }
 
 bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
 {

@@ -1,6 +1,7 @@
 #include "help/launches.h"
 
 #include "files/companion_paths.h"
+#include "help/launch_failure.h"
 #include "widgets/launcher.h"
 
 #include <QFile>
@@ -24,10 +25,10 @@ void startAnotherCopy(Launcher& launcher, const std::string& executablePath, con
     launcher.startProgram(pathText(executablePath), arguments);
 }
 
-void openInDefaultBrowser(Launcher& launcher, const QString& address)
+void openInDefaultBrowser(Launcher& launcher, Dialogs& dialogs, QWidget* owner, const QString& address)
 {
     // Whatever the pane reports now, also while a page is still loading. The launcher takes the
     // address as Unicode, so no narrowing to Shift-JIS is needed (it would turn characters outside
     // that set into "?").
-    launcher.openWithDefaultHandler(address);
+    openOrTell(launcher, dialogs, owner, address);
 }

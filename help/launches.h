@@ -4,7 +4,9 @@
 
 #include <string>
 
+class Dialogs;
 class Launcher;
+class QWidget;
 
 // The maker's home page, opened in the pane.
 QString makerHomePage();
@@ -16,5 +18,5 @@ QString helpPageAddress(const std::string& executablePath);
 // A second, independent copy on the same files.
 void startAnotherCopy(Launcher& launcher, const std::string& executablePath, const std::string& dataFolder);
 
-// The address in the user's own browser.
-void openInDefaultBrowser(Launcher& launcher, const QString& address);
+// The address in the user's own browser; a launch that fails is told over owner.
+void openInDefaultBrowser(Launcher& launcher, Dialogs& dialogs, QWidget* owner, const QString& address);

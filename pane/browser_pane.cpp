@@ -113,7 +113,10 @@ void BrowserPane::CppWebBrowser1ProgressChange(int progress, int progressMax)
 void BrowserPane::CppWebBrowser1DownloadComplete()
 {
     StatusBar1->setPanelText(0, kIdleLabel);
-    StatusBar1->setPanelText(1, CppWebBrowser1->LocationURL());
+    // A page the pane could not show says so beside its address.
+    const QString problem = CppWebBrowser1->LocationProblem();
+    const QString address = CppWebBrowser1->LocationURL();
+    StatusBar1->setPanelText(1, problem.isEmpty() ? address : problem + QStringLiteral(" : ") + address);
     // The address bar shows the page now on show, unless the user is typing there; its history
     // only grows by what the user sends.
     addressBox_->follow(CppWebBrowser1->LocationURL());

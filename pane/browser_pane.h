@@ -69,6 +69,9 @@ public:
     void createProgressBar();
     QProgressBar* progressBar() const { return ProgressBar1; }
     void StatusBar1Resize();
+    // At the close: downloads under way are stopped when the user agrees; false when the user
+    // keeps them (the window stays open).
+    bool mayCloseDuringDownloads();
 
 private:
     void setUpNavigation();

@@ -121,3 +121,18 @@ void BrowserPane::CppWebBrowser1DownloadFinished(const QString& path, bool saved
     guard_.dialogs().inform(guard_.owner(), QMessageBox::Warning, QStringLiteral("ダウンロード"),
                             QStringLiteral("%1 を保存できませんでした（%2）。").arg(shownPath, reason));
 }
+
+bool BrowserPane::mayCloseDuringDownloads()
+{
+    if (!CppWebBrowser1->DownloadsUnderWay())
+        return true;
+    // No is the default: a slip of the hand keeps the download.
+    const auto answer =
+        guard_.dialogs().ask(guard_.owner(), QMessageBox::Warning, QStringLiteral("ダウンロード"),
+                             QStringLiteral("ダウンロード中のファイルがあります。中止して終了しますか？"),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return false;
+    CppWebBrowser1->CancelDownloads();
+    return true;
+}

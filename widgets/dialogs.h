@@ -3,6 +3,7 @@
 // blocking on a modal box.
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class Dialogs {
 public:
@@ -22,11 +23,28 @@ public:
         return {};
     }
     // A modal question with a one-line answer, offered with `text` filled in; true with the
-    // answer in `text` on OK, false when the user cancels. Dialogs that cannot ask cancel.
-    virtual bool askText(QWidget* owner, const QString& caption, const QString& label, QString& text)
+    // answer in `text` on OK, false when the user cancels. With a checkLabel the box carries a
+    // check box, and *checked says whether it was ticked. Dialogs that cannot ask cancel.
+    virtual bool askText(QWidget* owner, const QString& caption, const QString& label, QString& text,
+                         const QString& checkLabel = {}, bool* checked = nullptr)
     {
-        (void)owner, (void)caption, (void)label, (void)text;
+        (void)owner, (void)caption, (void)label, (void)text, (void)checkLabel;
+        if (checked)
+            *checked = false;
         return false;
+    }
+    // A modal question with buttons of its own words, the first the default; escapeButton is the
+    // index Esc or the close box answers with. With a checkLabel the box carries a check box, and
+    // *checked says whether it was ticked. Returns the index of the button chosen. Dialogs that
+    // cannot ask answer with escapeButton, unticked.
+    virtual int choose(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text,
+                       const QStringList& buttons, int escapeButton, const QString& checkLabel = {},
+                       bool* checked = nullptr)
+    {
+        (void)owner, (void)icon, (void)caption, (void)text, (void)buttons, (void)checkLabel;
+        if (checked)
+            *checked = false;
+        return escapeButton;
     }
 };
 
@@ -38,5 +56,9 @@ public:
                                     QMessageBox::StandardButton defaultButton) override;
     void inform(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text) override;
     QString askSaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath) override;
-    bool askText(QWidget* owner, const QString& caption, const QString& label, QString& text) override;
+    bool askText(QWidget* owner, const QString& caption, const QString& label, QString& text,
+                 const QString& checkLabel = {}, bool* checked = nullptr) override;
+    int choose(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text,
+               const QStringList& buttons, int escapeButton, const QString& checkLabel = {},
+               bool* checked = nullptr) override;
 };

@@ -32,7 +32,7 @@ public:
 class IdleLauncher : public Launcher {
 public:
     void startProgram(const QString&, const QStringList&) override {}
-    void openWithDefaultHandler(const QString&) override {}
+    QString openWithDefaultHandler(const QString&) override { return {}; }
 };
 
 // Entries as a user collects them: a Japanese title with blanks (so quoted), an auction address,

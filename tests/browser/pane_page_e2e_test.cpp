@@ -7,11 +7,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QWebEngineView>
+
+#include <optional>
 
 namespace {
 
@@ -71,6 +75,27 @@ struct DownloadFailure {
     bool cutShort;        // the server breaks the transfer off part-way
     bool saved;           // the user names a file at the dialog (else Esc)
     QByteArray oldBytes;  // a file the chosen name already has, or none
+    const char* reason = "通信が途切れました";
+    qint64 bytes = 1000;                // what the server sends
+    qint64 disk = 0;                    // a file system of this size to save on, or the usual one
+    QByteArray fileName = "fail2.bin";  // the name the server suggests
+};
+
+// A small file system of its own, while the test runs; only root may make one.
+struct SmallDisk {
+    explicit SmallDisk(const QString& at, qint64 bytes)
+        : at_(at),
+          mounted_(QProcess::execute(QStringLiteral("mount"),
+                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                      QStringLiteral("size=%1").arg(bytes), QStringLiteral("tmpfs"), at}) == 0)
+    {}
+    ~SmallDisk()
+    {
+        if (mounted_)
+            QProcess::execute(QStringLiteral("umount"), {at_});
+    }
+    QString at_;
+    bool mounted_;
 };
 
 class FailedDownload : public RealProgram, public ::testing::WithParamInterface<DownloadFailure> {};
@@ -80,13 +105,19 @@ class FailedDownload : public RealProgram, public ::testing::WithParamInterface<
 TEST_P(FailedDownload, AsksOnceEndsOnceAndLeavesNoPartialFile)
 {
     const DownloadFailure& failure = GetParam();
-    const QByteArray disposition = "Content-Disposition: attachment; filename=\"fail2.bin\"\r\n";
-    const QByteArray part(1000, 'x');
+    const QByteArray disposition = "Content-Disposition: attachment; filename=\"" + failure.fileName + "\"\r\n";
+    const QByteArray part(failure.bytes, 'x');
     if (failure.cutShort)
         server.serveCutShort("/fail2.bin", "application/octet-stream", part, 100000, disposition);
     else
         server.serve("/fail2.bin", "application/octet-stream", part, disposition);
     QTemporaryDir scratch;
+    std::optional<SmallDisk> disk;
+    if (failure.disk > 0) {
+        disk.emplace(scratch.path(), failure.disk);
+        if (!disk->mounted_)
+            GTEST_SKIP() << "no file system of its own can be made here";
+    }
     const QString chosen = scratch.filePath(QStringLiteral("fail2.bin"));
     if (!failure.oldBytes.isNull()) {
         QFile old(chosen);
@@ -106,12 +137,17 @@ TEST_P(FailedDownload, AsksOnceEndsOnceAndLeavesNoPartialFile)
 
     ASSERT_EQ(dialogs.shown.size(), failure.saved ? 2u : 1u);
     EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("名前を付けて保存"));
+    // A name too long for the file system comes shortened, with what it is kept.
+    const QString proposed = QFileInfo(dialogs.shown[0].text).fileName();
+    EXPECT_LE(QFile::encodeName(proposed).size(), 255);
+    EXPECT_TRUE(proposed.endsWith(QStringLiteral(".bin"))) << proposed.toStdString();
     EXPECT_EQ(panel(0), endLabel);
     EXPECT_EQ(panel(1), failure.saved ? chosen : before[1]);
     if (failure.saved) {
         EXPECT_EQ(dialogs.shown[1].icon, QMessageBox::Warning);
         EXPECT_TRUE(dialogs.shown[1].text.contains(chosen)) << dialogs.shown[1].text.toStdString();
-        EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("通信が途切れました")));
+        EXPECT_TRUE(dialogs.shown[1].text.contains(QString::fromUtf8(failure.reason)))
+            << dialogs.shown[1].text.toStdString();
     }
     EXPECT_TRUE(formControl<QProgressBar>(form(), "ProgressBar1")->isHidden());
     EXPECT_FALSE(formControl<Animate>(form(), "Animate1")->active());
@@ -126,17 +162,20 @@ TEST_P(FailedDownload, AsksOnceEndsOnceAndLeavesNoPartialFile)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(PanePolicy, FailedDownload,
-                         ::testing::Values(DownloadFailure{"BrokenOff", true, true, {}},
-                                           DownloadFailure{"BrokenOffOverAnOldFile", true, true, "old file"},
-                                           DownloadFailure{"EscAtTheDialog", false, false, {}}),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    PanePolicy, FailedDownload,
+    ::testing::Values(DownloadFailure{"BrokenOff", true, true, {}},
+                      DownloadFailure{"BrokenOffOverAnOldFile", true, true, "old file"},
+                      DownloadFailure{"EscAtTheDialog", false, false, {}},
+                      DownloadFailure{"NameTooLong", false, false, {}, "", 1000, 0, QByteArray(300, 'n') + ".bin"},
+                      DownloadFailure{"DiskFull", false, true, {}, "ディスクの空きがありません", 8 << 20, 512 << 10}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PanePolicy, ScriptBoxesAreTheProgramsInJapaneseNamingTheSite)
 {
     openAddress(form(), server.baseAddress() + QStringLiteral("script"));
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("script")));
-    dialogs.answers = {QMessageBox::Cancel};
+    dialogs.choiceAnswers = {1};  // キャンセル
     dialogs.textAnswers = {QStringLiteral("時計")};
     browser->view()->page()->runJavaScript(
         QStringLiteral("alert('保存しました'); document.title = confirm('消しますか') + '|' + prompt('名前', 'abc');"));
@@ -147,9 +186,9 @@ TEST_F(PanePolicy, ScriptBoxesAreTheProgramsInJapaneseNamingTheSite)
     ASSERT_EQ(dialogs.shown.size(), 3u);
     EXPECT_EQ(dialogs.shown[0].caption, caption);
     EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("保存しました"));
-    EXPECT_EQ(dialogs.shown[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(dialogs.shown[0].choices, QStringList{QStringLiteral("OK")});
     EXPECT_EQ(dialogs.shown[1].caption, caption);
-    EXPECT_EQ(dialogs.shown[1].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(dialogs.shown[1].choices, (QStringList{QStringLiteral("OK"), QStringLiteral("キャンセル")}));
     EXPECT_EQ(dialogs.shown[2].caption, caption);
     EXPECT_EQ(dialogs.shown[2].text, QStringLiteral("名前"));
 }

@@ -115,3 +115,8 @@ TEST_F(RealBrowser, EveryPageActionSpeaksJapanese)
         EXPECT_TRUE(japanese) << action << " " << text.toStdString();
     }
 }
+
+TEST_F(RealBrowser, ThePaneMenuOffersNoSourceViewItCannotShow)
+{
+    EXPECT_FALSE(browser->view()->page()->action(QWebEnginePage::ViewSource)->isVisible());
+}

@@ -12,6 +12,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <functional>
+#include <vector>
+
 using Launches = FormFixture;
 
 TEST_F(Launches, SecondCopyIsTheSameExecutableWithoutArguments)
@@ -147,4 +150,23 @@ TEST_F(Launches, AboutBoxIsModalAndItsLinkOpensTheStatisticsSiteWhileItStaysOpen
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(launcher.openedAddresses, QStringList{QStringLiteral("http://auction-stats.example/")});
     EXPECT_EQ(box.result(), QDialog::Accepted);
+}
+
+TEST_F(Launches, AFailedLaunchSaysWhatCouldNotBeOpenedAndWhy)
+{
+    start();
+    launcher.failure = QStringLiteral("既定のWebブラウザが見つからないか、起動できませんでした");
+    browser->locationUrl = QStringLiteral("http://auction-stats.example/search?q=a");
+    const std::vector<std::function<void()>> launches = {
+        [&] { formControl<QAction>(form(), "N13")->trigger(); },
+        [&] { windows().aboutBox->Label1Click(); },
+    };
+    for (const auto& launch : launches) {
+        dialogs.shown.clear();
+        launch();
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].icon, QMessageBox::Warning);
+        EXPECT_TRUE(dialogs.shown[0].text.contains(launcher.openedAddresses.back()));
+        EXPECT_TRUE(dialogs.shown[0].text.contains(launcher.failure));
+    }
 }

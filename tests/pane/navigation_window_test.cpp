@@ -271,3 +271,17 @@ TEST_F(Navigation, ThePagesOwnAddressChangesNeverReplaceWhatTheUserIsTyping)
     input::click(formControl<KeywordTreeView>(f, "TreeView1")->viewport());
     EXPECT_EQ(addressField()->text(), QStringLiteral("http://b.example/latest"));
 }
+
+TEST_F(Navigation, ClosingDuringADownloadAsksAndOnlyYesStopsItAndCloses)
+{
+    start();
+    browser->downloading = true;
+    dialogs.answers = {QMessageBox::No, QMessageBox::Yes};
+    EXPECT_FALSE(closeWindow());
+    EXPECT_FALSE(browser->operations.contains(QStringLiteral("CancelDownloads")));
+    EXPECT_TRUE(closeWindow());
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("ダウンロード中のファイルがあります。中止して終了しますか？"));
+    EXPECT_EQ(dialogs.shown[0].defaultButton, QMessageBox::No);
+    EXPECT_TRUE(browser->operations.contains(QStringLiteral("CancelDownloads")));
+}

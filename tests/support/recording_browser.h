@@ -18,6 +18,8 @@ public:
     void Stop() override { operations.push_back(QStringLiteral("Stop")); }
     QString LocationURL() const override { return locationUrl; }
     QString LocationName() const override { return locationName; }
+    bool DownloadsUnderWay() const override { return downloading; }
+    void CancelDownloads() override { operations.push_back(QStringLiteral("CancelDownloads")), downloading = false; }
 
     // Raises the events of one whole page load of url.
     void simulateLoad(const QString& url, const QString& title = {})
@@ -40,4 +42,5 @@ public:
     QStringList operations;
     QString locationUrl;
     QString locationName;
+    bool downloading = false;
 };

@@ -10,9 +10,14 @@ public:
         startedPrograms.push_back(executablePath);
         startedArguments.push_back(arguments);
     }
-    void openWithDefaultHandler(const QString& address) override { openedAddresses.push_back(address); }
+    QString openWithDefaultHandler(const QString& address) override
+    {
+        openedAddresses.push_back(address);
+        return failure;
+    }
 
     QStringList startedPrograms;
     QList<QStringList> startedArguments;
     QStringList openedAddresses;
+    QString failure;  // what every open answers: empty, it worked
 };

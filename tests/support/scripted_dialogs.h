@@ -12,6 +12,8 @@ struct ShownBox {
     QString text;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
+    QStringList choices = {};  // the buttons of a box with buttons of its own words
+    QString checkBox = {};     // the check box's label, or none
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -47,14 +49,36 @@ public:
 
     // A text question is recorded with its label as its text, and answered from textAnswers (an
     // empty queue cancels).
-    bool askText(QWidget*, const QString& caption, const QString& label, QString& text) override
+    bool askText(QWidget*, const QString& caption, const QString& label, QString& text, const QString& checkLabel,
+                 bool* checked) override
     {
-        shown.push_back({QMessageBox::NoIcon, caption, label, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok});
+        shown.push_back({QMessageBox::NoIcon,
+                         caption,
+                         label,
+                         QMessageBox::Ok | QMessageBox::Cancel,
+                         QMessageBox::Ok,
+                         {},
+                         checkLabel});
+        takeCheck(checkLabel, checked);
         if (textAnswers.empty())
             return false;
         text = textAnswers.front();
         textAnswers.pop_front();
         return true;
+    }
+
+    // A box with buttons of its own words is answered from choiceAnswers (an empty queue presses
+    // Esc) and its check box from checkAnswers (an empty queue leaves it unticked).
+    int choose(QWidget*, QMessageBox::Icon icon, const QString& caption, const QString& text,
+               const QStringList& buttons, int escapeButton, const QString& checkLabel, bool* checked) override
+    {
+        shown.push_back({icon, caption, text, QMessageBox::NoButton, QMessageBox::NoButton, buttons, checkLabel});
+        takeCheck(checkLabel, checked);
+        if (choiceAnswers.empty())
+            return escapeButton;
+        const int answer = choiceAnswers.front();
+        choiceAnswers.pop_front();
+        return answer;
     }
 
     // The texts of the error boxes shown so far.
@@ -67,8 +91,19 @@ public:
         return texts;
     }
 
+    void takeCheck(const QString& checkLabel, bool* checked)
+    {
+        if (!checked)
+            return;
+        *checked = !checkLabel.isEmpty() && !checkAnswers.empty() && checkAnswers.front();
+        if (!checkLabel.isEmpty() && !checkAnswers.empty())
+            checkAnswers.pop_front();
+    }
+
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<QString> savePaths;
     std::deque<QString> textAnswers;
+    std::deque<int> choiceAnswers;
+    std::deque<bool> checkAnswers;
     std::vector<ShownBox> shown;
 };
