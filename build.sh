@@ -58,8 +58,10 @@ sanitizer_tests() {
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" -LE "e2e|journey|package" | readable
     # The browser engine's own code frees some objects through a base of another size, which the
-    # sanitizer reports from inside the engine's library; that one check is off where it runs.
-    ASAN_OPTIONS="$ASAN_OPTIONS:new_delete_type_mismatch=0" \
+    # sanitizer reports from inside the engine's library; that one check is off where it runs,
+    # and what the engine keeps for the process's life is added to the leak suppressions there.
+    cat ../tests/support/lsan.supp ../tests/support/lsan_engine.supp >lsan_e2e.supp
+    ASAN_OPTIONS="$ASAN_OPTIONS:new_delete_type_mismatch=0" LSAN_OPTIONS="suppressions=$PWD/lsan_e2e.supp:print_suppressions=0" \
       QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" -L e2e | readable
   )
 }
