@@ -5,6 +5,7 @@
 #include "widgets/layout_helpers.h"
 #include "widgets/status_bar.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
@@ -51,6 +52,7 @@ BrowserPaneWidgets buildBrowserPaneBars(const QList<QIcon>& navigationPictures)
     // Named by its label: read by what it shows, the box would be named by the address in it.
     w.ComboBox2->setAccessibleName(QStringLiteral("アドレス"));
     w.ComboBox2->lineEdit()->setAccessibleName(w.ComboBox2->accessibleName());
+    w.ComboBox2->view()->setAccessibleName(QStringLiteral("アドレスの履歴"));
     w.Label2->setBuddy(w.ComboBox2);
     w.ComboBox2->completer()->setCompletionMode(QCompleter::InlineCompletion);
     w.ComboBox2->completer()->setCaseSensitivity(Qt::CaseInsensitive);

@@ -3,6 +3,7 @@
 #include "search/search_bar.h"
 #include "widgets/layout_helpers.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,7 @@ SearchBarWidgets buildSearchBar(const QList<QIcon>& navigationPictures, const QL
     w.ComboBox1->setFixedWidth(306);
     w.ComboBox1->setAccessibleName(QStringLiteral("キーワード"));
     w.ComboBox1->lineEdit()->setAccessibleName(w.ComboBox1->accessibleName());
+    w.ComboBox1->view()->setAccessibleName(QStringLiteral("キーワードの履歴"));
     w.Label1->setBuddy(w.ComboBox1);
     w.Button1 = named(new QPushButton(QStringLiteral("検索")), "Button1");
     w.Button1->setFixedSize(48, 22);

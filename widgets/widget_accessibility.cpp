@@ -5,7 +5,10 @@
 #include "widgets/status_bar.h"
 #include "widgets/tab_rows.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace {
 
@@ -118,6 +121,57 @@ private:
     CoolBar* bar_;
 };
 
+// A box named by its label. Qt's own interface for a box on this desktop gives the box's text as
+// its name, so the address box would be called by the address it holds; the text stays its value.
+class NamedComboBoxAccessible : public QAccessibleWidget {
+public:
+    explicit NamedComboBoxAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox), box_(box)
+    {
+        addControllingSignal(QStringLiteral("activated(int)"));
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return box_->isEditable() ? box_->lineEdit()->text() : box_->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    // The list of earlier entries first, then the box's own widgets (its edit).
+    int childCount() const override { return 1 + QAccessibleWidget::childCount(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(box_->view()) : QAccessibleWidget::child(index - 1);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (child && child->object() == box_->view())
+            return 0;
+        const int own = QAccessibleWidget::indexOfChild(child);
+        return own < 0 ? -1 : own + 1;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = box_->view()->isVisible();
+        s.editable = box_->isEditable();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} << QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction() || action == pressAction())
+            box_->view()->isVisible() ? box_->hidePopup() : box_->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* box_;
+};
+
 QAccessibleInterface* paintedWidgetFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("TabRows"))
@@ -126,6 +180,8 @@ QAccessibleInterface* paintedWidgetFactory(const QString& className, QObject* ob
         return new StatusBarAccessible(static_cast<StatusBar*>(object));
     if (className == QLatin1String("CoolBar"))
         return new CoolBarAccessible(static_cast<CoolBar*>(object));
+    if (className == QLatin1String("QComboBox"))
+        return new NamedComboBoxAccessible(static_cast<QComboBox*>(object));
     if (className == QLatin1String("Animate"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Animation);
     return nullptr;

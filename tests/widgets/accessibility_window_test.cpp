@@ -8,6 +8,7 @@
 #include "widgets/tab_control.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QToolButton>
 
 #include <functional>
@@ -63,6 +64,11 @@ TEST_F(Accessibility, EveryControlOfTheWindowHasAName)
               QStringLiteral("相場サイト"));
     EXPECT_EQ(withRole(form(), QAccessible::Animation).at(0)->text(QAccessible::Name),
               QStringLiteral("読み込み中の表示"));
+    // The address box is called by its label, not by the address it holds.
+    formControl<QComboBox>(form(), "ComboBox2")->setEditText(QStringLiteral("http://a.example/"));
+    QAccessibleInterface* address = QAccessible::queryAccessibleInterface(formControl<QComboBox>(form(), "ComboBox2"));
+    EXPECT_EQ(address->text(QAccessible::Name), QStringLiteral("アドレス"));
+    EXPECT_EQ(address->text(QAccessible::Value), QStringLiteral("http://a.example/"));
 }
 
 TEST_F(Accessibility, BothTabStripsArePageTabsNamedByCaptionsAndPressable)
