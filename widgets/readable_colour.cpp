@@ -1,5 +1,6 @@
 #include "widgets/readable_colour.h"
 
+#include <QEvent>
 #include <QPalette>
 #include <QWidget>
 
@@ -49,10 +50,44 @@ QColor readableOn(const QColor& text, const QColor& background)
     return end;
 }
 
+namespace {
+
+// Keeps a widget's text colour readable when the theme changes while the program runs: the
+// dialogs are made once, at the start.
+class ReadableColourKeeper : public QObject {
+public:
+    ReadableColourKeeper(QWidget* widget, const QColor& wanted) : QObject(widget), widget_(widget), wanted_(wanted)
+    {
+        widget->installEventFilter(this);
+        apply();
+    }
+    void apply()
+    {
+        QPalette shades = widget_->palette();
+        const QColor readable = readableOn(wanted_, shades.color(widget_->backgroundRole()));
+        // Only a real change is set, so the change event this causes ends here.
+        if (shades.color(QPalette::WindowText) != readable ||
+            !shades.isBrushSet(QPalette::Active, QPalette::WindowText)) {
+            shades.setColor(QPalette::WindowText, readable);
+            widget_->setPalette(shades);
+        }
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            apply();
+        return false;
+    }
+
+private:
+    QWidget* widget_;
+    QColor wanted_;
+};
+
+}  // namespace
+
 void setReadableTextColour(QWidget* widget, const QColor& colour)
 {
-    QPalette shades = widget->palette();
-    const QColor background = shades.color(widget->backgroundRole());
-    shades.setColor(QPalette::WindowText, readableOn(colour, background));
-    widget->setPalette(shades);
+    delete widget->findChild<ReadableColourKeeper*>(QString(), Qt::FindDirectChildrenOnly);
+    new ReadableColourKeeper(widget, colour);
 }
