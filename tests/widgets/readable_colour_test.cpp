@@ -1,25 +1,31 @@
-// The colours of the dialogs' notes against the light and the dark theme's window colour.
+// Text colours against the light and the dark theme's window colour: the helper's table, then the
+// dialogs' notes and link as the dialogs show them.
 #include "widgets/readable_colour.h"
+
+#include "help/about_box.h"
+#include "options/option_dlg.h"
+#include "tests/support/recording_launcher.h"
+#include "tests/support/scripted_dialogs.h"
+#include "watched/fav_auc_dlg.h"
+
+#include <QApplication>
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
+namespace {
+const QColor kLight(0xEF, 0xEF, 0xEF), kDark(0x32, 0x32, 0x32), kMaroon(0x80, 0, 0);
+}
+
 TEST(ReadableColour, KeepsReadableColoursAndMovesOthersJustEnough)
 {
-    const QColor light(0xEF, 0xEF, 0xEF);
-    const QColor dark(0x32, 0x32, 0x32);
     const struct {
         QColor text, background;
         bool kept;
     } cases[] = {
-        {QColor(0x80, 0x00, 0x00), light, true},  // the organize dialog's maroon note
-        {QColor(0x80, 0x00, 0x00), dark, false},  // 1.2:1 before
-        {QColor(0x00, 0x00, 0xFF), light, true},  // the about box's link
-        {QColor(0x00, 0x00, 0xFF), dark, false},
-        {QColor(0x00, 0x80, 0x80), light, false},  // teal: 4.2:1 on the light window
-        {QColor(0x00, 0x80, 0x80), dark, false},
-        {QColor(0xFF, 0x00, 0x00), light, false},
-        {QColor(0xFF, 0x00, 0x00), dark, false},
-        {QColor(0x80, 0x80, 0x80), QColor(0x77, 0x77, 0x77), false},  // a middle grey on middle grey
+        {kMaroon, kLight, true},  {kMaroon, kDark, false},  // the organize dialog's note: 1.2:1 on dark
+        {Qt::blue, kLight, true}, {Qt::blue, kDark, false}, {QColor(0, 0x80, 0x80), kLight, false},  // teal 4.2:1
+        {Qt::red, kLight, false}, {Qt::red, kDark, false},  {QColor(0x80, 0x80, 0x80), QColor(0x77, 0x77, 0x77), false},
     };
     for (const auto& c : cases) {
         const QColor shown = readableOn(c.text, c.background);
@@ -27,9 +33,36 @@ TEST(ReadableColour, KeepsReadableColoursAndMovesOthersJustEnough)
         EXPECT_GE(contrastRatio(shown, c.background), 4.5) << what;
         EXPECT_EQ(shown == c.text, c.kept) << what;
         if (!c.kept && c.text.saturation() > 0) {
-            EXPECT_NEAR(shown.hue(), c.text.hue(), 2) << what << ": keeps its hue";
+            EXPECT_NEAR(shown.hue(), c.text.hue(), 2) << what;
             EXPECT_LT(contrastRatio(shown, c.background), 6.0) << what << ": moved no further than needed";
         }
     }
-    EXPECT_NEAR(contrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
+}
+
+TEST(ReadableColour, DialogTextsReadOnLightAndDarkAndFollowATheme)
+{
+    const QPalette before = QApplication::palette();
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    TFavAucDlg lasting(nullptr, dialogs);  // made once, as the program makes it
+    for (const QColor& window : {kLight, kDark, kLight}) {
+        QPalette shades = before;
+        shades.setColor(QPalette::Window, window);
+        shades.setColor(QPalette::WindowText, window == kDark ? Qt::white : Qt::black);
+        QApplication::setPalette(shades);
+        QApplication::processEvents();
+        const auto* note = lasting.findChild<QLabel*>(QStringLiteral("Label1"));
+        EXPECT_EQ(note->palette().color(QPalette::WindowText) == kMaroon, window == kLight);
+        TOptionDlg options(nullptr, dialogs, "/tmp/ribemo");
+        TAboutBox about(nullptr, dialogs, launcher);
+        for (QDialog* dialog : std::initializer_list<QDialog*>{&lasting, &options, &about}) {
+            for (QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (!label->text().isEmpty()) {
+                    EXPECT_GE(contrastRatio(label->palette().color(QPalette::WindowText), window), 4.5)
+                        << window.name().toStdString() << " " << label->objectName().toStdString();
+                }
+            }
+        }
+    }
+    QApplication::setPalette(before);
 }
