@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-translations-l10n
   libgl-dev libxkbcommon-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth x11-utils imagemagick xdotool python3
-  fcitx5 fcitx5-anthy fcitx5-frontend-qt6 dbus-daemon
+  fcitx5 fcitx5-anthy fcitx5-frontend-qt6 dbus-daemon at-spi2-core python3-pyatspi
   dpkg-dev file desktop-file-utils appstream lintian
 )
 

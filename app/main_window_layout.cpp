@@ -162,7 +162,7 @@ void TForm1::buildPanes()
     Splitter2->setChildrenCollapsible(false);
     panel1Layout->addWidget(Splitter2);
 
-    TabControl1 = named(new TabControl, "TabControl1");
+    TabControl1 = named(new TabControl(QStringLiteral("検索結果のタブ")), "TabControl1");
     TabControl1->addTab(QStringLiteral("最近落札されたオークション"));
     TabControl1->addTab(QStringLiteral("現在開催中のオークション"));
     CppWebBrowser1 = named(services_.browser, "CppWebBrowser1");

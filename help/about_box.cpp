@@ -8,6 +8,7 @@
 #include "widgets/error_box.h"
 #include "widgets/launcher.h"
 #include "widgets/picture_lists.h"
+#include "widgets/readable_colour.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +24,8 @@ TAboutBox::TAboutBox(QWidget* parent, Dialogs& dialogs, Launcher& launcher)
     Label1 = ui_->Label1;
     OKButton = ui_->OKButton;
     Label1->setText(statisticsSiteHome());
+    // A link's blue, made lighter where the theme is dark.
+    setReadableTextColour(Label1, QColor(0x00, 0x00, 0xFF));
     Label1->installEventFilter(this);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -12,11 +12,12 @@ KeywordTabsWidgets buildKeywordPane(QWidget* window, const QList<QIcon>& treePic
                                     const QList<QIcon>& navigationPictures)
 {
     KeywordTabsWidgets w{};
-    w.TabControl2 = named(new TabControl, "TabControl2");
+    w.TabControl2 = named(new TabControl(QStringLiteral("キーワードのタブ")), "TabControl2");
     for (const char* caption : {"KEY #1", "KEY #2", "KEY #3"})
         w.TabControl2->addTab(QString::fromLatin1(caption));
     w.TreeView1 = named(new KeywordTreeView, "TreeView1");
     w.TreeView1->setPictures(treePictures);
+    w.TreeView1->setAccessibleName(QStringLiteral("キーワードツリー"));
     w.TreeView1->nodes().insertNode(nullptr, 0, w.TreeView1->newNode(toSjis(QStringLiteral("検索キーワード")), 1));
     w.TabControl2->setContent(w.TreeView1);
 

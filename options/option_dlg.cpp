@@ -6,6 +6,8 @@
 #include "ui_option_dlg.h"
 #include "widgets/dialog_placement.h"
 #include "widgets/error_box.h"
+#include "widgets/readable_colour.h"
+#include "widgets/widget_accessibility.h"
 
 namespace {
 
@@ -53,6 +55,10 @@ TOptionDlg::TOptionDlg(QWidget* parent, Dialogs& dialogs, std::string executable
     Button1 = ui_->Button1;
     OKBtn = ui_->OKBtn;
     CancelBtn = ui_->CancelBtn;
+    // The heading's teal and the note's red, moved only as far as the theme's background needs.
+    setReadableTextColour(ui_->Label2, QColor(0x00, 0x80, 0x80));
+    setReadableTextColour(ui_->Label1, QColor(0xFF, 0x00, 0x00));
+    nameFieldsByLabels(this);
 
     // The red note and the site pages have no room for more text, so where to read about the other
     // forms of the keyword goes in the tooltips of the note and of every site's address.

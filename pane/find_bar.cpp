@@ -53,6 +53,7 @@ FindBar::FindBar(QWidget* parent) : QWidget(parent), field_(new QLineEdit(this))
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(4);
     row->addWidget(new QLabel(QStringLiteral("ページ内検索:"), this));
+    field_->setAccessibleName(QStringLiteral("ページ内検索"));
     field_->setObjectName(QStringLiteral("FindField"));
     field_->setFixedWidth(200);
     row->addWidget(field_);

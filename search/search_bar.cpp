@@ -114,6 +114,7 @@ void SearchBar::showSettings()
 {
     for (size_t k = 0; k < kSiteCount; ++k) {
         SiteButtons[k]->setToolTip(fromSjis(settings_.SiteName[k]));
+        SiteButtons[k]->setAccessibleName(SiteButtons[k]->toolTip());
         setSiteButtonShown(k, settings_.SiteVisible[k]);
     }
 }

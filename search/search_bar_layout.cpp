@@ -3,8 +3,10 @@
 #include "search/search_bar.h"
 #include "widgets/layout_helpers.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
@@ -13,6 +15,7 @@ SearchBarWidgets buildSearchBar(const QList<QIcon>& navigationPictures, const QL
 {
     SearchBarWidgets w{};
     w.ToolBar1 = makeToolBar("ToolBar1");
+    w.ToolBar1->setAccessibleName(QStringLiteral("検索バー"));
     w.Label1 = named(new QLabel(QStringLiteral("キーワード　")), "Label1");
     w.Label1->setFixedWidth(63);
     w.Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -21,6 +24,10 @@ SearchBarWidgets buildSearchBar(const QList<QIcon>& navigationPictures, const QL
     w.ComboBox1->setCompleter(nullptr);  // the keyword box never completes
     w.ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     w.ComboBox1->setFixedWidth(306);
+    w.ComboBox1->setAccessibleName(QStringLiteral("キーワード"));
+    w.ComboBox1->lineEdit()->setAccessibleName(w.ComboBox1->accessibleName());
+    w.ComboBox1->view()->setAccessibleName(QStringLiteral("キーワードの履歴"));
+    w.Label1->setBuddy(w.ComboBox1);
     w.Button1 = named(new QPushButton(QStringLiteral("検索")), "Button1");
     w.Button1->setFixedSize(48, 22);
     w.ToolBar1->addWidget(w.Label1);
@@ -28,18 +35,22 @@ SearchBarWidgets buildSearchBar(const QList<QIcon>& navigationPictures, const QL
     w.ToolBar1->addWidget(w.Button1);
 
     w.ToolBar3 = makeToolBar("ToolBar3");
+    w.ToolBar3->setAccessibleName(QStringLiteral("サイトバー"));
     w.ToolButton5 = makeToolButton(w.ToolBar3, "ToolButton5", QStringLiteral("Yahoo!オークション"),
                                    navigationPictures.at(5), Qt::ToolButtonTextBesideIcon);
     w.ToolButton6 = makeToolButton(w.ToolBar3, "ToolButton6", QStringLiteral("BIDDERS"), navigationPictures.at(6),
                                    Qt::ToolButtonTextBesideIcon);
 
     w.ToolBar6 = makeToolBar("ToolBar6");
+    w.ToolBar6->setAccessibleName(QStringLiteral("サイトバー 2"));
     for (int k = 0; k < 6; ++k) {
         const QByteArray name = QByteArray("ToolButton") + QByteArray::number(8 + k);
         QToolButton* button =
             makeToolButton(w.ToolBar6, name.constData(), QString(), sitePictures.at(k), Qt::ToolButtonIconOnly);
         button->setFixedWidth(23);
+        // A picture-only button is heard by its site's name, which the settings give it later.
         button->setToolTip(QStringLiteral("サイト #%1").arg(k + 1));
+        button->setAccessibleName(button->toolTip());
         w.SiteButtons[static_cast<size_t>(k)] = button;
     }
     return w;

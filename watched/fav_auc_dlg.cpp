@@ -4,6 +4,7 @@
 #include "watched/auction_list_view.h"
 #include "widgets/dialog_placement.h"
 #include "widgets/error_box.h"
+#include "widgets/readable_colour.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,9 +23,8 @@ TFavAucDlg::TFavAucDlg(QWidget* parent, Dialogs& dialogs)
     Label1 = ui_->Label1;
 
     FavAucList->setColumns(QStringLiteral("オークションの表題"), 140);
-    QPalette notePalette = Label1->palette();
-    notePalette.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
-    Label1->setPalette(notePalette);
+    setReadableTextColour(Label1, QColor(0x80, 0x00, 0x00));  // maroon, lightened on a dark theme
+    FavAucList->setAccessibleName(QStringLiteral("注目のオークション"));
     // The note grows downwards as far as its wrapped text needs, so no line of it is cut off.
     Label1->resize(Label1->width(), std::max(Label1->height(), Label1->heightForWidth(Label1->width())));
 

@@ -14,6 +14,7 @@ WatchedListWidgets buildWatchedStrip()
     strip->setContentsMargins(0, 0, 0, 0);
     strip->setSpacing(0);
     w.FavAucList = named(new AuctionListView(QStringLiteral("注目のオークションの表題"), 200), "FavAucList");
+    w.FavAucList->setAccessibleName(QStringLiteral("注目のオークション"));
     strip->addWidget(w.FavAucList, 1);
     w.Panel3 = named(new QWidget, "Panel3");
     w.Panel3->setFixedWidth(70);

@@ -1,5 +1,7 @@
 #include "widgets/animate.h"
 
+#include "widgets/widget_accessibility.h"
+
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -27,6 +29,7 @@ private:
 
 Animate::Animate(QWidget* parent) : QWidget(parent)
 {
+    installWidgetAccessibility();
     connect(&timer_, &QTimer::timeout, this, [this] { showFrame((frame_ + 1) % frames_.size()); });
     // Verified where it matters, on the X window system: there the window is an X window of
     // its own that the X server shows by itself. Elsewhere (and on the platform the tests run

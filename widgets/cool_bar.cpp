@@ -1,5 +1,7 @@
 #include "widgets/cool_bar.h"
 
+#include "widgets/widget_accessibility.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
@@ -20,6 +22,7 @@ CoolBar::CoolBar(QWidget* parent) : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setMouseTracking(true);
+    installWidgetAccessibility();
 }
 
 int CoolBar::addBand(QWidget* child, int minHeight, int width, bool breakBefore, bool border)

@@ -42,6 +42,9 @@ QToolBar* makeToolBar(const char* name)
     // The band draws the frame and the grip; the bar itself adds no border or padding, so the
     // bands keep close to the widths they were laid out with.
     bar->setStyleSheet(QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"));
+    // The button that shows what a narrowed bar hides.
+    if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("その他のボタン"));
     return bar;
 }
 

@@ -17,6 +17,9 @@ SplitterPane::SplitterPane(QSplitter* splitter, int index)
     lastShown_ = size();
     splitter_->installEventFilter(this);
     pane_->installEventFilter(this);
+    splitter_->handle(std::max(1, index))
+        ->setAccessibleName(splitter_->orientation() == Qt::Horizontal ? QStringLiteral("左右の区切り")
+                                                                       : QStringLiteral("上下の区切り"));
 }
 
 int SplitterPane::extentOf(const QWidget* widget) const

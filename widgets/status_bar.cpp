@@ -1,11 +1,15 @@
 #include "widgets/status_bar.h"
 
+#include "widgets/widget_accessibility.h"
+
+#include <QAccessible>
 #include <QPainter>
 
 StatusBar::StatusBar(QWidget* parent) : QFrame(parent)
 {
     setFixedHeight(19);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    installWidgetAccessibility();
 }
 
 void StatusBar::addPanel(int width, bool lowered, const QString& text)
@@ -18,8 +22,20 @@ QString StatusBar::panelText(int panel) const { return panels_.at(static_cast<si
 
 void StatusBar::setPanelText(int panel, const QString& text)
 {
-    panels_.at(static_cast<size_t>(panel)).text = text;
+    Panel& changed = panels_.at(static_cast<size_t>(panel));
+    if (changed.text == text)
+        return;
+    changed.text = text;
     update();
+    // A search that starts or ends, a save that ends, is heard as the bar's panel (and so the bar)
+    // changing its name.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent panelEvent(this, QAccessible::NameChanged);
+        panelEvent.setChild(panel);
+        QAccessible::updateAccessibility(&panelEvent);
+        QAccessibleEvent barEvent(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&barEvent);
+    }
 }
 
 int StatusBar::panelWidth(int panel) const { return panels_.at(static_cast<size_t>(panel)).width; }

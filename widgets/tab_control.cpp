@@ -5,8 +5,10 @@
 #include <QFrame>
 #include <QVBoxLayout>
 
-TabControl::TabControl(QWidget* parent) : QWidget(parent), tabs_(new TabRows(this)), frame_(new QFrame(this))
+TabControl::TabControl(const QString& name, QWidget* parent)
+    : QWidget(parent), tabs_(new TabRows(this)), frame_(new QFrame(this))
 {
+    tabs_->setAccessibleName(name);
     auto* frame = static_cast<QFrame*>(frame_);
     frame->setFrameShape(QFrame::StyledPanel);
     auto* layout = new QVBoxLayout(this);

@@ -9,7 +9,8 @@ class TabRows;
 class TabControl : public QWidget {
     Q_OBJECT
 public:
-    explicit TabControl(QWidget* parent = nullptr);
+    // name: what a screen reader calls the strip of tabs.
+    explicit TabControl(const QString& name = {}, QWidget* parent = nullptr);
 
     void addTab(const QString& caption);
     void setContent(QWidget* content);

@@ -1,5 +1,8 @@
 #include "widgets/tab_rows.h"
 
+#include "widgets/widget_accessibility.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionTab>
@@ -9,12 +12,23 @@
 
 namespace {
 constexpr int kBaseHeight = 2;  // the line the selected tab stands on
+
+// Tells a screen reader about a change of one tab (its accessible child of the same number).
+void announceTab(TabRows* tabs, QAccessible::Event change, int index)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(tabs, change);
+    event.setChild(index);
+    QAccessible::updateAccessibility(&event);
+}
 }  // namespace
 
 TabRows::TabRows(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    installWidgetAccessibility();
 }
 
 void TabRows::addTab(const QString& caption)
@@ -31,6 +45,9 @@ void TabRows::setCurrentIndex(int index)
         return;
     current_ = index;
     relayout();
+    if (hasFocus())
+        announceTab(this, QAccessible::Focus, index);
+    announceTab(this, QAccessible::Selection, index);
     emit currentChanged(index);
 }
 
@@ -40,6 +57,7 @@ void TabRows::setTabText(int index, const QString& caption)
         return;
     captions_[index] = caption;
     relayout();
+    announceTab(this, QAccessible::NameChanged, index);
 }
 
 QRect TabRows::tabRect(int index) const
