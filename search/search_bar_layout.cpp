@@ -1,5 +1,6 @@
 // The search bar's three bands: the keyword box with 検索, the Yahoo!オークション and BIDDERS
 // buttons, and the six user site buttons.
+#include "search/box_input.h"
 #include "search/search_bar.h"
 #include "widgets/layout_helpers.h"
 
@@ -21,6 +22,7 @@ SearchBarWidgets buildSearchBar(const QList<QIcon>& navigationPictures, const QL
     w.ComboBox1->setCompleter(nullptr);  // the keyword box never completes
     w.ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     w.ComboBox1->setFixedWidth(306);
+    keepBoxOnOneLine(w.ComboBox1);
     w.Button1 = named(new QPushButton(QStringLiteral("検索")), "Button1");
     w.Button1->setFixedSize(48, 22);
     w.ToolBar1->addWidget(w.Label1);

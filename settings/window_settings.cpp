@@ -17,6 +17,9 @@ constexpr int kLargestWindowNumber = 32767;
 int boundedCoordinate(int value) { return std::clamp(value, -kLargestWindowNumber, kLargestWindowNumber); }
 int boundedExtent(int value) { return std::clamp(value, 0, kLargestWindowNumber); }
 
+// How far each further copy's window opens right and down from the one before.
+constexpr int kCascadeStep = 26;
+
 // A bar's visibility as set. Until the first activation the bars still show as the layout built
 // them, and the marks are what they are about to show; after it, the two always agree.
 bool barShown(const QWidget* bar, const QAction* mark, bool marksApplied)
@@ -32,10 +35,15 @@ std::array<bool*, 7> barKeys(SettingsValues& v)
 
 }  // namespace
 
-void applyWindowSettings(const WindowSettingsWidgets& w, const SettingsValues& values)
+void applyWindowSettings(const WindowSettingsWidgets& w, const SettingsValues& values, int place)
 {
-    w.window->move(boundedCoordinate(values.Left), boundedCoordinate(values.Top));
+    const int step = kCascadeStep * place;
+    w.window->move(boundedCoordinate(values.Left + step), boundedCoordinate(values.Top + step));
     w.window->resize(boundedExtent(values.Width), boundedExtent(values.Height));
+    // Set before the window is shown, the state takes effect when it is; the bounds above stay
+    // its normal ones, to go back to.
+    if (values.Maximized)
+        w.window->setWindowState(w.window->windowState() | Qt::WindowMaximized);
     w.treePane->setSize(values.TreeWidth);
     w.favListPane->setSize(values.FavListHeight);
     applyBandLayout(*w.bands, values.Bands);
@@ -48,10 +56,15 @@ void applyWindowSettings(const WindowSettingsWidgets& w, const SettingsValues& v
 
 void takeWindowSettings(const WindowSettingsWidgets& w, bool marksApplied, SettingsValues& values)
 {
-    values.Top = w.window->pos().y();
-    values.Left = w.window->pos().x();
-    values.Width = w.window->width();
-    values.Height = w.window->height();
+    // A maximized window keeps its normal bounds in the four keys, so that they mean what they
+    // always meant; the frame's offset from the client area is the one it has now.
+    values.Maximized = w.window->isMaximized();
+    const QRect normal = values.Maximized ? w.window->normalGeometry() : w.window->geometry();
+    const QPoint frameOffset = w.window->geometry().topLeft() - w.window->pos();
+    values.Top = normal.y() - frameOffset.y();
+    values.Left = normal.x() - frameOffset.x();
+    values.Width = normal.width();
+    values.Height = normal.height();
     values.TreeWidth = w.treePane->size();
     values.FavListHeight = w.favListPane->size();
     values.Bands = bandLayoutForFile(bandLayoutOf(*w.bands));
