@@ -9,11 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QWidget>
 
 #include <map>
 #include <memory>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -64,14 +64,15 @@ int takeWindowPlace(QWidget& window, const std::string& companionBase)
         new PlaceUser(&window, folder);
         return held->second.place;
     }
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        return 0;
+    // Without a runtime folder of the session the shared temporary folder serves, with the user's
+    // number in the names (QStandardPaths would complain on stderr and make one up).
+    const QByteArray sessionRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QString runtime = sessionRuntime.isEmpty() ? QDir::tempPath() : QFile::decodeName(sessionRuntime);
     const QString key = QString::fromLatin1(
         QCryptographicHash::hash(QFile::encodeName(folder), QCryptographicHash::Sha1).toHex().left(16));
     for (int place = 0; place < kPlaces; ++place) {
         auto lock = std::make_unique<QLockFile>(
-            QDir(runtime).filePath(QStringLiteral("ribemo-%1-%2.lock").arg(key).arg(place)));
+            QDir(runtime).filePath(QStringLiteral("ribemo-%1-%2-%3.lock").arg(getuid()).arg(key).arg(place)));
         // Only a holder that died lets go of a place; age alone never does.
         lock->setStaleLockTime(0);
         if (lock->tryLock(0)) {
