@@ -40,6 +40,7 @@ void TForm1::wireFeatures()
     connect(search_.get(), &SearchBar::navigateRequested, pane_.get(), &BrowserPane::navigate);
     connect(keywords_.get(), &KeywordTabs::navigateRequested, pane_.get(), &BrowserPane::navigate);
     connect(watched_.get(), &WatchedList::navigateRequested, pane_.get(), &BrowserPane::navigate);
+    connect(search_.get(), &SearchBar::keywordChanged, pane_.get(), &BrowserPane::noteKeywordChanged);
     // A keyword chosen in the tree is searched as if typed into the keyword box.
     connect(keywords_.get(), &KeywordTabs::searchRequested, this, [this](const std::string& keyword) {
         search_->setKeywordText(keyword);

@@ -97,9 +97,8 @@ void TForm1::buildMenus()
     C1 = addMenuItem(L1, "C1", QStringLiteral("注目のオークションの整理(&C)..."));
     N19 = addMenuSeparator(L1, "N19");
     for (int n = 1; n <= 10; ++n) {
-        QAction* item = L1->addAction(QStringLiteral("%1.").arg(n));
-        item->setObjectName(QStringLiteral("Fauc%1").arg(n));
-        Fauc[static_cast<size_t>(n - 1)] = item;
+        Fauc[static_cast<size_t>(n - 1)] = L1->addAction(QStringLiteral("%1.").arg(n));
+        Fauc[static_cast<size_t>(n - 1)]->setObjectName(QStringLiteral("Fauc%1").arg(n));
     }
 
     T1 = named(bar->addMenu(QStringLiteral("ツール(&T)")), "T1");

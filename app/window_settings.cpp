@@ -18,7 +18,7 @@ void TForm1::LoadSettings()
 {
     new FirstActivationWatch(this, viewMarksApplied_);
     Settings = settingsStore_->LoadSettings(bandLayoutOf(*CoolBar1));
-    applyWindowSettings(windowSettingsWidgets(), Settings);
+    applyWindowSettings(windowSettingsWidgets(), Settings, takeWindowPlace(*this, companionBase()));
     search_->showSettings();
     keywords_->showSettings();
     settingsStore_->throwIfNotReadWhole();

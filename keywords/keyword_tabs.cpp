@@ -72,6 +72,8 @@ void KeywordTabs::showFreshKeywordTree() { showForest(*TreeView1, {{0, toSjis(QS
 
 void KeywordTabs::showKeywordTab(int tab)
 {
+    // Whatever shows next, a deletion from the tree on show now cannot be undone into it.
+    removed_.clear();
     CompanionFile file(keywordTreeFilePath(companionBase(), tab));
     const std::string bytes = file.read();
     // A file that cannot be read changes nothing: the tree on show, its tab and its file stay.

@@ -5,6 +5,7 @@
 // (keywords/keyword_tree_editing.cpp), and the backup and restore copy all three files as one set
 // (keywords/keyword_backup.cpp).
 #include "files/companion_file.h"
+#include "keywords/removed_nodes.h"
 #include "settings/settings_values.h"
 #include "widgets/handler_guard.h"
 
@@ -63,6 +64,8 @@ public:
     void registerKeyword(const std::string& typed);
     void N7Click();
     void N8Click();
+    // Ctrl+Z: the subtree deleted last comes back where it stood.
+    void undoRemoval();
     void N10Click();
     void TreeView1DblClick();
     bool TreeView1DragOver(const QPoint& pos, bool fromTreeView1);
@@ -99,4 +102,6 @@ private:
     // The tree view's change count when the tree on show was last what file holds for this window
     // (read or saved): while the count stays, a save has nothing new to write.
     std::optional<quint64> unchangedAt_;
+    // What was deleted from the tree on show, for Ctrl+Z.
+    RemovedNodes removed_;
 };

@@ -22,15 +22,15 @@ KeywordTabsWidgets buildKeywordPane(QWidget* window, const QList<QIcon>& treePic
     w.TabControl2->setContent(w.TreeView1);
 
     w.PopupMenu1 = named(new QMenu(window), "PopupMenu1");
-    w.N6 = addMenuItem(w.PopupMenu1, "N6", QStringLiteral("現在のキーワードを登録する"));
-    w.N7 = addMenuItem(w.PopupMenu1, "N7", QStringLiteral("新しいキーワードを作る"));
-    w.N8 = addMenuItem(w.PopupMenu1, "N8", QStringLiteral("キーワードを削除する"));
+    w.N6 = addMenuItem(w.PopupMenu1, "N6", QStringLiteral("現在のキーワードを登録する(&R)"));
+    w.N7 = addMenuItem(w.PopupMenu1, "N7", QStringLiteral("新しいキーワードを作る(&N)"));
+    w.N8 = addMenuItem(w.PopupMenu1, "N8", QStringLiteral("キーワードを削除する(&D)"));
     w.N9 = addMenuSeparator(w.PopupMenu1, "N9");
-    w.N10 = addMenuItem(w.PopupMenu1, "N10", QStringLiteral("項目をソートする"));
+    w.N10 = addMenuItem(w.PopupMenu1, "N10", QStringLiteral("項目をソートする(&S)"));
     w.N15 = addMenuSeparator(w.PopupMenu1, "N15");
-    w.Yahoo1 = addMenuItem(w.PopupMenu1, "Yahoo1", QStringLiteral("Yahoo!オークションで検索"));
+    w.Yahoo1 = addMenuItem(w.PopupMenu1, "Yahoo1", QStringLiteral("Yahoo!オークションで検索(&Y)"));
     w.Yahoo1->setIcon(navigationPictures.at(5));
-    w.Bidders1 = addMenuItem(w.PopupMenu1, "Bidders1", QStringLiteral("Biddersで検索"));
+    w.Bidders1 = addMenuItem(w.PopupMenu1, "Bidders1", QStringLiteral("Biddersで検索(&B)"));
     w.Bidders1->setIcon(navigationPictures.at(6));
     return w;
 }

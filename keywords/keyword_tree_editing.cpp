@@ -57,7 +57,9 @@ void KeywordTabs::setUpEditing()
     };
     connect(TreeView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { PopupMenu1->popup(TreeView1->viewport()->mapToGlobal(pos)); });
-    handleKeywordTreeKeys(*TreeView1, [this] { guard_([this] { TreeView1DblClick(); }); });
+    handleKeywordTreeKeys(
+        *TreeView1, {[this] { guard_([this] { TreeView1DblClick(); }); }, [this] { guard_([this] { N8Click(); }); },
+                     [this] { guard_([this] { undoRemoval(); }); }});
 }
 
 void KeywordTabs::keywordTreeChanged() { file_.release(); }
@@ -100,10 +102,16 @@ void KeywordTabs::N8Click()
         if (answer != QMessageBox::Ok)
             return;
     }
-    removeNode(*TreeView1, node);
+    removed_.keep(*TreeView1, node);
     // The view has moved its current row to a neighbour; that node becomes the selected one.
     TreeView1->selectNode(TreeView1->currentItem());
     keywordTreeChanged();
+}
+
+void KeywordTabs::undoRemoval()
+{
+    if (removed_.restoreLast(*TreeView1))
+        keywordTreeChanged();
 }
 
 void KeywordTabs::N10Click()

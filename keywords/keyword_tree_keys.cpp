@@ -10,8 +10,8 @@ namespace {
 
 class TreeKeys : public QObject {
 public:
-    TreeKeys(KeywordTreeView& tree, std::function<void()> onEnter)
-        : QObject(&tree), tree_(tree), onEnter_(std::move(onEnter))
+    TreeKeys(KeywordTreeView& tree, KeywordTreeKeyHandlers handlers)
+        : QObject(&tree), tree_(tree), handlers_(std::move(handlers))
     {
         tree.installEventFilter(this);
     }
@@ -23,6 +23,10 @@ protected:
         if (event->type() != QEvent::KeyPress || !tree_.hasFocus())
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo)) {
+            handlers_.onUndo();
+            return true;
+        }
         KeywordNode* node = tree_.currentItem();
         if (!node)
             return false;
@@ -35,23 +39,26 @@ protected:
             tree_.selectNode(node);
             return false;
         }
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const bool del = key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier;
+        if (!enter && !del)
             return false;
+        // A held key must not search again and again, nor delete node after node.
         if (!key->isAutoRepeat()) {
             tree_.selectNode(node);
-            onEnter_();
+            (enter ? handlers_.onEnter : handlers_.onDelete)();
         }
         return true;
     }
 
 private:
     KeywordTreeView& tree_;
-    std::function<void()> onEnter_;
+    KeywordTreeKeyHandlers handlers_;
 };
 
 }  // namespace
 
-void handleKeywordTreeKeys(KeywordTreeView& tree, std::function<void()> onEnter)
+void handleKeywordTreeKeys(KeywordTreeView& tree, KeywordTreeKeyHandlers handlers)
 {
-    new TreeKeys(tree, std::move(onEnter));
+    new TreeKeys(tree, std::move(handlers));
 }

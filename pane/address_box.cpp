@@ -1,6 +1,7 @@
 #include "pane/address_box.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,6 +16,21 @@ void AddressBox::follow(const QString& pageAddress)
 }
 
 void AddressBox::sent() { shown_ = box_->currentText(); }
+
+void AddressBox::dropOfferedCompletion()
+{
+    QLineEdit* field = box_->lineEdit();
+    const QCompleter* completer = field->completer();
+    const int start = field->selectionStart();
+    // The completion selects from the end of the typed text to the end of the entry; a selection
+    // of the whole text is the user's (Ctrl+L) or the page's address, not an offer.
+    if (!completer || completer->completionMode() != QCompleter::InlineCompletion || start <= 0 ||
+        start + field->selectedText().size() != field->text().size())
+        return;
+    if (completer->currentCompletion().compare(field->text(), Qt::CaseInsensitive) != 0)
+        return;
+    field->setText(field->text().left(start));
+}
 
 bool AddressBox::beingEdited() const { return box_->hasFocus() && box_->currentText() != shown_; }
 

@@ -15,6 +15,10 @@ public:
     void follow(const QString& pageAddress);
     // The user sent the box's text to the pane: the edit is over, the next address shows.
     void sent();
+    // Takes back the rest of an entry that the inline completion has filled in behind what the
+    // user typed (shown selected), so that Enter opens the typed address. A rest the user has
+    // accepted (→, End, a click in the list) is no longer selected and stays.
+    void dropOfferedCompletion();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

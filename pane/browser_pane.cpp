@@ -81,8 +81,11 @@ void BrowserPane::Button2Click()
 
 void BrowserPane::ComboBox2KeyDown(int key)
 {
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        Button2Click();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return;
+    // An address typed in full opens as typed, even when a longer one in the list begins with it.
+    addressBox_->dropOfferedCompletion();
+    Button2Click();
 }
 
 void BrowserPane::CppWebBrowser1BeforeNavigate2(const QString& url)
@@ -132,6 +135,17 @@ void BrowserPane::noteOnceShown(const QString& note, const QString& exceptFile)
         const QString shown = CppWebBrowser1->LocationURL();
         if (shown.isEmpty() || shown == u"about:blank" || QUrl(shown).toLocalFile() == exceptFile)
             return;
+        StatusBar1->setPanelText(1, note);
+        disconnect(*connection);
+    });
+}
+
+void BrowserPane::noteKeywordChanged(const QString& sent)
+{
+    // Shown when the load ends, as the load's own texts would cover it while it runs.
+    const QString note = QStringLiteral("キーワードを一部変えて検索しました: ") + sent;
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(CppWebBrowser1, &TCppWebBrowser::DownloadComplete, this, [=, this] {
         StatusBar1->setPanelText(1, note);
         disconnect(*connection);
     });

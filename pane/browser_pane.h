@@ -51,6 +51,9 @@ public:
     // Shows note in the status bar's address panel once a page other than exceptFile (a local
     // file's path) has been shown; the next load's address replaces it.
     void noteOnceShown(const QString& note, const QString& exceptFile);
+    // A search went out with the keyword changed on its way: once its page has loaded, the status
+    // bar's address panel says so with what was sent, until the next load.
+    void noteKeywordChanged(const QString& sent);
 
     // ---- Navigation (pane/navigation.cpp)
     void ToolButton1Click();

@@ -1,6 +1,7 @@
 // The bands around the browser pane: the busy animation, the navigation buttons and the address
 // box.
 #include "pane/browser_pane.h"
+#include "search/box_input.h"
 #include "widgets/animate.h"
 #include "widgets/layout_helpers.h"
 #include "widgets/status_bar.h"
@@ -56,6 +57,7 @@ BrowserPaneWidgets buildBrowserPaneBars(const QList<QIcon>& navigationPictures)
     w.Label2->setBuddy(w.ComboBox2);
     w.ComboBox2->completer()->setCompletionMode(QCompleter::InlineCompletion);
     w.ComboBox2->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    keepBoxOnOneLine(w.ComboBox2);
     w.Button2 = named(new QPushButton(QStringLiteral("移動")), "Button2");
     w.Button2->setFixedSize(47, 22);
     w.ToolBar4->addWidget(w.Label2);

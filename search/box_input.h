@@ -13,3 +13,8 @@ void watchBoxKeys(QComboBox* box, std::function<void(int)> keyDown);
 // Finishes an input-method composition still open in any watched box, so that what the user sees
 // there is what a command reads.
 void commitBoxCompositions();
+
+// From now on a line break that reaches box's text (pasted by keys, the middle button or the
+// field's menu, dropped, or put there by the program) becomes one blank, with the cursor kept
+// where it was: a keyword or an address is one line.
+void keepBoxOnOneLine(QComboBox* box);

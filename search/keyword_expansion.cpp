@@ -73,6 +73,7 @@ constexpr auto kTrails = [] {
 struct Conversion {
     uint32_t status;
     uint32_t written;  // bytes of whole characters in the target, terminator not counted
+    uint32_t read;     // bytes of the source those characters came from
 };
 
 // Converts the zero-terminated `source`. Both callers have checked their arguments.
@@ -84,6 +85,7 @@ Conversion convert(const unsigned char* source, unsigned char* target, uint32_t 
 {
     const unsigned char* in = source;
     uint32_t out = 0;
+    const auto read = [&] { return static_cast<uint32_t>(in - source); };
     for (;;) {
         const unsigned b = *in;
         const ByteKind kind = kByteKinds[b];
@@ -91,32 +93,32 @@ Conversion convert(const unsigned char* source, unsigned char* target, uint32_t 
         if (kind == ByteKind::Lead) {
             const Trail trail = kTrails[in[1]];
             if (trail.cell == 0)  // the terminator after a lone lead byte fails here too
-                return {CONV_BAD_CHAR, out};
+                return {CONV_BAD_CHAR, out, read()};
             if (room < 2)
-                return {CONV_TARGET_FULL, out};
+                return {CONV_TARGET_FULL, out, read()};
             target[out] = static_cast<unsigned char>((kLeadRows[b] + trail.nextRow) | 0x80);
             target[out + 1] = trail.cell;
             out += 2;
             in += 2;
         } else if (kind == ByteKind::Single) {
             if (room < 1)
-                return {CONV_TARGET_FULL, out};
+                return {CONV_TARGET_FULL, out, read()};
             target[out++] = static_cast<unsigned char>(b);
             in += 1;
         } else if (kind == ByteKind::HalfWidthKana) {
             if (room < 2)
-                return {CONV_TARGET_FULL, out};
+                return {CONV_TARGET_FULL, out, read()};
             target[out] = 0x8E;
             target[out + 1] = static_cast<unsigned char>(b);
             out += 2;
             in += 1;
         } else if (kind == ByteKind::End) {
             if (room < 1)
-                return {CONV_TARGET_FULL, out};
+                return {CONV_TARGET_FULL, out, read()};
             target[out] = 0;
-            return {out, out};
+            return {out, out, read()};
         } else {
-            return {CONV_BAD_CHAR, out};
+            return {CONV_BAD_CHAR, out, read()};
         }
     }
 }
@@ -281,6 +283,24 @@ std::string expand(std::string_view addressTemplate, std::string_view keyword, c
 }
 
 }  // namespace
+
+std::optional<std::string> SentKeyword(std::string_view addressTemplate, std::string_view keyword)
+{
+    keyword = keyword.substr(0, keyword.find('\0'));
+    const Placeholder found = firstPlaceholder(addressTemplate);
+    if (found.form == KeywordForm::None || found.form == KeywordForm::Utf8)
+        return std::nullopt;
+    if (found.form == KeywordForm::Sjis)
+        return std::string(keyword);
+    // The same conversion as the expansion's, over the same bytes, tells how far it got.
+    unsigned char converted[256];
+    constexpr uint32_t capacity = sizeof converted - 1;
+    unsigned char source[capacity + 3];
+    const size_t taken = std::min(keyword.size(), size_t{capacity + 2});
+    std::copy_n(keyword.data(), taken, source);
+    source[taken] = 0;
+    return std::string(keyword.substr(0, convert(source, converted, capacity).read));
+}
 
 std::string ExpandKeyword(std::string_view addressTemplate, std::string_view keyword)
 {

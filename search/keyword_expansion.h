@@ -3,6 +3,7 @@
 // are converted to the form the template asks for (EUC-JP for "$KEY$") and percent-encoded in place
 // of the template's first placeholder.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,3 +46,10 @@ std::string ExpandKeyword(std::string_view addressTemplate, std::string_view key
 // it, so that characters Shift-JIS lacks (é, €, 𠮷) or spells as a look-alike (〜 as ～) reach a
 // UTF-8 site as typed. `utf8Keyword` is zero-terminated like `keyword`.
 std::string ExpandKeyword(std::string_view addressTemplate, std::string_view keyword, std::string_view utf8Keyword);
+
+// The part of `keyword` (Shift-JIS, up to its first zero byte) that ExpandKeyword puts into the
+// address of `addressTemplate`, before it is encoded: for "$KEY$" the characters the EUC-JP
+// conversion took (all but what lies beyond its buffer or from a byte that is not Shift-JIS on),
+// for "$KEY:SJIS$" the whole keyword. None when the keyword goes in as UTF-8 or there is no
+// placeholder: then its Shift-JIS bytes are not what is sent.
+std::optional<std::string> SentKeyword(std::string_view addressTemplate, std::string_view keyword);

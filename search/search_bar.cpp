@@ -58,7 +58,7 @@ void SearchBar::Button1Click()
     // Base address and command are joined as they stand, so a "$KEY$" inside the base address
     // would be the first one and the one replaced.
     const std::string& command = TabControl1->TabIndex() != 0 ? settings_.KaisaiCheck : settings_.SoubaCheck;
-    emit navigateRequested(fromSjis(ExpandKeyword(settings_.URL + command)));
+    searchOn(settings_.URL + command);
     rememberInHistory(*ComboBox1, ComboBox1->currentText());
 }
 
@@ -75,7 +75,18 @@ void SearchBar::ComboBox1KeyDown(int key)
 void SearchBar::searchSite(const std::string& addressTemplate)
 {
     commitBoxCompositions();
+    searchOn(addressTemplate);
+}
+
+void SearchBar::searchOn(const std::string& addressTemplate)
+{
     emit navigateRequested(fromSjis(ExpandKeyword(addressTemplate)));
+    // The same bytes as ExpandKeyword's for a Shift-JIS form; a UTF-8 form sends the box's text.
+    const QString shown = ComboBox1->currentText();
+    const std::string bytes = shown == fromSjis(keywordBytes_) ? keywordBytes_ : keywordText();
+    const std::optional<std::string> sent = SentKeyword(addressTemplate, bytes);
+    if (sent && fromSjis(*sent) != shown)
+        emit keywordChanged(fromSjis(*sent));
 }
 
 void SearchBar::ToolButton5Click() { searchSite(settings_.YahooURL); }

@@ -69,9 +69,14 @@ public:
 
 signals:
     void navigateRequested(const QString& address);
+    // The keyword went out other than the box shows it (cut to the site's length, or with "?" for
+    // characters Shift-JIS lacks); sent is what the site received.
+    void keywordChanged(const QString& sent);
 
 private:
     void searchSite(const std::string& addressTemplate);
+    // Goes to the template's address for the keyword box, telling keywordChanged when due.
+    void searchOn(const std::string& addressTemplate);
     void setSiteButtonShown(size_t k, bool shown);
 
     const SettingsValues& settings_;

@@ -1,5 +1,6 @@
 // The search bar's three bands: the keyword box with 検索, the Yahoo!オークション and BIDDERS
 // buttons, and the six user site buttons.
+#include "search/box_input.h"
 #include "search/search_bar.h"
 #include "widgets/layout_helpers.h"
 
@@ -28,6 +29,7 @@ SearchBarWidgets buildSearchBar(const QList<QIcon>& navigationPictures, const QL
     w.ComboBox1->lineEdit()->setAccessibleName(w.ComboBox1->accessibleName());
     w.ComboBox1->view()->setAccessibleName(QStringLiteral("キーワードの履歴"));
     w.Label1->setBuddy(w.ComboBox1);
+    keepBoxOnOneLine(w.ComboBox1);
     w.Button1 = named(new QPushButton(QStringLiteral("検索")), "Button1");
     w.Button1->setFixedSize(48, 22);
     w.ToolBar1->addWidget(w.Label1);

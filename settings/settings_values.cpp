@@ -31,6 +31,7 @@ void readForm(const PrivateProfile& p, SettingsValues& v)
     v.Height = p.readInteger(kForm, "Height", d::kHeight);
     v.TreeWidth = p.readInteger(kForm, "TreeWidth", d::kTreeWidth);
     v.FavListHeight = p.readInteger(kForm, "FavListHeight", d::kFavListHeight);
+    v.Maximized = p.readBool(kForm, "Maximized", false);
 }
 
 void readBarVisibility(const PrivateProfile& p, SettingsValues& v)
@@ -80,6 +81,7 @@ void writeForm(PrivateProfile& p, const SettingsValues& v)
     p.writeInteger(kForm, "Height", v.Height);
     p.writeInteger(kForm, "TreeWidth", v.TreeWidth);
     p.writeInteger(kForm, "FavListHeight", v.FavListHeight);
+    p.writeBool(kForm, "Maximized", v.Maximized);
 }
 
 void writeCoolBar(PrivateProfile& p, const SettingsValues& v)

@@ -44,6 +44,8 @@ struct SettingsValues {
     int Height = settings_defaults::kHeight;
     int TreeWidth = settings_defaults::kTreeWidth;
     int FavListHeight = settings_defaults::kFavListHeight;
+    // The window was maximized; the four bounds above are then its normal (restored) ones.
+    bool Maximized = false;
 
     // [CoolBar]: the band layout, then the View menu's check marks for the bars and the strip.
     BandLayout Bands = designBandLayout();

@@ -3,7 +3,9 @@
 #include "ui_fav_auc_dlg.h"
 #include "watched/auction_list_view.h"
 #include "widgets/dialog_placement.h"
+#include "widgets/dialogs.h"
 #include "widgets/error_box.h"
+#include "widgets/open_edits.h"
 #include "widgets/readable_colour.h"
 
 #include <QKeyEvent>
@@ -40,6 +42,7 @@ void TFavAucDlg::showEntries(const std::vector<WatchedEntry>& entries)
 {
     FavAucList->setEntries(entries);
     FavAucList->clearSelection();
+    shown_ = entries;
 }
 
 std::vector<WatchedEntry> TFavAucDlg::takenEntries() const { return FavAucList->entries(); }
@@ -67,6 +70,23 @@ void TFavAucDlg::Button3Click()
         return;
     FavAucList->removeEntry(row);
     FavAucList->clearSelection();
+}
+
+void TFavAucDlg::reject()
+{
+    // Renames, moves and deletes may be the work of minutes; the close box alone must not throw
+    // them away unasked.
+    ::commitOpenEdit(*FavAucList);
+    if (takenEntries() == shown_) {
+        QDialog::reject();
+        return;
+    }
+    const auto answer = dialogs_.ask(this, QMessageBox::Question, windowTitle(), QStringLiteral("変更を保存しますか？"),
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        accept();
+    else if (answer == QMessageBox::No)
+        QDialog::reject();
 }
 
 void TFavAucDlg::showEvent(QShowEvent* event)

@@ -30,6 +30,10 @@ public:
     void Button2Click();  // move down
     void Button3Click();  // delete
 
+    // The close box: with nothing changed the dialog ends as cancelled; otherwise the user is
+    // asked whether to keep the changes (はい is OK, いいえ drops them, キャンセル stays).
+    void reject() override;
+
     AuctionListView* FavAucList;
     QPushButton* OKBtn;
     QPushButton *Button1, *Button2, *Button3;
@@ -42,4 +46,6 @@ protected:
 private:
     std::unique_ptr<Ui::TFavAucDlg> ui_;
     Dialogs& dialogs_;
+    // What the dialog was opened with, to tell whether anything was changed.
+    std::vector<WatchedEntry> shown_;
 };

@@ -7,6 +7,7 @@
 #include "text/single_line.h"
 #include "text/sjis_text.h"
 #include "watched/auction_list_view.h"
+#include "watched/removed_entries.h"
 #include "watched/watched_errors.h"
 #include "watched/watched_list_file.h"
 #include "widgets/conflict_notice.h"
@@ -53,6 +54,7 @@ WatchedList::WatchedList(const WatchedListWidgets& widgets, const HandlerGuard& 
     guard_.connect(FavAucList, &AuctionListView::resized, this, &WatchedList::FavAucListResize);
     // Enter on a row opens it as its double-click does, so the list works from the keyboard.
     guard_.connect(FavAucList, &AuctionListView::openRequested, this, &WatchedList::FavAucListDblClick);
+    new RemovedEntries(*FavAucList, [this] { RefreshWatchedMenuCaptions(); });
 }
 
 void WatchedList::LoadWatchedList()
@@ -106,10 +108,16 @@ void WatchedList::RefreshWatchedMenuCaptions()
 {
     const int count = FavAucList->entryCount();
     for (int n = 1; n <= kNumberedEntries; ++n) {
+        // The number's last digit is the item's access key (1..9, then 0 for 10); an "&" of the
+        // title is shown as itself.
         QString caption = QStringLiteral("%1.").arg(n);
+        caption.insert(caption.size() - 2, u'&');
         if (n <= count)
-            caption += fromSjis(FavAucList->title(n - 1));
-        Fauc[static_cast<size_t>(n - 1)]->setText(caption);
+            caption += fromSjis(FavAucList->title(n - 1)).replace(u'&', QStringLiteral("&&"));
+        QAction* item = Fauc[static_cast<size_t>(n - 1)];
+        item->setText(caption);
+        // An item with no entry behind it opens nothing, and shows so.
+        item->setEnabled(n <= count);
     }
 }
 

@@ -43,8 +43,10 @@ void CoolBar::setShrinkableBox(int id, QWidget* box, int minimumWidth)
         return;
     Band& band = bands_[static_cast<size_t>(position)];
     band.box = box;
-    band.boxWidth = box->minimumWidth();
-    band.boxMinimum = std::min(minimumWidth, band.boxWidth);
+    band.boxMinimum = std::min(minimumWidth, box->minimumWidth());
+    // The bar reports its size hint from its last layout pass, which may not have seen the box's
+    // latest width; what the rest of the bar takes does not change, so it is measured once here.
+    band.barRest = std::max(0, band.child->sizeHint().width() - box->width());
     relayout();
 }
 
@@ -127,21 +129,18 @@ QSize CoolBar::minimumSizeHint() const { return {kMinimumBandWidth, sizeHint().h
 // What the band needs to show its whole tool bar, with its box at the least it may shrink to.
 int CoolBar::neededWidth(const Band& band, bool last) const
 {
-    int bar = band.child->sizeHint().width();
-    if (band.box)
-        bar -= band.box->width() - band.boxMinimum;
+    const int bar = band.box ? band.barRest + band.boxMinimum : band.child->sizeHint().width();
     return bar + kGripWidth + (last ? 2 : kEdgeInside);
 }
 
-// Gives the band's box the width that lets the tool bar fit innerWidth, between its least and
-// its own width. The box is only touched when that changes, so the layout request it causes
-// settles on the next pass.
+// Gives the band's box the width that lets the tool bar fill innerWidth, never below its least:
+// a band made wider than its bar widens the box, as a browser's address box follows its band. The
+// box is only touched when that changes, so the layout request it causes settles on the next pass.
 void CoolBar::fitBox(Band& band, int innerWidth)
 {
     if (!band.box)
         return;
-    const int barAtFullBox = band.child->sizeHint().width() - band.box->width() + band.boxWidth;
-    const int fitted = std::clamp(band.boxWidth - (barAtFullBox - innerWidth), band.boxMinimum, band.boxWidth);
+    const int fitted = std::max(innerWidth - band.barRest, band.boxMinimum);
     if (band.box->width() != fitted)
         band.box->setFixedWidth(fitted);
 }

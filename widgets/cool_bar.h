@@ -15,8 +15,9 @@ public:
     // Adds a band carrying child; its ID is the number of bands added before it. A band is shown
     // exactly while its child is not hidden.
     int addBand(QWidget* child, int minHeight, int width, bool breakBefore, bool border);
-    // Names the box inside a band's tool bar that gives way first when the band is narrower than
-    // the bar: it shrinks from its own width down to minimumWidth before anything else is cut.
+    // Names the box inside a band's tool bar that follows the band's width: it shrinks from its
+    // own width down to minimumWidth before anything else is cut, and takes whatever a wider band
+    // gives beyond the bar.
     void setShrinkableBox(int id, QWidget* box, int minimumWidth);
 
     int bandCount() const { return static_cast<int>(bands_.size()); }
@@ -63,8 +64,8 @@ private:
         bool border;
         QRect rect;
         QWidget* box = nullptr;
-        int boxWidth = 0;  // the box's own width, the most it gets
         int boxMinimum = 0;
+        int barRest = 0;  // what the bar takes besides the box
     };
     enum class Drag { None, Move, Resize };
 

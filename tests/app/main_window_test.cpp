@@ -37,7 +37,7 @@ TEST_F(MainWindow, StartsWithTheDesignedLayout)
               QStringLiteral("検索キーワード"));
     EXPECT_EQ(KeywordTreeView::itemPicture(formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0)), 1);
     EXPECT_EQ(formControl<StatusBar>(form(), "StatusBar1")->panelText(0), QStringLiteral("現在のURL :"));
-    EXPECT_EQ(faucItem(form(), 9)->text(), QStringLiteral("10."));
+    EXPECT_EQ(faucItem(form(), 9)->text(), QStringLiteral("1&0."));
     EXPECT_EQ(formControl<QAction>(form(), "N18")->text(), QStringLiteral("Palvetホームページへ(&M)"));
     EXPECT_EQ(formControl<QMenu>(form(), "PopupMenu1")->actions().size(), 8);
 

@@ -3,6 +3,7 @@
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
 #include "text/sjis_text.h"
+#include "widgets/tab_control.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -479,6 +480,59 @@ TEST_F(KeywordTreeEditing, DropBelowTheLastRowIsNotAccepted)
     form().TreeView1DragDrop(belowLastRow(), true);
     EXPECT_EQ(shown().size(), 6u);
     EXPECT_EQ(tree().selectedNode(), node({0, 0}));
+}
+
+TEST_F(KeywordTreeEditing, DeleteKeyDeletesAsTheMenuDoesAndCtrlZPutsBackWhatWentLastFirst)
+{
+    const KeywordForest withoutA = {{0, "R"}, {1, "B"}, {0, "T"}};
+    const KeywordForest onlyR = {{0, "R"}, {0, "T"}};
+    const struct {
+        const char* what;
+        std::vector<std::vector<int>> deleted;  // in turn, each by Delete on the node
+        std::vector<QMessageBox::StandardButton> answers;
+        KeywordForest afterDeletes, afterOneUndo;
+    } cases[] = {
+        {"a subtree, asked and OK", {{0, 0}}, {QMessageBox::Ok}, withoutA, {}},
+        {"asked and cancelled", {{0, 0}}, {QMessageBox::Cancel}, {}, {}},
+        {"two in turn",
+         {{0, 1}, {0, 0}},
+         {QMessageBox::Ok, QMessageBox::Ok},
+         onlyR,
+         {{0, "R"}, {1, "A"}, {2, "A1"}, {3, "A11"}, {0, "T"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        startWith(kTree);
+        const KeywordForest before = shown();
+        dialogs.answers.assign(c.answers.begin(), c.answers.end());
+        for (const auto& path : c.deleted) {
+            click(Qt::LeftButton, textPoint(node(path)));
+            input::key(Qt::Key_Delete);
+        }
+        EXPECT_EQ(shown(), c.afterDeletes.empty() ? before : c.afterDeletes);
+        input::key(Qt::Key_Z, Qt::ControlModifier);
+        if (!c.afterOneUndo.empty()) {
+            EXPECT_EQ(shown(), c.afterOneUndo);
+            input::key(Qt::Key_Z, Qt::ControlModifier);
+        }
+        EXPECT_EQ(shown(), before);
+        input::key(Qt::Key_Z, Qt::ControlModifier);  // nothing more to bring back
+        EXPECT_EQ(shown(), before);
+        ASSERT_TRUE(closeWindow());
+        EXPECT_EQ(folder.read(".ask"), kTree);
+    }
+
+    // The menu's access key deletes too, and a tab switch leaves nothing to bring back into
+    // another tab's tree.
+    startWith(kTree);
+    form().Settings.MsgKeyDel = false;
+    click(Qt::RightButton, textPoint(node({0, 1})));
+    input::key(Qt::Key_D);
+    EXPECT_EQ(shown(), (KeywordForest{{0, "R"}, {1, "A"}, {2, "A1"}, {3, "A11"}, {0, "T"}}));
+    formControl<TabControl>(form(), "TabControl2")->setTabIndex(1);
+    input::click(viewport(), Qt::LeftButton, {20, 5});
+    input::key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(shown(), (KeywordForest{{0, toSjis(QStringLiteral("検索キーワード"))}}));
 }
 
 }  // namespace

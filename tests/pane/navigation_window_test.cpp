@@ -187,6 +187,7 @@ TEST_F(Navigation, TheAddressBarCompletesInlineFromItsHistory)
     input::type(QStringLiteral("s"));
     EXPECT_EQ(addressField()->text(), QStringLiteral("HTTP://AUCTION-stats.example/search"));
     EXPECT_EQ(addressField()->selectedText(), QStringLiteral("tats.example/search"));
+    input::key(Qt::Key_End);  // takes the rest; Enter alone would open what was typed
     input::key(Qt::Key_Return);
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("HTTP://AUCTION-stats.example/search"));
     EXPECT_EQ(formControl<QComboBox>(form(), "ComboBox2")->count(), 3);
@@ -284,4 +285,36 @@ TEST_F(Navigation, ClosingDuringADownloadAsksAndOnlyYesStopsItAndCloses)
     EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("ダウンロード中のファイルがあります。中止して終了しますか？"));
     EXPECT_EQ(dialogs.shown[0].defaultButton, QMessageBox::No);
     EXPECT_TRUE(browser->operations.contains(QStringLiteral("CancelDownloads")));
+}
+
+TEST_F(Navigation, EnterOpensTheTypedAddressAndTheCompletionsRestOnlyOnceAccepted)
+{
+    const QString root = QStringLiteral("http://127.0.0.1:8080/");
+    const struct {
+        const char* name;
+        QString typed;
+        Qt::Key accept;  // a key before Enter, or none
+        QString opened;
+    } cases[] = {
+        {"an entry equal to the typed text", root, Qt::Key_unknown, root},
+        {"the start of an entry", QStringLiteral("http://127.0.0.1:8080/cook"), Qt::Key_unknown,
+         QStringLiteral("http://127.0.0.1:8080/cook")},
+        {"the rest taken by End", root, Qt::Key_End, root + QStringLiteral("cookiecheck")},
+        {"the rest taken by the right arrow", root, Qt::Key_Right, root + QStringLiteral("cookiecheck")},
+    };
+    for (const auto& c : cases) {
+        startShown();
+        for (const QString& visited : {root, root + QStringLiteral("cookiecheck")}) {
+            typeAddress(visited);
+            input::key(Qt::Key_Return);
+        }
+        typeAddress(c.typed);
+        ASSERT_TRUE(addressField()->hasSelectedText()) << c.name;  // the completion is on offer
+        if (c.accept != Qt::Key_unknown)
+            input::key(c.accept);
+        input::key(Qt::Key_Return);
+        EXPECT_EQ(browser->lastNavigation(), c.opened) << c.name;
+        EXPECT_EQ(addressField()->text(), c.opened) << c.name;
+        TearDown();
+    }
 }

@@ -4,10 +4,12 @@
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
 #include "text/sjis_text.h"
+#include "widgets/status_bar.h"
 #include "widgets/tab_control.h"
 #include "widgets/tab_rows.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -350,4 +352,59 @@ TEST_F(SearchCommands, ACompositionStillOpenIsTakenByEveryCommandThatReadsABox)
     KeywordNode* first = formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0);
     ASSERT_EQ(first->childCount(), 1);
     EXPECT_EQ(first->child(0)->shown(), QStringLiteral("かめら"));
+}
+
+TEST_F(SearchCommands, APastedTextOfSeveralLinesGoesOutAsOneLineFromEitherBox)
+{
+    startWithTemplates();
+    const struct {
+        const char* box;
+        QKeySequence paste;
+        QString expected;
+    } cases[] = {
+        {"ComboBox1", QKeySequence(Qt::CTRL | Qt::Key_V), kBase + QStringLiteral("search?q=SEIKO+SBDC101+%B5%E9&t=-1")},
+        {"ComboBox2", QKeySequence(Qt::SHIFT | Qt::Key_Insert), QStringLiteral("SEIKO SBDC101 級")},
+    };
+    for (const auto& c : cases) {
+        QApplication::clipboard()->setText(QStringLiteral("SEIKO\r\nSBDC101\n級"));
+        QComboBox* box = formControl<QComboBox>(form(), c.box);
+        box->lineEdit()->clear();
+        input::click(box);
+        input::key(Qt::Key(c.paste[0].key()), c.paste[0].keyboardModifiers());
+        EXPECT_EQ(box->currentText(), QStringLiteral("SEIKO SBDC101 級")) << c.box;
+        EXPECT_EQ(box->lineEdit()->cursorPosition(), box->currentText().size()) << c.box;
+        input::key(Qt::Key_Return);
+        EXPECT_EQ(browser->lastNavigation(), c.expected) << c.box;
+    }
+}
+
+TEST_F(SearchCommands, AKeywordChangedOnItsWayIsNamedInTheStatusBarOnceThePageHasLoaded)
+{
+    startWithTemplates();
+    form().Settings.YahooURL = "http://yahoo-auction.example/search?p=$KEY:UTF-8$";
+    const QString cut(300, u'a');
+    const struct {
+        QString typed;
+        const char* button;  // 検索, or a site button
+        QString note;        // what panel 1 shows once the page has loaded; empty: the address
+    } cases[] = {
+        {cut, "Button1", QStringLiteral("キーワードを一部変えて検索しました: ") + QString(255, u'a')},
+        {QStringLiteral("カメラ📷"), "ToolButton6", QStringLiteral("キーワードを一部変えて検索しました: カメラ?")},
+        {QStringLiteral("カメラ📷"), "ToolButton5", {}},  // a UTF-8 site gets it as typed
+        {QStringLiteral("カメラ"), "Button1", {}},
+    };
+    StatusBar& status = *formControl<StatusBar>(form(), "StatusBar1");
+    for (const auto& c : cases) {
+        commitKeyword(c.typed);
+        if (QString(c.button) == u"Button1")
+            input::key(Qt::Key_Return);
+        else
+            input::click(formControl<QToolButton>(form(), c.button));
+        browser->raiseBeforeNavigate2(browser->lastNavigation());
+        EXPECT_EQ(status.panelText(0), QStringLiteral("検索中... :"));
+        browser->simulateLoad(browser->lastNavigation());
+        EXPECT_EQ(status.panelText(1), c.note.isEmpty() ? browser->lastNavigation() : c.note) << c.button;
+        browser->simulateLoad(QStringLiteral("http://next.example/"));  // the next load shows its address
+        EXPECT_EQ(status.panelText(1), QStringLiteral("http://next.example/"));
+    }
 }

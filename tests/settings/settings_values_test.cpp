@@ -160,8 +160,8 @@ TEST(SettingsRead, BadValuesFallBackWhileTheRestLoads)
 
 TEST(SettingsWrite, NewFileHasEveryKeyInSaveOrder)
 {
-    std::vector<std::string> expected = {"[Form]", "Top",       "Left",          "Width",
-                                         "Height", "TreeWidth", "FavListHeight", "[CoolBar]"};
+    std::vector<std::string> expected = {"[Form]",    "Top",           "Left",      "Width",    "Height",
+                                         "TreeWidth", "FavListHeight", "Maximized", "[CoolBar]"};
     for (const char* what : {"Width", "Break", "ID"})
         for (int i = 0; i < 6; ++i)
             expected.push_back("Band" + std::to_string(i) + what);
@@ -233,7 +233,7 @@ TEST(SettingsWrite, HandEditedFileKeepsEveryLineItDoesNotOwn)
         "top = 16\n"
         "Width=\"900\"\n"
         "Unknown=keep me\n"
-        "Left=0\r\nHeight=720\r\nTreeWidth=170\r\nFavListHeight=92\r\n"
+        "Left=0\r\nHeight=720\r\nTreeWidth=170\r\nFavListHeight=92\r\nMaximized=0\r\n"
         "\n"
         "[Plugins]\r\n"
         "Top=not ours\r\n"

@@ -5,6 +5,8 @@
 #include "widgets/cool_bar.h"
 #include "widgets/tab_control.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QTest>
 #include <QToolBar>
@@ -437,3 +439,32 @@ INSTANTIATE_TEST_SUITE_P(
                          EXPECT_EQ(f.height(), 32767);
                      }}),
     caseName<BadInputCase>);
+
+TEST_F(SettingsWindow, AMaximizedWindowStartsMaximizedWithItsNormalBoundsKeptAndItsBoxesFollowTheBands)
+{
+    startWith("[Form]\r\nTop=40\r\nLeft=30\r\nWidth=640\r\nHeight=480\r\n");
+    showAndActivate();
+    QComboBox* boxes[] = {formControl<QComboBox>(form(), "ComboBox1"), formControl<QComboBox>(form(), "ComboBox2")};
+    const int normalWidths[] = {boxes[0]->width(), boxes[1]->width()};
+    form().showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form().width() > 640; }));
+    QApplication::processEvents();
+    for (int i = 0; i < 2; ++i)  // each band spans its row, and its box takes what the row gives
+        EXPECT_GT(boxes[i]->width(), normalWidths[i]) << i;
+    ASSERT_TRUE(closeWindow());
+    EXPECT_EQ(savedInteger("Form", "Maximized"), 1);
+    EXPECT_EQ((std::vector<int>{savedInteger("Form", "Left"), savedInteger("Form", "Top"),
+                                savedInteger("Form", "Width"), savedInteger("Form", "Height")}),
+              (std::vector<int>{30, 40, 640, 480}));
+
+    start();
+    EXPECT_TRUE(form().windowState() & Qt::WindowMaximized);
+    showAndActivate();
+    EXPECT_TRUE(form().isMaximized());
+    EXPECT_EQ(form().normalGeometry().size(), QSize(640, 480));
+    form().showNormal();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form().width() == 640; }));
+    ASSERT_TRUE(closeWindow());
+    EXPECT_EQ(savedInteger("Form", "Maximized"), 0);
+    EXPECT_EQ(savedInteger("Form", "Width"), 640);
+}

@@ -56,11 +56,19 @@ void clickTimes(QPushButton* button, int times)
         input::click(button);
 }
 
+// A menu caption as the menu shows it: "&" marks the access key, "&&" stands for "&".
+QString shownCaption(QString caption)
+{
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(u'&');
+    return caption.replace(u'\x01', u'&');
+}
+
 QStringList captions(TForm1& form)
 {
     QStringList texts;
     for (std::size_t n = 0; n < 10; ++n)
-        texts << faucItem(form, n)->text();
+        texts << shownCaption(faucItem(form, n)->text());
     return texts;
 }
 
@@ -218,6 +226,7 @@ TEST_F(OrganizeDialog, TheCloseBoxDropsEveryChangeAndOkPutsThemInTheList)
     form().RefreshWatchedMenuCaptions();
     const QStringList before = captions(form());
 
+    dialogs.answers = {QMessageBox::No};  // 変更を保存しますか？ いいえ
     whileOpen(form(), [](TFavAucDlg& d) { organize(d); });
     EXPECT_EQ(formControl<AuctionListView>(form(), "FavAucList")->entries(), samples(12));
     EXPECT_EQ(captions(form()), before);
@@ -254,6 +263,47 @@ TEST_F(OrganizeDialog, DeletingEveryEntryAndOkLeavesAnEmptyListAndFile)
     EXPECT_EQ(captions(form()), (QStringList{"1.", "2.", "3.", "4.", "5.", "6.", "7.", "8.", "9.", "10."}));
     ASSERT_TRUE(closeWindow());
     EXPECT_EQ(folder.read(".fal"), "");
+}
+
+TEST_F(OrganizeDialog, TheCloseBoxAsksWhetherToKeepTheChangesAndStaysOpenOnCancel)
+{
+    const struct {
+        const char* what;
+        bool change;
+        QMessageBox::StandardButton answer;
+        bool staysOpen;
+        size_t entriesAfter;
+    } cases[] = {
+        {"unchanged: no question", false, QMessageBox::NoButton, false, 3},
+        {"はい keeps the changes", true, QMessageBox::Yes, false, 2},
+        {"いいえ drops them", true, QMessageBox::No, false, 3},
+        {"キャンセル stays in the dialog", true, QMessageBox::Cancel, true, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        start();
+        form().show();
+        formControl<AuctionListView>(form(), "FavAucList")->setEntries(samples(3));
+        dialogs.shown.clear();
+        if (c.answer != QMessageBox::NoButton)
+            dialogs.answers = {c.answer};
+        whileOpen(form(), [&](TFavAucDlg& d) {
+            if (c.change) {
+                clickRow(*d.FavAucList, 0);
+                input::click(d.Button3);
+            }
+            d.close();
+            EXPECT_EQ(d.isVisible(), c.staysOpen);
+            if (c.staysOpen)
+                dialogs.answers = {QMessageBox::No};  // lets whileOpen close it
+        });
+        EXPECT_EQ(formControl<AuctionListView>(form(), "FavAucList")->entryCount(), c.entriesAfter);
+        ASSERT_EQ(dialogs.shown.size(), c.change ? 1u + c.staysOpen : 0u);
+        if (c.change) {
+            EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("変更を保存しますか？"));
+            EXPECT_EQ(dialogs.shown[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        }
+    }
 }
 
 }  // namespace

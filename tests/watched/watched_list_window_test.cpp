@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -22,11 +23,19 @@ namespace {
 
 using WatchedList = FormFixture;
 
+// A menu caption as the menu shows it: "&" marks the access key, "&&" stands for "&".
+QString shownCaption(QString caption)
+{
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(u'&');
+    return caption.replace(u'\x01', u'&');
+}
+
 QStringList captions(TForm1& form)
 {
     QStringList texts;
     for (std::size_t n = 0; n < 10; ++n)
-        texts << faucItem(form, n)->text();
+        texts << shownCaption(faucItem(form, n)->text());
     return texts;
 }
 
@@ -153,8 +162,8 @@ TEST_F(WatchedList, AddsTheCurrentPageOnTopAndTheMenuShowsTheNewestTen)
     EXPECT_EQ(list.entry(0), (WatchedEntry{"p11", "http://p11.example/"}));
     EXPECT_EQ(list.entry(10), (WatchedEntry{"p1", "http://p1.example/"}));
     EXPECT_EQ(list.selectedRow(), -1);
-    EXPECT_EQ(faucItem(form(), 0)->text(), QStringLiteral("1.p11"));
-    EXPECT_EQ(faucItem(form(), 9)->text(), QStringLiteral("10.p2"));
+    EXPECT_EQ(faucItem(form(), 0)->text(), QStringLiteral("&1.p11"));
+    EXPECT_EQ(faucItem(form(), 9)->text(), QStringLiteral("1&0.p2"));
 
     // A title taken from a page loses its line breaks; a character no conversion table has becomes "?".
     browser->locationName = QStringLiteral("表\r\nソ\nb\rc 😀");
@@ -242,10 +251,10 @@ TEST_F(WatchedList, ClickingTheSelectedTitleEditsItInPlaceWithoutTouchingTheMenu
         input::key(c.key);
         QApplication::processEvents();  // the list takes the text from the field once it is back in the loop
         EXPECT_EQ(list.entry(1), (WatchedEntry{c.title, "http://x.example/", "kept"}));
-        EXPECT_EQ(faucItem(form(), 1)->text(), fromSjis("2.old\xff"));
+        EXPECT_EQ(shownCaption(faucItem(form(), 1)->text()), fromSjis("2.old\xff"));
 
         formControl<QAction>(form(), "A1")->trigger();  // the next add refreshes every caption
-        EXPECT_EQ(faucItem(form(), 2)->text(), QStringLiteral("3.") + fromSjis(c.title));
+        EXPECT_EQ(shownCaption(faucItem(form(), 2)->text()), QStringLiteral("3.") + fromSjis(c.title));
         ASSERT_TRUE(closeWindow());
         EXPECT_EQ(folder.read(".fal"), ",\r\nfirst,about:blank\r\n" + c.title + ",http://x.example/,kept\r\n");
     }
@@ -327,6 +336,44 @@ TEST_F(WatchedList, AFolderInPlaceOfTheFileIsReportedAtStartAndAtACloseAfterACha
                                      " を作成できません（その名前でフォルダーが置かれています）.\r\n\r\n"
                                      "保存できなかった内容を別の場所に保存しますか？"));
     EXPECT_TRUE(QFileInfo(QString::fromStdString(path)).isDir());
+}
+
+TEST_F(WatchedList, DeleteTakesARowOutAndCtrlZBringsItBackInItsPlaceWithTheMenuFollowing)
+{
+    const std::string file = "t1,http://1.example/\r\nt2,http://2.example/,memo\r\nt3,http://3.example/\r\n";
+    folder.write(".fal", file);
+    start();
+    ASSERT_NO_FATAL_FAILURE(showActive());
+    AuctionListView& list = *formControl<AuctionListView>(form(), "FavAucList");
+    const struct {
+        int clicked;  // the row clicked before each Delete
+        int deletes;
+        QStringList afterDeletes;
+    } cases[] = {
+        {1, 1, {"1.t1", "2.t3", "3."}}, {0, 3, {"1.", "2.", "3."}},  // the next row takes the place each time
+    };
+    for (const auto& c : cases) {
+        input::click(list.viewport(), Qt::LeftButton, cellCentre(list, c.clicked));
+        for (int i = 0; i < c.deletes; ++i)
+            input::key(Qt::Key_Delete);
+        EXPECT_EQ(captions(form()).mid(0, 3), c.afterDeletes);
+        EXPECT_FALSE(faucItem(form(), 2)->isEnabled());
+        for (int i = 0; i < c.deletes; ++i)
+            input::key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(captions(form()).mid(0, 4), (QStringList{"1.t1", "2.t2", "3.t3", "4."}));
+        EXPECT_EQ(list.entry(1), (WatchedEntry{"t2", "http://2.example/", "memo"}));
+    }
+    EXPECT_TRUE(faucItem(form(), 2)->isEnabled());
+    EXPECT_FALSE(faucItem(form(), 3)->isEnabled());
+
+    // In the menu the number is the item's key.
+    QMenu* menu = formControl<QMenu>(form(), "L1");
+    menu->popup(form().mapToGlobal(QPoint(40, 40)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    input::key(Qt::Key_2);
+    EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://2.example/"));
+    ASSERT_TRUE(closeWindow());
+    EXPECT_EQ(folder.read(".fal"), file);
 }
 
 }  // namespace
