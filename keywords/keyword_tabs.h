@@ -17,6 +17,7 @@
 #include <string>
 
 class ConflictNotice;
+class KeywordFilter;
 class KeywordTreeView;
 class QAction;
 class QIcon;
@@ -90,6 +91,7 @@ private:
     HandlerGuard guard_;
     ConflictNotice& conflicts_;
     std::function<std::string()> companionBase_;
+    KeywordFilter* filter_;  // the box's, which owns it
     // The index 0..2 of the tab whose tree is on show.
     int currentKeyTab_ = 0;
     // The file of the tab on show: what its last read found and what the tree on show was then.
