@@ -112,7 +112,11 @@ void KeywordFilter::restore()
     tree_.expandNodes(expanded);
     expandedBefore_.reset();
     firstMatch_ = QPersistentModelIndex();
-    if (tree_.currentIndex().isValid())
+    // The view would expand a closed ancestor to show the current node: left where it is then.
+    bool open = tree_.currentIndex().isValid();
+    for (QModelIndex up = tree_.currentIndex().parent(); open && up.isValid(); up = up.parent())
+        open = tree_.isExpanded(up);
+    if (open)
         tree_.scrollTo(tree_.currentIndex());
 }
 
