@@ -21,17 +21,18 @@ QString quoted(const QString& keyword)
 
 void addSelectionSearches(QMenu& menu, QAction* before, TCppWebBrowser& browser, const QString& keyword)
 {
-    auto* closed = new QAction(quoted(keyword) + QStringLiteral(" の落札相場を検索(&S)"), &menu);
+    const PaneMenuCaptions captions = paneMenuCaptions(keyword);
+    auto* closed = new QAction(captions.closedSearch, &menu);
     QObject::connect(closed, &QAction::triggered, &browser, [&browser, keyword] {
         emit browser.searchSelectionRequested(keyword, TCppWebBrowser::kClosedAuctions);
     });
-    auto* open = new QAction(quoted(keyword) + QStringLiteral(" を開催中のオークションで検索(&O)"), &menu);
+    auto* open = new QAction(captions.openSearch, &menu);
     QObject::connect(open, &QAction::triggered, &browser, [&browser, keyword] {
         emit browser.searchSelectionRequested(keyword, TCppWebBrowser::kOpenAuctions);
     });
     menu.insertActions(before, {closed, open});
 
-    auto* others = new QMenu(QStringLiteral("ほかのサイトで検索"), &menu);
+    auto* others = new QMenu(captions.otherSites, &menu);
     const auto sites = browser.otherSearchSites ? browser.otherSearchSites() : QList<std::pair<QString, int>>();
     for (const auto& [name, id] : sites) {
         QString caption = name;
@@ -48,7 +49,7 @@ void addLinkEntry(QMenu& menu, QAction* before, TCppWebBrowser& browser, const Q
     const QString address = request.linkUrl().toString(QUrl::FullyEncoded);
     const QString text = selectionAsKeyword(request.linkText());
     const QString title = text.isEmpty() ? address : text;
-    auto* watch = new QAction(QStringLiteral("リンクを注目のオークションに追加(&W)"), &menu);
+    auto* watch = new QAction(paneMenuCaptions({}).watchLink, &menu);
     QObject::connect(watch, &QAction::triggered, &browser,
                      [&browser, title, address] { emit browser.watchLinkRequested(title, address); });
     menu.insertAction(before, watch);
@@ -78,6 +79,13 @@ void addPaneMenuEntries(QWebEngineView& view, TCppWebBrowser& browser)
     view.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(&view, &QWidget::customContextMenuRequested, &browser,
                      [&view, &browser](const QPoint& pos) { showMenu(view, browser, pos); });
+}
+
+PaneMenuCaptions paneMenuCaptions(const QString& keyword)
+{
+    return {quoted(keyword) + QStringLiteral(" の落札相場を検索(&S)"),
+            quoted(keyword) + QStringLiteral(" を開催中のオークションで検索(&O)"), QStringLiteral("ほかのサイトで検索"),
+            QStringLiteral("リンクを注目のオークションに追加(&W)")};
 }
 
 QString selectionAsKeyword(const QString& selection)

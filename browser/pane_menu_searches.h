@@ -12,5 +12,12 @@ void addPaneMenuEntries(QWebEngineView& view, TCppWebBrowser& browser);
 
 // A selection as a keyword: on one line, without blanks at its ends.
 QString selectionAsKeyword(const QString& selection);
+// The captions of the entries, access keys included, as the menu shows them over keyword (or a
+// link): the closed and the open auctions' search, the submenu of the other sites, the link's.
+struct PaneMenuCaptions {
+    QString closedSearch, openSearch, otherSites, watchLink;
+};
+PaneMenuCaptions paneMenuCaptions(const QString& keyword);
+
 // The keyword as a menu caption shows it: cut after 20 characters, with 「…」.
 QString selectionCaption(const QString& keyword);
