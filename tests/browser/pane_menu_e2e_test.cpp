@@ -19,6 +19,7 @@ struct PaneMenuCase {
     const char* name;
     const char* text;      // the page's one element, filling its top
     bool link;             // the element is a link to /item7
+    bool doubleClick;      // its word is selected by a double-click (otherwise, not a link, all of it by the page)
     int tabBefore;         // the result tab shown when the menu opens
     Qt::Key key;           // the entry chosen
     QByteArray request;    // the search's request line; none for a link kept
@@ -55,15 +56,26 @@ TEST_P(PaneMenu, RightClickAndAccessKeyRunTheEntry)
     openAddress(form(), server.baseAddress() + QStringLiteral("page"));
     ASSERT_TRUE(waitUntilShown(server.baseAddress() + QStringLiteral("page")));
     const qsizetype requestsBefore = server.pageRequestLines().size();
-    // The text is selected in the page (a link is left as it is); the answer also tells that the
-    // page's renderer takes input.
-    bool selected = false;
-    browser->view()->page()->runJavaScript(
-        c.link ? QStringLiteral("0") : QStringLiteral("getSelection().selectAllChildren(document.getElementById('t'))"),
-        [&selected](const QVariant&) { selected = true; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return selected; }, kWaitMs));
-
+    // The script's answer also tells that the page's renderer takes input.
+    const auto selection = [this](const QString& script) {
+        QString text;
+        bool answered = false;
+        browser->view()->page()->runJavaScript(script + QStringLiteral("; getSelection().toString()"),
+                                               [&](const QVariant& value) {
+                                                   text = value.toString();
+                                                   answered = true;
+                                               });
+        return QTest::qWaitFor([&] { return answered; }, kWaitMs) ? text : QStringLiteral("(no answer)");
+    };
+    const bool selectAll = !c.link && !c.doubleClick;
+    ASSERT_NE(selection(selectAll ? QStringLiteral("getSelection().selectAllChildren(document.getElementById('t'))")
+                                  : QStringLiteral("0")),
+              QStringLiteral("(no answer)"));
     QWidget* view = browser->view();
+    if (c.doubleClick) {
+        input::doubleClick(view, QPoint(20, 20));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !selection(QStringLiteral("0")).isEmpty(); }, kWaitMs));
+    }
     QTest::mouseClick(form().windowHandle(), Qt::RightButton, {}, view->mapTo(&form(), QPoint(20, 20)));
     ASSERT_TRUE(QTest::qWaitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }, kWaitMs));
     input::key(c.key);
@@ -86,11 +98,12 @@ TEST_P(PaneMenu, RightClickAndAccessKeyRunTheEntry)
     EXPECT_EQ(box->itemText(0), QString::fromUtf16(c.kept));
 }
 
-INSTANTIATE_TEST_SUITE_P(RealPane, PaneMenu,
-                         ::testing::Values(PaneMenuCase{"WordOnClosedAuctions", "時計", false, 1, Qt::Key_S,
-                                                        "GET /search?q=%BB%FE%B7%D7&t=-1 HTTP/1.1", u"時計"},
-                                           PaneMenuCase{"TwoLinesOnOpenAuctions", "<br> SEIKO<br>SBDC101 ", false, 0,
-                                                        Qt::Key_O, "GET /search2?q=SEIKO+SBDC101 HTTP/1.1",
-                                                        u"SEIKO SBDC101"},
-                                           PaneMenuCase{"LinkKept", "腕時計 A", true, 0, Qt::Key_W, {}, u"腕時計 A"}),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    RealPane, PaneMenu,
+    ::testing::Values(PaneMenuCase{"DoubleClickedWordOnClosedAuctions",
+                                   "<span style='font-size:32px'>時計</span> SEIKO", false, true, 1, Qt::Key_S,
+                                   "GET /search?q=%BB%FE%B7%D7&t=-1 HTTP/1.1", u"時計"},
+                      PaneMenuCase{"TwoLinesOnOpenAuctions", "<br> SEIKO<br>SBDC101 ", false, false, 0, Qt::Key_O,
+                                   "GET /search2?q=SEIKO+SBDC101 HTTP/1.1", u"SEIKO SBDC101"},
+                      PaneMenuCase{"LinkKept", "腕時計 A", true, false, 0, Qt::Key_W, {}, u"腕時計 A"}),
+    [](const auto& test) { return std::string(test.param.name); });
