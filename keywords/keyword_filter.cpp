@@ -50,8 +50,14 @@ QString KeywordFilter::comparable(const QString& text)
 
 bool KeywordFilter::eventFilter(QObject*, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (!key || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
         return false;
+    // Esc here is the box's, never a shortcut of the window's (the find bar's close).
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
     box_.clear();
     tree_.setFocus(Qt::OtherFocusReason);
     return true;
