@@ -1,6 +1,7 @@
 // The one place where the features meet: each gets its widgets, the settings model and the
 // services, and what one asks of another is wired here.
 #include "app/main_window.h"
+#include "browser/web_browser.h"
 #include "keywords/keyword_tabs.h"
 #include "pane/browser_pane.h"
 #include "search/search_bar.h"
@@ -46,6 +47,13 @@ void TForm1::wireFeatures()
         search_->setKeywordText(keyword);
         search_->Button1Click();
     });
+    // The pane menu searches a selection with the bar, and keeps a link in the watched list.
+    CppWebBrowser1->otherSearchSites = [this] { return search_->otherSites(); };
+    connect(CppWebBrowser1, &TCppWebBrowser::searchSelectionRequested, this,
+            [this](const QString& text, int site) { guarded([&] { search_->searchSelection(text, site); }); });
+    connect(
+        CppWebBrowser1, &TCppWebBrowser::watchLinkRequested, this,
+        [this](const QString& title, const QString& address) { guarded([&] { watched_->addPage(title, address); }); });
     connect(keywords_.get(), &KeywordTabs::registerRequested, this, [this] { guarded([this] { N6Click(); }); });
     guard_.connect(Yahoo1, &QAction::triggered, this, &TForm1::Yahoo1Click);
     guard_.connect(Bidders1, &QAction::triggered, this, &TForm1::Bidders1Click);

@@ -4,7 +4,6 @@
 
 #include "app/folder_check.h"
 #include "app/session_end.h"
-#include "app/unsaved_content.h"
 #include "browser/web_browser.h"
 #include "help/launches.h"
 #include "keywords/keyword_tabs.h"

@@ -53,6 +53,11 @@ void DeferredBrowser::start()
     browser_->askDownloadPath = [this](const QString& suggested) {
         return askDownloadPath ? askDownloadPath(suggested) : QString();
     };
+    browser_->otherSearchSites = [this] {
+        return otherSearchSites ? otherSearchSites() : QList<std::pair<QString, int>>();
+    };
+    connect(browser_, &TCppWebBrowser::searchSelectionRequested, this, &TCppWebBrowser::searchSelectionRequested);
+    connect(browser_, &TCppWebBrowser::watchLinkRequested, this, &TCppWebBrowser::watchLinkRequested);
     connect(browser_, &TCppWebBrowser::BeforeNavigate2, this, &TCppWebBrowser::BeforeNavigate2);
     connect(browser_, &TCppWebBrowser::DownloadBegin, this, &TCppWebBrowser::DownloadBegin);
     connect(browser_, &TCppWebBrowser::ProgressChange, this, &TCppWebBrowser::ProgressChange);

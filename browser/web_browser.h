@@ -2,10 +2,12 @@
 // The browser pane's contract: the navigation operations, the current address and title, and the
 // four events the main window listens to. The production binding drives Qt WebEngine
 // (WebEngineBrowser); window tests use a recording stand-in of the same contract.
+#include <QList>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 
 class Dialogs;
 
@@ -47,6 +49,13 @@ public:
     virtual void CancelDownloads() {}
     // The message boxes the page's scripts (alert, confirm, prompt) speak through. Not owned.
     virtual void setDialogs(Dialogs* dialogs) { (void)dialogs; }
+    // The sites besides the statistics site that the pane menu offers to search a selection on,
+    // in the menu's order: each name with a number of the owner's choosing, which comes back in
+    // searchSelectionRequested. Asked each time the menu opens.
+    std::function<QList<std::pair<QString, int>>()> otherSearchSites;
+    // The site numbers of the statistics site's two searches (its closed and open auctions).
+    static constexpr int kClosedAuctions = -1;
+    static constexpr int kOpenAuctions = -2;
 
 signals:
     void BeforeNavigate2(const QString& url);
@@ -61,4 +70,11 @@ signals:
     // A download has ended: saved whole, or not, with the reason in the user's words; an empty
     // reason when it was cancelled, which needs no word. Nothing stays under path unless saved.
     void DownloadFinished(const QString& path, bool saved, const QString& reason);
+
+    // The pane menu asks to search text (a selection made one line, without blanks at its ends)
+    // on site: kClosedAuctions, kOpenAuctions or a number from otherSearchSites.
+    void searchSelectionRequested(const QString& text, int site);
+    // The pane menu asks to keep a link in the watched list: its text, or its address when it has
+    // none, and its address.
+    void watchLinkRequested(const QString& title, const QString& address);
 };

@@ -3,6 +3,7 @@
 #include "browser/pane_action_texts.h"
 #include "browser/pane_address.h"
 #include "browser/pane_downloads.h"
+#include "browser/pane_menu_searches.h"
 #include "browser/pane_page.h"
 #include "browser/request_first.h"
 
@@ -35,6 +36,7 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
     view_->setPage(page_);
     giveActionsJapaneseTexts(*page_);
     downloads_ = new PaneDownloads(*page_, *this);
+    addPaneMenuEntries(*view_, *this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);

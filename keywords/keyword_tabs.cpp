@@ -7,6 +7,7 @@
 #include "files/file_io.h"
 #include "keywords/keyword_error_messages.h"
 #include "keywords/keyword_errors.h"
+#include "keywords/keyword_filter.h"
 #include "keywords/keyword_tree_file.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
@@ -14,6 +15,8 @@
 #include "widgets/conflict_notice.h"
 #include "widgets/error_box.h"
 #include "widgets/tab_control.h"
+
+#include <QLineEdit>
 
 #include <optional>
 
@@ -46,7 +49,9 @@ KeywordTabs::KeywordTabs(const KeywordTabsWidgets& widgets, const SettingsValues
       settings_(settings),
       guard_(guard),
       conflicts_(conflicts),
-      companionBase_(std::move(companionBase))
+      companionBase_(std::move(companionBase)),
+      filter_(new KeywordFilter(*TabControl2->findChild<QLineEdit*>(QStringLiteral("KeywordFilter")), *TreeView1,
+                                [this] { guard_([this] { TreeView1DblClick(); }); }))
 {
     setUpEditing();
 }
@@ -100,6 +105,7 @@ void KeywordTabs::showKeywordTab(int tab)
     // depth or a NUL); then the rest of the file must survive until the user, having seen the
     // error, changes the tree.
     currentKeyTab_ = tab;
+    filter_->treeReplaced();
     if (depthError)
         file.holdBack();
     file_ = std::move(file);

@@ -18,6 +18,7 @@
 #include <string>
 
 class ConflictNotice;
+class KeywordFilter;
 class KeywordTreeView;
 class QAction;
 class QIcon;
@@ -93,6 +94,7 @@ private:
     HandlerGuard guard_;
     ConflictNotice& conflicts_;
     std::function<std::string()> companionBase_;
+    KeywordFilter* filter_;  // the box's, which owns it
     // The index 0..2 of the tab whose tree is on show.
     int currentKeyTab_ = 0;
     // The file of the tab on show: what its last read found and what the tree on show was then.

@@ -6,7 +6,38 @@
 #include "widgets/tab_control.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
+#include <QVBoxLayout>
+
+namespace {
+
+// The tab's content: the filter box (KeywordFilter) over the tree. Ctrl+Shift+F, anywhere in the
+// window, takes the keyboard there.
+QWidget* filterBoxOver(KeywordTreeView* tree, QWidget* window)
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    auto* box = named(new QLineEdit, "KeywordFilter");
+    box->setPlaceholderText(QStringLiteral("キーワードを絞り込み"));
+    box->setAccessibleName(QStringLiteral("キーワードの絞り込み"));
+    box->setClearButtonEnabled(true);
+    layout->addWidget(box);
+    layout->addWidget(tree, 1);
+    auto* key = new QAction(window);
+    key->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    key->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(key);
+    QObject::connect(key, &QAction::triggered, box, [box] {
+        box->setFocus(Qt::ShortcutFocusReason);
+        box->selectAll();
+    });
+    return column;
+}
+
+}  // namespace
 
 KeywordTabsWidgets buildKeywordPane(QWidget* window, const QList<QIcon>& treePictures,
                                     const QList<QIcon>& navigationPictures)
@@ -19,7 +50,7 @@ KeywordTabsWidgets buildKeywordPane(QWidget* window, const QList<QIcon>& treePic
     w.TreeView1->setPictures(treePictures);
     w.TreeView1->setAccessibleName(QStringLiteral("キーワードツリー"));
     w.TreeView1->nodes().insertNode(nullptr, 0, w.TreeView1->newNode(toSjis(QStringLiteral("検索キーワード")), 1));
-    w.TabControl2->setContent(w.TreeView1);
+    w.TabControl2->setContent(filterBoxOver(w.TreeView1, window));
 
     w.PopupMenu1 = named(new QMenu(window), "PopupMenu1");
     w.N6 = addMenuItem(w.PopupMenu1, "N6", QStringLiteral("現在のキーワードを登録する(&R)"));

@@ -150,6 +150,7 @@ QVariant KeywordTreeModel::data(const QModelIndex& index, int role) const
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
+        case Qt::ToolTipRole:  // the view shows it only where the column cuts the text
             return node->shown();
         case Qt::DecorationRole:
             return picture(node->picture());

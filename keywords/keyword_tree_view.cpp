@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include <vector>
 
@@ -38,6 +39,17 @@ public:
         QStyledItemDelegate::setModelData(editor, model, index);
         if (index.data(Qt::DisplayRole).toString() != before && view_->onTextEdited)
             view_->onTextEdited();
+    }
+
+    // The whole text as a tooltip, only where the column cuts it.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        if (event->type() == QEvent::ToolTip && sizeHint(option, index).width() <= option.rect.width()) {
+            QToolTip::hideText();
+            return true;
+        }
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
     }
 
 private:

@@ -123,6 +123,20 @@ Conversion convert(const unsigned char* source, unsigned char* target, uint32_t 
     }
 }
 
+// The EUC-JP conversion into a buffer of the byte cap, of at most its first capacity + 2 bytes:
+// the keyword need not be zero-terminated, and a terminated copy of those bytes stands in for it
+// exactly.
+using ConvertedKeyword = std::array<unsigned char, 256>;
+Conversion convertCapped(std::string_view keyword, ConvertedKeyword& converted)
+{
+    constexpr uint32_t capacity = std::tuple_size_v<ConvertedKeyword> - 1;
+    unsigned char source[capacity + 3];
+    const size_t taken = std::min(keyword.size(), size_t{capacity + 2});
+    std::copy_n(keyword.data(), taken, source);
+    source[taken] = 0;
+    return convert(source, converted.data(), capacity);
+}
+
 // ---- Percent-encoding ----------------------------------------------------------------------
 
 // The bytes that stay as they are, as a bit set over 0x20-0x7F: bit n stands for byte 0x20 + n.
@@ -254,16 +268,9 @@ std::string expand(std::string_view addressTemplate, std::string_view keyword, c
         // character that did not fit or was not Shift-JIS, the buffer holds `written` bytes of whole
         // characters, and those are what goes into the address. On failure the buffer has no
         // terminator, so it is never read as a C string.
-        unsigned char converted[256];
-        constexpr uint32_t capacity = sizeof converted - 1;
-        // The keyword need not be zero-terminated. Only its first capacity + 2 bytes can be read, so a
-        // terminated copy of those stands in for it exactly.
-        unsigned char source[capacity + 3];
-        const size_t taken = std::min(keyword.size(), size_t{capacity + 2});
-        std::copy_n(keyword.data(), taken, source);
-        source[taken] = 0;
-        const Conversion conversion = convert(source, converted, capacity);
-        return replaced(addressTemplate, found.at, found.length, converted, conversion.written);
+        ConvertedKeyword converted;
+        const Conversion conversion = convertCapped(keyword, converted);
+        return replaced(addressTemplate, found.at, found.length, converted.data(), conversion.written);
     }
     if (found.form == KeywordForm::Sjis) {
         keyword = keyword.substr(0, keyword.find('\0'));
@@ -293,13 +300,8 @@ std::optional<std::string> SentKeyword(std::string_view addressTemplate, std::st
     if (found.form == KeywordForm::Sjis)
         return std::string(keyword);
     // The same conversion as the expansion's, over the same bytes, tells how far it got.
-    unsigned char converted[256];
-    constexpr uint32_t capacity = sizeof converted - 1;
-    unsigned char source[capacity + 3];
-    const size_t taken = std::min(keyword.size(), size_t{capacity + 2});
-    std::copy_n(keyword.data(), taken, source);
-    source[taken] = 0;
-    return std::string(keyword.substr(0, convert(source, converted, capacity).read));
+    ConvertedKeyword converted;
+    return std::string(keyword.substr(0, convertCapped(keyword, converted).read));
 }
 
 std::string ExpandKeyword(std::string_view addressTemplate, std::string_view keyword)

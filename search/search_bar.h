@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 class QComboBox;
 class QIcon;
@@ -53,6 +54,13 @@ public:
     // where it stays, and the site button runs.
     void searchYahooFor(const std::string& keyword);
     void searchBiddersFor(const std::string& keyword);
+    // ---- Searches of a text chosen elsewhere (the pane menu's selection; search/selection_search.cpp)
+    // The text goes into the box, where it stays, and the search runs as its button's would:
+    // site is the browser's kClosedAuctions or kOpenAuctions (the result tab is switched to it
+    // first) or a number from otherSites.
+    void searchSelection(const QString& text, int site);
+    // Yahoo!オークション, BIDDERS and each user site on show, by name, with their numbers.
+    QList<std::pair<QString, int>> otherSites() const;
 
     // The address of the template with its first "$KEY$" replaced by the keyword box's text.
     std::string ExpandKeyword(const std::string& addressTemplate) const;

@@ -1,15 +1,16 @@
-#include "app/unsaved_content.h"
+#include "widgets/unsaved_files.h"
 
-#include "app/session_end.h"
 #include "files/errors.h"
 #include "files/file_io.h"
 #include "widgets/application_title.h"
 #include "widgets/dialogs.h"
 #include "widgets/error_box.h"
+#include "widgets/write_failure_text.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -46,4 +47,27 @@ void reportUnsavedFiles(Dialogs& dialogs, QWidget* owner, const UnsavedFiles& un
     for (const UnsavedFile& file : files)
         if (file.content)
             offerSaveElsewhere(dialogs, owner, file);
+}
+
+UnsavedFile unsavedFileOf(const std::exception& error)
+{
+    auto* e = dynamic_cast<const WriteError*>(&error);
+    if (!e)
+        return {errorMessage(error), {}, {}};
+    QString text = errorMessage(error);
+    if (!writeFailureCauseKnown(*e))
+        text += QStringLiteral("（%1）").arg(writeFailureCause(*e));
+    return {text, e->path, e->unsaved};
+}
+
+UnsavedFiles::UnsavedFiles(std::vector<UnsavedFile> files)
+    : std::runtime_error("files not saved"), files_(std::move(files))
+{}
+
+QString UnsavedFiles::message() const
+{
+    QStringList lines;
+    for (const UnsavedFile& file : files_)
+        lines << file.failure;
+    return lines.join(QStringLiteral("\r\n"));
 }
