@@ -30,7 +30,7 @@ WAIT = 90  # seconds; generous, for a loaded machine
 # band settings gives (every band on its own row, window at 870 x 720).
 KEYWORD_BOX = (219, 32)
 ADDRESS_BOX = (272, 172)
-FIRST_NODE = (84, 253)  # below the two rows of keyword tabs
+FIRST_NODE = (84, 276)  # below the two rows of keyword tabs and the filter box
 ADD_BUTTON = (837, 637)
 WATCHED_ROW = (300, 637)  # the first row of the watched list, left of the add button
 FILE_MENU = (37, 7)
