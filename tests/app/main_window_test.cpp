@@ -72,13 +72,8 @@ TEST_F(MainWindow, EveryViewItemReappliesAllSevenVisibilities)
     start();
     form().show();
     TForm1& f = form();
-    QAction* items[7] = {formControl<QAction>(f, "N2"),  formControl<QAction>(f, "N3"),  formControl<QAction>(f, "N4"),
-                         formControl<QAction>(f, "N16"), formControl<QAction>(f, "N17"), formControl<QAction>(f, "N21"),
-                         formControl<QAction>(f, "N22")};
-    QWidget* bars[7] = {formControl<QToolBar>(f, "ToolBar1"), formControl<QToolBar>(f, "ToolBar2"),
-                        formControl<QToolBar>(f, "ToolBar3"), formControl<QToolBar>(f, "ToolBar4"),
-                        formControl<QToolBar>(f, "ToolBar5"), formControl<QToolBar>(f, "ToolBar6"),
-                        formControl<QWidget>(f, "Panel2")};
+    const std::array<QAction*, 7> items = viewMarks(f);
+    const std::array<QWidget*, 7> bars = viewBars(f);
     for (QAction* item : items)
         item->setChecked(false);
     // Choosing one item toggles its own mark and applies every mark, not only its own.

@@ -200,13 +200,8 @@ TEST_F(SettingsWindow, BooleansAreNumbersAndTheBarsFollowTheMarksOnlyAtActivatio
                     "[LinkBar]", "Site1Visible=0", "Site2Visible=yes", "[ETC]", "MsgKeyDel=0", "KeyTreeBackup=0"}));
     TForm1& f = form();
     const bool marks[7] = {true, true, true, false, false, true, false};
-    QAction* items[7] = {formControl<QAction>(f, "N2"),  formControl<QAction>(f, "N3"),  formControl<QAction>(f, "N4"),
-                         formControl<QAction>(f, "N16"), formControl<QAction>(f, "N17"), formControl<QAction>(f, "N21"),
-                         formControl<QAction>(f, "N22")};
-    QWidget* bars[7] = {formControl<QToolBar>(f, "ToolBar1"), formControl<QToolBar>(f, "ToolBar2"),
-                        formControl<QToolBar>(f, "ToolBar3"), formControl<QToolBar>(f, "ToolBar4"),
-                        formControl<QToolBar>(f, "ToolBar5"), formControl<QToolBar>(f, "ToolBar6"),
-                        formControl<QWidget>(f, "Panel2")};
+    const std::array<QAction*, 7> items = viewMarks(f);
+    const std::array<QWidget*, 7> bars = viewBars(f);
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(items[i]->isChecked(), marks[i]) << i;
         EXPECT_FALSE(bars[i]->isHidden()) << i;

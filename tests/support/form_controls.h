@@ -8,10 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstddef>
 
 class QAction;
 class QToolButton;
+class QWidget;
 
 QObject* findFormControl(const QObject& parent, const QString& name);
 
@@ -22,6 +24,11 @@ W* formControl(const QObject& form, const char* name)
     EXPECT_NE(control, nullptr) << "no control " << name;
     return control;
 }
+
+// The View menu's seven marks (N2, N3, N4, N16, N17, N21, N22) and the bars they show, in the
+// order of their settings keys (SearchBar .. SiteBar2, then FavList's strip Panel2).
+std::array<QAction*, 7> viewMarks(const QObject& form);
+std::array<QWidget*, 7> viewBars(const QObject& form);
 
 // ToolButton8..ToolButton13 for k 0..5.
 QToolButton* siteButton(const QObject& form, std::size_t k);
