@@ -6,11 +6,8 @@
 #include "app/session_end.h"
 #include "browser/deferred_browser.h"
 #include "browser/engine_environment.h"
-#include "browser/web_engine_browser.h"
+#include "browser/engine_loader.h"
 #include "files/companion_paths.h"
-#include "help/about_box.h"
-#include "options/option_dlg.h"
-#include "watched/fav_auc_dlg.h"
 #include "widgets/dialogs.h"
 #include "widgets/error_box.h"
 #include "widgets/launcher.h"
@@ -23,9 +20,6 @@
 #include <cstdlib>
 
 TForm1* Form1 = nullptr;
-TAboutBox* AboutBox = nullptr;
-TOptionDlg* OptionDlg = nullptr;
-TFavAucDlg* FavAucDlg = nullptr;
 
 int main(int argc, char** argv)
 {
@@ -61,17 +55,13 @@ int main(int argc, char** argv)
         // home is the program's own help page.
         const QString browserFolder =
             commandLine.dataFolder.isEmpty() ? QString() : QFile::decodeName(QByteArray::fromStdString(dataFolder));
-        auto* browser = new DeferredBrowser([browserFolder, exePath](QWidget* parent) {
-            auto* engine = new WebEngineBrowser(persistentBrowserProfile(browserFolder), parent);
-            engine->setHomeAddress(QFile::decodeName(QByteArray::fromStdString(helpPagePath(exePath))));
-            return engine;
-        });
+        const EngineStart engineStart{browserFolder,
+                                      QFile::decodeName(QByteArray::fromStdString(helpPagePath(exePath)))};
+        auto* browser = new DeferredBrowser(
+            [engineStart, &dialogs](QWidget* parent) { return loadEngineBrowser(engineStart, parent, dialogs); });
         ProgramServices services{browser, &dialogs, &launcher, exePath, dataFolder};
         ProgramWindows windows = createProgramWindows(services);
         Form1 = windows.form.get();
-        AboutBox = windows.aboutBox;
-        OptionDlg = windows.optionDlg;
-        FavAucDlg = windows.favAucDlg;
         // From here a signal or the session's logout saves like a close.
         SessionEndWatch sessionEnd(*Form1, [] { QCoreApplication::exit(0); });
         applyCommandLine(*Form1, commandLine);

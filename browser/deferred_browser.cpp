@@ -1,24 +1,14 @@
 #include "browser/deferred_browser.h"
 
 #include <QEvent>
-#include <QGuiApplication>
-#include <QOpenGLWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 
 DeferredBrowser::DeferredBrowser(std::function<TCppWebBrowser*(QWidget* parent)> makeBrowser, QWidget* parent)
     : TCppWebBrowser(parent), makeBrowser_(std::move(makeBrowser))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    // The engine's view composes the whole window through OpenGL. On the X window system a
-    // window made without such a child is made anew when the first one comes, and the native
-    // windows inside it (the busy animation's) go with it while their containers stay: the next
-    // move of the window then fails inside the toolkit. A hidden OpenGL child makes the window as
-    // the engine needs it from the start; it never draws.
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        (new QOpenGLWidget(this))->hide();
 }
 
 void DeferredBrowser::startAfterFirstPaint(QWidget* window)

@@ -2,50 +2,12 @@
 
 #include "widgets/widget_accessibility.h"
 
-#include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QPainter>
-#include <QRasterWindow>
-
-namespace {
-
-// Where the frames are drawn: a window of its own, with a backing store of its own.
-class FrameWindow : public QRasterWindow {
-public:
-    explicit FrameWindow(const Animate& owner) : owner_(owner) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        owner_.drawFrame(painter, QRect(QPoint(0, 0), size()));
-    }
-
-private:
-    const Animate& owner_;
-};
-
-}  // namespace
 
 Animate::Animate(QWidget* parent) : QWidget(parent)
 {
     installWidgetAccessibility();
     connect(&timer_, &QTimer::timeout, this, [this] { showFrame((frame_ + 1) % frames_.size()); });
-    // Verified where it matters, on the X window system: there the window is an X window of
-    // its own that the X server shows by itself. Elsewhere (and on the platform the tests run
-    // on, which would give the little window the keyboard) the control draws the frames itself.
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
-    frameWindow_ = new FrameWindow(*this);
-    // Clicks and focus are the control's as before: the window only shows. The container places
-    // the window over this control and shows, hides and moves it with it; no other widget of the
-    // program's window becomes a native window for it.
-    frameWindow_->setFlags(frameWindow_->flags() | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
-    QWidget* container = QWidget::createWindowContainer(frameWindow_, this);
-    container->setFocusPolicy(Qt::NoFocus);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(container);
 }
 
 bool Animate::Open(const QString& clipName, int frameWidth, int frameIntervalMs)
@@ -76,16 +38,11 @@ void Animate::setActive(bool active)
 void Animate::showFrame(size_t frame)
 {
     frame_ = frame;
-    if (frameWindow_)
-        frameWindow_->update();
-    else
-        update();
+    update();
 }
 
 void Animate::paintEvent(QPaintEvent*)
 {
-    if (frameWindow_)
-        return;
     QPainter painter(this);
     drawFrame(painter, rect());
 }

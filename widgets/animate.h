@@ -1,12 +1,6 @@
 #pragma once
 // A small animation control: plays the frames of a clip from the program's resources. While
 // active it shows frames 1 to 4 over and over; made inactive it shows frame 1.
-//
-// On the X window system the frames are drawn in a small window of their own inside the control. The program's window
-// holds the web view, which makes the toolkit compose that whole window through OpenGL on every
-// repaint of any widget in it; with software OpenGL that is several milliseconds of processor
-// time a frame, ten frames a second while a page loads. A window of its own is drawn and shown
-// by itself, 45×20 pixels a frame, and the big window is not touched.
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -14,7 +8,6 @@
 #include <vector>
 
 class QPainter;
-class QRasterWindow;
 
 class Animate : public QWidget {
     Q_OBJECT
@@ -41,5 +34,4 @@ private:
     std::vector<QImage> frames_;
     size_t frame_ = 0;
     QTimer timer_;
-    QRasterWindow* frameWindow_ = nullptr;  // on the X window system only
 };

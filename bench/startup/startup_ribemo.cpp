@@ -12,7 +12,7 @@
 #include "bench/startup/window_mapped.h"
 #include "browser/deferred_browser.h"
 #include "browser/engine_environment.h"
-#include "browser/web_engine_browser.h"
+#include "browser/engine_loader.h"
 #include "widgets/dialogs.h"
 #include "widgets/launcher.h"
 
@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     MessageBoxDialogs dialogs;
     DesktopLauncher launcher;
     auto* browser =
-        new DeferredBrowser([](QWidget* parent) { return new WebEngineBrowser(persistentBrowserProfile(), parent); });
+        new DeferredBrowser([&dialogs](QWidget* parent) { return loadEngineBrowser(EngineStart{}, parent, dialogs); });
     QObject::connect(browser, &TCppWebBrowser::DownloadComplete, &app, [&folder] {
         printProcessTreeMemory();
         folder.remove();

@@ -3,7 +3,7 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "browser/web_engine_browser.h"
+#include "engine/web_engine_browser.h"
 #include "pane/browser_pane.h"
 #include "tests/support/loopback_http_server.h"
 #include "tests/support/program_folder.h"

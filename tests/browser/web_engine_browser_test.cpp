@@ -1,5 +1,5 @@
 // The real browser engine: local files, the bytes that reach a server, the four events.
-#include "browser/web_engine_browser.h"
+#include "engine/web_engine_browser.h"
 
 #include "tests/support/loopback_http_server.h"
 #include "tests/support/program_folder.h"

@@ -1,6 +1,6 @@
 // The help page keeps in step with the window: every menu caption it names is one the user finds,
 // and every key in its table of keys is a shortcut of the main window.
-#include "browser/pane_menu_searches.h"
+#include "engine/pane_menu_searches.h"
 #include "tests/support/form_fixture.h"
 
 #include <QFile>

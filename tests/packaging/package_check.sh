@@ -34,8 +34,9 @@ version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$scratch/prefix/bin/ribemo" --versi
 if command -v lintian >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
   (cd "$build_dir" && cpack -G DEB -B "$scratch/deb" >/dev/null)
   deb=$(ls "$scratch"/deb/ribemo_*.deb)
-  dpkg-deb --field "$deb" Depends | grep -q libqt6webenginewidgets6 ||
-    { echo "Depends not computed from the binary" >&2; exit 1; }
+  depends=$(dpkg-deb --field "$deb" Depends)
+  grep -q libqt6widgets6 <<<"$depends" || { echo "Depends not computed from the binary: $depends" >&2; exit 1; }
+  grep -q libqt6webenginewidgets6 <<<"$depends" || { echo "Depends lacks the engine: $depends" >&2; exit 1; }
   # Any warning fails, as one for the distribution's archive would.
   lintian --fail-on error,warning --tag-display-limit 0 "$deb"
   ran=1

@@ -3,8 +3,8 @@
 // while a page is held and after it, and the mouse's side buttons over the real pane.
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "browser/request_first.h"
-#include "browser/web_engine_browser.h"
+#include "engine/request_first.h"
+#include "engine/web_engine_browser.h"
 #include "tests/support/loopback_http_server.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/real_program.h"
@@ -343,9 +343,9 @@ TEST_F(RealSearch, ADownloadIsSavedWhereTheUserSaysWithItsExactBytesAndAFailureI
     EXPECT_EQ(dialogs.shown[2].icon, QMessageBox::Warning);
 }
 
-// The window holding the web view is composed through OpenGL as a whole on the engine's own
-// thread: a repaint of the status bar before the engine hands the page's request on would hold
-// the request back. The status bar changes at once, and is drawn once the request is out.
+// The window is drawn on the engine's own thread: a repaint of the status bar before the engine
+// hands the page's request on would hold the request back. The status bar changes at once, and is
+// drawn once the request is out.
 TEST_F(RealSearch, EnterHandsTheRequestOnBeforeTheWindowDrawsAgain)
 {
     input::click(formControl<QComboBox>(form(), "ComboBox1"));

@@ -1,9 +1,9 @@
 // Test main for the window and end-to-end tests: one QApplication for the whole run, on the
 // offscreen platform unless the caller chose another.
 #include "browser/engine_environment.h"
+#include "engine/web_engine_browser.h"
 
 #include <QApplication>
-#include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,8 @@ int main(int argc, char** argv)
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
                 "--disable-gpu --disable-background-networking --disable-component-update --no-first-run");
     prepareBrowserEngine();
+    // The engine is linked into the tests, not loaded later: its pages are drawn as in the program.
+    drawPagesInSoftware();
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

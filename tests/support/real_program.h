@@ -3,7 +3,7 @@
 // profile, scripted message boxes and a loopback HTTP server for the pages.
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "browser/web_engine_browser.h"
+#include "engine/web_engine_browser.h"
 #include "tests/support/form_controls.h"
 #include "tests/support/loopback_http_server.h"
 #include "tests/support/program_folder.h"

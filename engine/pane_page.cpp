@@ -1,7 +1,7 @@
-#include "browser/pane_page.h"
+#include "engine/pane_page.h"
 
-#include "browser/new_window_request.h"
-#include "browser/own_pages.h"
+#include "engine/new_window_request.h"
+#include "engine/own_pages.h"
 #include "widgets/dialogs.h"
 
 #include <QAction>

@@ -51,6 +51,10 @@ private:
 // there (keepBrowserDataIn). The first call makes it.
 QWebEngineProfile* persistentBrowserProfile(const QString& folder = {});
 
+// Pages are drawn in software and handed to the window as pictures (browser/engine_environment.h
+// says why). Called before the first view is made.
+void drawPagesInSoftware();
+
 // A folder the user chose for the program's files holds the browser's as well:
 // FOLDER/QtWebEngine/ribemo and FOLDER/QtWebEngine/cache.
 void keepBrowserDataIn(QWebEngineProfile& profile, const QString& folder);

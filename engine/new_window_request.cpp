@@ -1,4 +1,4 @@
-#include "browser/new_window_request.h"
+#include "engine/new_window_request.h"
 
 bool mayOpenInPane(const QUrl& url, const QUrl& opener, bool byUser)
 {

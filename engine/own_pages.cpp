@@ -1,4 +1,4 @@
-#include "browser/own_pages.h"
+#include "engine/own_pages.h"
 
 #include <QWebEngineCertificateError>
 

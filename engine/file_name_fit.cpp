@@ -1,4 +1,4 @@
-#include "browser/file_name_fit.h"
+#include "engine/file_name_fit.h"
 
 #include <QFile>
 

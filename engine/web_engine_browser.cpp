@@ -1,13 +1,14 @@
-#include "browser/web_engine_browser.h"
+#include "engine/web_engine_browser.h"
 
-#include "browser/pane_action_texts.h"
-#include "browser/pane_address.h"
-#include "browser/pane_downloads.h"
-#include "browser/pane_menu_searches.h"
-#include "browser/pane_page.h"
-#include "browser/request_first.h"
+#include "engine/pane_action_texts.h"
+#include "engine/pane_address.h"
+#include "engine/pane_downloads.h"
+#include "engine/pane_menu_searches.h"
+#include "engine/pane_page.h"
+#include "engine/request_first.h"
 
 #include <QDir>
+#include <QQuickWindow>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QWebEngineFindTextResult>
@@ -160,6 +161,8 @@ void WebEngineBrowser::setDialogs(Dialogs* dialogs) { page_->setDialogs(dialogs)
 
 bool WebEngineBrowser::DownloadsUnderWay() const { return downloads_->underWay(); }
 void WebEngineBrowser::CancelDownloads() { downloads_->cancelAll(); }
+
+void drawPagesInSoftware() { QQuickWindow::setGraphicsApi(QSGRendererInterface::Software); }
 
 void keepBrowserDataIn(QWebEngineProfile& profile, const QString& folder)
 {

@@ -1,4 +1,4 @@
-#include "browser/script_boxes.h"
+#include "engine/script_boxes.h"
 
 #include "widgets/dialogs.h"
 

@@ -1,4 +1,4 @@
-#include "browser/pane_action_texts.h"
+#include "engine/pane_action_texts.h"
 
 #include <QAction>
 #include <QWebEnginePage>

@@ -1,12 +1,12 @@
 #pragma once
-// The pane's request leaves before its window draws again. A window that holds the web view is
-// composed through OpenGL as a whole, on the thread where the engine also takes each step of a
-// navigation: one repaint of a status text done before the engine's next step holds the request
-// back by a whole-window composition (tens of milliseconds with software OpenGL, as in virtual
-// machines and remote desktops). So from the moment an address is handed to the engine, the
-// window's repaints wait until the engine has passed the page's request on to the network, or
-// the load has ended, or a short bound has passed (a navigation the engine drops reports
-// nothing). The widgets change meanwhile as ever; what changed is drawn then, in one repaint.
+// The pane's request leaves before its window draws again. The window is drawn on the thread where
+// the engine also takes each step of a navigation: a repaint started by a status text before the
+// engine's next step holds the request back by the whole repaint (the window and the page's
+// picture, drawn in software; on a slow or remote display tens of milliseconds). So from the
+// moment an address is handed to the engine, the window's repaints wait until the engine has
+// passed the page's request on to the network, or the load has ended, or a short bound has passed
+// (a navigation the engine drops reports nothing). The widgets change meanwhile as ever; what
+// changed is drawn then, in one repaint.
 #include <QObject>
 #include <QPointer>
 #include <QTimer>

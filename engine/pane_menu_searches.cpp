@@ -1,4 +1,4 @@
-#include "browser/pane_menu_searches.h"
+#include "engine/pane_menu_searches.h"
 
 #include "browser/web_browser.h"
 #include "text/single_line.h"

@@ -1,4 +1,4 @@
-#include "browser/pane_address.h"
+#include "engine/pane_address.h"
 
 #include <QRegularExpression>
 

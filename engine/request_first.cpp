@@ -1,4 +1,4 @@
-#include "browser/request_first.h"
+#include "engine/request_first.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "browser/hang_watch.h"
+#include "engine/hang_watch.h"
 
-#include "browser/script_boxes.h"
+#include "engine/script_boxes.h"
 #include "widgets/dialogs.h"
 
 #include <QPointer>

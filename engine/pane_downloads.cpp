@@ -1,7 +1,7 @@
-#include "browser/pane_downloads.h"
+#include "engine/pane_downloads.h"
 
-#include "browser/file_name_fit.h"
 #include "browser/web_browser.h"
+#include "engine/file_name_fit.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,8 @@
 // only the one pane, where the page could have gone itself; the page's script boxes are the
 // program's own message boxes; and where the engine has nothing to show (the page's process
 // ended, the site's certificate was refused) the pane shows a page of the program's own.
-#include "browser/hang_watch.h"
-#include "browser/script_boxes.h"
+#include "engine/hang_watch.h"
+#include "engine/script_boxes.h"
 
 #include <QPointer>
 #include <QWebEnginePage>
