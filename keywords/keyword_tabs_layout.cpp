@@ -23,7 +23,10 @@ QWidget* filterBoxOver(KeywordTreeView* tree, QWidget* window)
     auto* box = named(new QLineEdit, "KeywordFilter");
     box->setPlaceholderText(QStringLiteral("キーワードを絞り込み"));
     box->setAccessibleName(QStringLiteral("キーワードの絞り込み"));
-    box->setClearButtonEnabled(true);
+    // The clear button shows only over a text, and making it looks up the desktop's icon theme:
+    // it is made with the first text, not before the window is on screen.
+    QObject::connect(
+        box, &QLineEdit::textChanged, box, [box] { box->setClearButtonEnabled(true); }, Qt::SingleShotConnection);
     layout->addWidget(box);
     layout->addWidget(tree, 1);
     auto* key = new QAction(window);

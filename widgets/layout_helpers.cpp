@@ -1,8 +1,11 @@
 #include "widgets/layout_helpers.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLayout>
 #include <QMenu>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -29,6 +32,46 @@ QAction* addCheckMenuItem(QMenu* menu, const char* name, const QString& caption)
     return action;
 }
 
+namespace {
+
+// The style of the bands' tool bars: the band draws the frame and the grip, so the bar itself draws
+// no panel and adds no border, margin or spacing, and the bands keep close to the widths they were
+// laid out with. (A style sheet would say the same, at the price of a style-sheet pass over every
+// button of the bar, milliseconds before the window can be shown.)
+class BandBarStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_ToolBarFrameWidth || metric == PM_ToolBarItemMargin || metric == PM_ToolBarItemSpacing)
+            return 0;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        if (element != CE_ToolBar)
+            QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (element != PE_PanelToolBar)
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+};
+
+QStyle* bandBarStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new BandBarStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+}  // namespace
+
 QToolBar* makeToolBar(const char* name)
 {
     auto* bar = new QToolBar;
@@ -39,9 +82,7 @@ QToolBar* makeToolBar(const char* name)
     bar->setContentsMargins(0, 0, 0, 0);
     bar->layout()->setSpacing(0);
     bar->layout()->setContentsMargins(0, 0, 0, 0);
-    // The band draws the frame and the grip; the bar itself adds no border or padding, so the
-    // bands keep close to the widths they were laid out with.
-    bar->setStyleSheet(QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"));
+    bar->setStyle(bandBarStyle());
     // The button that shows what a narrowed bar hides.
     if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
         more->setAccessibleName(QStringLiteral("その他のボタン"));

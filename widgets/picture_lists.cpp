@@ -1,5 +1,7 @@
 #include "widgets/picture_lists.h"
 
+#include "widgets/themed_picture.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -98,8 +100,6 @@ QIcon letterBadge(const QString& letters, QColor background)
     return QIcon(pixmap);
 }
 
-QIcon themed(const char* name, const QIcon& drawn) { return QIcon::fromTheme(QString::fromLatin1(name), drawn); }
-
 QIcon bolt(QColor colour)
 {
     QPixmap pixmap = canvas();
@@ -145,11 +145,11 @@ QIcon treePicture(QColor cover, bool open)
 QList<QIcon> navigationPictures()
 {
     return {
-        themed("go-previous", arrow(true, QColor(40, 110, 200))),
-        themed("go-next", arrow(false, QColor(40, 110, 200))),
-        themed("view-refresh", refreshPicture()),
-        themed("go-home", homePicture()),
-        themed("process-stop", stopPicture()),
+        themedPicture(QStringLiteral("go-previous"), arrow(true, QColor(40, 110, 200))),
+        themedPicture(QStringLiteral("go-next"), arrow(false, QColor(40, 110, 200))),
+        themedPicture(QStringLiteral("view-refresh"), refreshPicture()),
+        themedPicture(QStringLiteral("go-home"), homePicture()),
+        themedPicture(QStringLiteral("process-stop"), stopPicture()),
         letterBadge(QStringLiteral("Y!"), QColor(200, 0, 30)),
         letterBadge(QStringLiteral("B"), QColor(0, 90, 170)),
     };
