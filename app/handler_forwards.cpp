@@ -65,7 +65,11 @@ void TForm1::N12Click() { startAnotherCopy(*services_.launcher, executablePath()
 void TForm1::N13Click() { openInDefaultBrowser(*services_.launcher, dialogs(), this, pane_->pageAddress()); }
 void TForm1::H2Click() { pane_->navigate(helpPageAddress(executablePath())); }
 void TForm1::N18Click() { pane_->navigate(makerHomePage()); }
-void TForm1::V1Click() { AboutBox->exec(); }
+void TForm1::V1Click()
+{
+    ensureDialogs();
+    AboutBox->exec();
+}
 
 void TForm1::LoadFirstKeywordTab() { keywords_->LoadFirstKeywordTab(); }
 void TForm1::SaveShownKeywordTree() { keywords_->SaveShownKeywordTree(); }
@@ -113,6 +117,7 @@ void TForm1::FavAucListResize() { watched_->FavAucListResize(); }
 void TForm1::RefreshWatchedMenuCaptions() { watched_->RefreshWatchedMenuCaptions(); }
 void TForm1::C1Click()
 {
+    ensureDialogs();
     if (FavAucDlg)
         watched_->organize(*FavAucDlg);
 }

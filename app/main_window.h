@@ -14,6 +14,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,7 +55,10 @@ public:
     explicit TForm1(const ProgramServices& services);
     ~TForm1() override;
 
-    // The dialogs are created after the main window and handed over once (the program entry).
+    // The dialogs are made the first time one is needed (app/program_windows.h): make runs then,
+    // once, and hands them over with attachDialogs.
+    void makeDialogsWhenAsked(std::function<void()> make) { makeDialogs_ = std::move(make); }
+    void ensureDialogs();
     void attachDialogs(TAboutBox* aboutBox, TOptionDlg* optionDlg, TFavAucDlg* favAucDlg);
 
     // ---- Lifecycle (app/main_window.cpp)
@@ -216,6 +220,7 @@ private:
     std::vector<UnsavedFile> saveEveryFile();
 
     ProgramServices services_;
+    std::function<void()> makeDialogs_;
     HandlerGuard guard_;
     ConflictNotice conflicts_;
     bool sessionEnded_ = false;      // the session-end saves have run; the program is ending

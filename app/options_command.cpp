@@ -15,8 +15,15 @@ void TForm1::attachDialogs(TAboutBox* aboutBox, TOptionDlg* optionDlg, TFavAucDl
     connect(OptionDlg, &TOptionDlg::settingsReset, this, [this] { SettingsReset = true; });
 }
 
+void TForm1::ensureDialogs()
+{
+    if (makeDialogs_)
+        std::exchange(makeDialogs_, {})();
+}
+
 void TForm1::N5Click()
 {
+    ensureDialogs();
     const OptionValues current = currentOptionValues();
     OptionDlg->showValues(current);
     if (OptionDlg->exec() != QDialog::Accepted)

@@ -20,20 +20,43 @@ ProgramWindows createProgramWindows(const ProgramServices& services)
     windows.form = std::make_unique<TForm1>(services);
     windows.form->FormCreate();
     TForm1* form = windows.form.get();
-    windows.aboutBox = new TAboutBox(form, *services.dialogs, *services.launcher);
-    windows.aboutBox->showDataFolder(
-        QFileInfo(QFile::decodeName(QByteArray::fromStdString(form->companionBase()))).absolutePath());
-    windows.optionDlg = new TOptionDlg(form, *services.dialogs, form->companionBase());
-    windows.optionDlg->FormCreate(form->ImageList3);
-    windows.favAucDlg = new TFavAucDlg(form, *services.dialogs);
-    windows.form->attachDialogs(windows.aboutBox, windows.optionDlg, windows.favAucDlg);
+    form->makeDialogsWhenAsked([form, services] {
+        auto* aboutBox = new TAboutBox(form, *services.dialogs, *services.launcher);
+        aboutBox->showDataFolder(
+            QFileInfo(QFile::decodeName(QByteArray::fromStdString(form->companionBase()))).absolutePath());
+        auto* optionDlg = new TOptionDlg(form, *services.dialogs, form->companionBase());
+        optionDlg->FormCreate(form->ImageList3);
+        form->attachDialogs(aboutBox, optionDlg, new TFavAucDlg(form, *services.dialogs));
+    });
     return windows;
+}
+
+TAboutBox* ProgramWindows::aboutBox() const
+{
+    form->ensureDialogs();
+    return form->AboutBox;
+}
+
+TOptionDlg* ProgramWindows::optionDlg() const
+{
+    form->ensureDialogs();
+    return form->OptionDlg;
+}
+
+TFavAucDlg* ProgramWindows::favAucDlg() const
+{
+    form->ensureDialogs();
+    return form->FavAucDlg;
 }
 
 void setUpApplication(QApplication& app)
 {
     initProgramResources();
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    // The menus are part of the window, above its bands, on every desktop. (Offering them to a
+    // desktop's global menu bar would also ask the session's message bus whether there is one
+    // before the window could be shown.)
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     for (const char* name : {"qtbase_ja", "qt_ja"}) {
         auto* translator = new QTranslator(&app);
         if (translator->load(QString::fromLatin1(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -1,6 +1,8 @@
 #pragma once
-// Creates the program's four windows in their order: the main window (whose creation runs its
-// start-up), then the about box, the options dialog and the organize dialog, all hidden.
+// Creates the program's windows: the main window (whose creation runs its start-up), and the
+// about box, the options dialog and the organize dialog the first time one of them is asked for.
+// None of the three is seen at the start, and building them (the options dialog's pages above all)
+// would hold the main window back from the screen.
 #include "app/program_services.h"
 
 #include <memory>
@@ -13,9 +15,11 @@ class QApplication;
 
 struct ProgramWindows {
     std::unique_ptr<TForm1> form;  // owns the dialogs as its children
-    TAboutBox* aboutBox = nullptr;
-    TOptionDlg* optionDlg = nullptr;
-    TFavAucDlg* favAucDlg = nullptr;
+
+    // Each makes the three dialogs if they are not made yet.
+    TAboutBox* aboutBox() const;
+    TOptionDlg* optionDlg() const;
+    TFavAucDlg* favAucDlg() const;
 };
 
 ProgramWindows createProgramWindows(const ProgramServices& services);

@@ -59,7 +59,7 @@ int main(int argc, char** argv)
     fillAsOnAFirstStart(*windows.form);
 
     bool ok = true;
-    TOptionDlg& options = *windows.optionDlg;
+    TOptionDlg& options = *windows.optionDlg();
     options.showValues(windows.form->currentOptionValues());
     for (int page = 0; page < options.PageControl1->count(); ++page) {
         options.PageControl1->setCurrentIndex(page);
@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     }
     options.hide();
     // The scratch folder's random name would stand in the picture; a folder as a user's would.
-    windows.aboutBox->showDataFolder(QStringLiteral("/home/user/ribemo"));
-    ok = savePicture(*windows.aboutBox, folder + QStringLiteral("/about.png")) && ok;
+    windows.aboutBox()->showDataFolder(QStringLiteral("/home/user/ribemo"));
+    ok = savePicture(*windows.aboutBox(), folder + QStringLiteral("/about.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -36,10 +36,10 @@ TEST_F(Launches, WithADataFolderTheFilesTheSecondCopyAndTheAboutBoxAllUseIt)
     formControl<QAction>(form(), "N12")->trigger();
     ASSERT_EQ(launcher.startedArguments.size(), 1);
     EXPECT_EQ(launcher.startedArguments[0], QStringList({QStringLiteral("--data-dir"), data.path()}));
-    EXPECT_EQ(windows().aboutBox->DataFolder->toolTip(), data.path());
+    EXPECT_EQ(windows().aboutBox()->DataFolder->toolTip(), data.path());
     // Shown again, the line is replaced rather than laid over the first.
-    windows().aboutBox->showDataFolder(QStringLiteral("/elsewhere"));
-    EXPECT_EQ(windows().aboutBox->findChildren<QLabel*>(QStringLiteral("DataFolder")).size(), 1);
+    windows().aboutBox()->showDataFolder(QStringLiteral("/elsewhere"));
+    EXPECT_EQ(windows().aboutBox()->findChildren<QLabel*>(QStringLiteral("DataFolder")).size(), 1);
     ASSERT_TRUE(closeWindow());
     EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("ribemo.fal"))));
     EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("ribemo.ini"))));
@@ -87,7 +87,7 @@ TEST_F(Launches, MakersPageOpensInThePane)
 TEST_F(Launches, AboutBoxHasTheDesignedLayout)
 {
     start();
-    TAboutBox& box = *windows().aboutBox;
+    TAboutBox& box = *windows().aboutBox();
     EXPECT_EQ(box.windowTitle(), QStringLiteral("バージョン情報"));
     EXPECT_EQ(box.size(), QSize(313, 154));
     EXPECT_EQ(box.minimumSize(), box.maximumSize());
@@ -129,7 +129,7 @@ TEST_F(Launches, AboutBoxHasTheDesignedLayout)
 TEST_F(Launches, AboutBoxIsModalAndItsLinkOpensTheStatisticsSiteWhileItStaysOpen)
 {
     start();
-    TAboutBox& box = *windows().aboutBox;
+    TAboutBox& box = *windows().aboutBox();
     bool ran = false;
     QTimer::singleShot(0, &box, [&] {
         ran = true;
@@ -159,7 +159,7 @@ TEST_F(Launches, AFailedLaunchSaysWhatCouldNotBeOpenedAndWhy)
     browser->locationUrl = QStringLiteral("http://auction-stats.example/search?q=a");
     const std::vector<std::function<void()>> launches = {
         [&] { formControl<QAction>(form(), "N13")->trigger(); },
-        [&] { windows().aboutBox->Label1Click(); },
+        [&] { windows().aboutBox()->Label1Click(); },
     };
     for (const auto& launch : launches) {
         dialogs.shown.clear();

@@ -53,7 +53,7 @@ TEST_F(OpenEdits, AnOpenEditIsStoredByEveryRouteThatReadsTheTreeOrTheList)
          ",\r\n\" edited\",u\r\n"},
         {"整理 from the menu, then OK", false,
          [this] {
-             TFavAucDlg& dialog = *form().FavAucDlg;
+             TFavAucDlg& dialog = *windows().favAucDlg();
              std::function<void()> pressOk = [&] {
                  if (!dialog.isVisible())
                      return QTimer::singleShot(10, &dialog, pressOk);

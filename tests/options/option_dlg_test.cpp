@@ -86,7 +86,7 @@ protected:
         form().Settings.MsgKeyDel = true;
     }
 
-    TOptionDlg& dlg() { return *windows().optionDlg; }
+    TOptionDlg& dlg() { return *windows().optionDlg(); }
 
     // Opens the dialog through its menu item and runs act while it is up; act closes it (if it
     // does not, or fails part-way, the dialog is cancelled so the test never hangs).

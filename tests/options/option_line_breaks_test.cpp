@@ -15,7 +15,7 @@ class OptionLineBreaks : public FormFixture {};
 TEST_F(OptionLineBreaks, APastedLineBreakBecomesABlankInTheValueUsedAndSaved)
 {
     start();
-    TOptionDlg& dialog = *form().OptionDlg;
+    TOptionDlg& dialog = *windows().optionDlg();
     QGuiApplication::clipboard()->setText(QStringLiteral("http://a.example/\r\nsearch?\nq=\0x"));
     QTimer::singleShot(0, &dialog, [&] {
         dialog.LabeledEdit1->setFocus();

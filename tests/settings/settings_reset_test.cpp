@@ -21,7 +21,7 @@ const std::string kIni = "[TabName]\r\nKEY#1=saved\r\n";
 
 class SettingsReset : public FormFixture {
 protected:
-    TOptionDlg& dlg() { return *windows().optionDlg; }
+    TOptionDlg& dlg() { return *windows().optionDlg(); }
 
     // Presses 設定の初期化 inside the open dialog, then runs after (the dialog still open).
     void resetInsideTheDialog(const std::function<void(TOptionDlg&)>& after)

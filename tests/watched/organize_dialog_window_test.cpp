@@ -76,6 +76,7 @@ QStringList captions(TForm1& form)
 // expectation) is closed by its close box so the test never hangs.
 void whileOpen(TForm1& form, const std::function<void(TFavAucDlg&)>& body)
 {
+    form.ensureDialogs();
     TFavAucDlg& dialog = *form.FavAucDlg;
     bool ran = false;
     QTimer::singleShot(0, &dialog, [&] {
@@ -158,7 +159,7 @@ TEST_F(OrganizeDialog, ButtonsMoveAndDeleteTheSelectedEntryAndDoNothingAtTheEnds
     };
     start();
     form().show();
-    TFavAucDlg& d = *form().FavAucDlg;
+    TFavAucDlg& d = *windows().favAucDlg();
     QPushButton* buttons[] = {d.Button1, d.Button2, d.Button3};
     for (const auto& c : cases) {
         d.showEntries(samples({0, 1, 2}));
@@ -177,7 +178,7 @@ TEST_F(OrganizeDialog, RepeatedDownWalksOneEntryToTheEndWithoutScrolling)
 {
     start();
     form().show();
-    TFavAucDlg& d = *form().FavAucDlg;
+    TFavAucDlg& d = *windows().favAucDlg();
     d.showEntries(samples(30));
     d.open();
     clickRow(*d.FavAucList, 0);

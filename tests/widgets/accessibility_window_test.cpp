@@ -89,7 +89,7 @@ TEST_F(Accessibility, EveryControlIsNamedAndBothTabStripsArePageTabsThatPress)
     EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->TabIndex(), 1);
     EXPECT_EQ(formControl<TabControl>(form(), "TabControl1")->TabIndex(), 1);
     // The options dialog's fields are named by their labels.
-    for (QLineEdit* field : windows().optionDlg->findChildren<QLineEdit*>())
+    for (QLineEdit* field : windows().optionDlg()->findChildren<QLineEdit*>())
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name).isEmpty());
 }
 
