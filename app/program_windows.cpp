@@ -4,6 +4,7 @@
 #include "help/about_box.h"
 #include "options/option_dlg.h"
 #include "watched/fav_auc_dlg.h"
+#include "widgets/program_style.h"
 
 #include <QApplication>
 #include <QFile>
@@ -57,6 +58,7 @@ void setUpApplication(QApplication& app)
     // desktop's global menu bar would also ask the session's message bus whether there is one
     // before the window could be shown.)
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
     for (const char* name : {"qtbase_ja", "qt_ja"}) {
         auto* translator = new QTranslator(&app);
         if (translator->load(QString::fromLatin1(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -2,30 +2,45 @@
 
 #include "widgets/widget_accessibility.h"
 
+#include <QFile>
 #include <QPainter>
+
+#include <utility>
 
 Animate::Animate(QWidget* parent) : QWidget(parent)
 {
     installWidgetAccessibility();
-    connect(&timer_, &QTimer::timeout, this, [this] { showFrame((frame_ + 1) % frames_.size()); });
+    connect(&timer_, &QTimer::timeout, this, [this] { showFrame((frame_ + 1) % frames().size()); });
 }
 
 bool Animate::Open(const QString& clipName, int frameWidth, int frameIntervalMs)
 {
-    const QImage strip(QStringLiteral(":/clips/%1.bmp").arg(clipName));
+    // Reading the picture (the first image read of the run) would come before the window is shown.
+    const QString path = QStringLiteral(":/clips/%1.bmp").arg(clipName);
     frames_.clear();
-    if (strip.isNull() || frameWidth <= 0)
+    clipPath_.clear();
+    if (!QFile::exists(path) || frameWidth <= 0)
         return false;
-    for (int x = 0; x + frameWidth <= strip.width(); x += frameWidth)
-        frames_.push_back(strip.copy(x, 0, frameWidth, strip.height()));
+    clipPath_ = path;
+    frameWidth_ = frameWidth;
     timer_.setInterval(frameIntervalMs);
     showFrame(0);
-    return !frames_.empty();
+    return true;
+}
+
+const std::vector<QImage>& Animate::frames() const
+{
+    if (!clipPath_.isEmpty()) {
+        const QImage strip(std::exchange(clipPath_, {}));
+        for (int x = 0; x + frameWidth_ <= strip.width(); x += frameWidth_)
+            frames_.push_back(strip.copy(x, 0, frameWidth_, strip.height()));
+    }
+    return frames_;
 }
 
 void Animate::setActive(bool active)
 {
-    if (active == timer_.isActive() || frames_.empty())
+    if (active == timer_.isActive() || frames().empty())
         return;
     if (active) {
         timer_.start();
@@ -50,7 +65,7 @@ void Animate::paintEvent(QPaintEvent*)
 void Animate::drawFrame(QPainter& painter, const QRect& area) const
 {
     painter.fillRect(area, QColor(0, 0, 128));
-    if (!frames_.empty()) {
+    if (!frames().empty()) {
         const QImage& image = frames_[frame_];
         painter.drawImage(
             QPoint(area.x() + (area.width() - image.width()) / 2, area.y() + (area.height() - image.height()) / 2),

@@ -14,13 +14,15 @@ class Animate : public QWidget {
 public:
     explicit Animate(QWidget* parent = nullptr);
 
-    // Loads the named clip ("navi1"): a strip of frames side by side, each as high as the strip.
+    // Takes the named clip ("navi1"): a strip of frames side by side, each as high as the strip.
+    // Its picture is read when first needed (to be drawn, played or counted); false when the
+    // program has no clip of that name.
     bool Open(const QString& clipName, int frameWidth, int frameIntervalMs);
     void setActive(bool active);
     bool active() const { return timer_.isActive(); }
     // 1-based number of the frame on show; 0 while no clip is loaded.
-    int currentFrame() const { return frames_.empty() ? 0 : frame_ + 1; }
-    int frameCount() const { return static_cast<int>(frames_.size()); }
+    int currentFrame() const { return frames().empty() ? 0 : static_cast<int>(frame_) + 1; }
+    int frameCount() const { return static_cast<int>(frames().size()); }
 
     // Draws the frame on show into area: navy ground, the frame in the middle, a border.
     void drawFrame(QPainter& painter, const QRect& area) const;
@@ -30,8 +32,11 @@ protected:
 
 private:
     void showFrame(size_t frame);
+    const std::vector<QImage>& frames() const;
 
-    std::vector<QImage> frames_;
+    mutable QString clipPath_;  // the clip taken and not yet read
+    int frameWidth_ = 0;
+    mutable std::vector<QImage> frames_;
     size_t frame_ = 0;
     QTimer timer_;
 };

@@ -1,6 +1,6 @@
 #include "widgets/picture_lists.h"
 
-#include "widgets/themed_picture.h"
+#include "widgets/later_picture.h"
 
 #include <QPainter>
 #include <QPainterPath>

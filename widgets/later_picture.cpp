@@ -1,4 +1,4 @@
-#include "widgets/themed_picture.h"
+#include "widgets/later_picture.h"
 
 #include <QIconEngine>
 
@@ -6,9 +6,9 @@
 
 namespace {
 
-class ThemedPictureEngine : public QIconEngine {
+class LaterPictureEngine : public QIconEngine {
 public:
-    ThemedPictureEngine(QString themeName, QIcon drawn) : themeName_(std::move(themeName)), drawn_(std::move(drawn)) {}
+    explicit LaterPictureEngine(std::function<QIcon()> make) : make_(std::move(make)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -30,28 +30,29 @@ public:
     {
         return icon().availableSizes(mode, state);
     }
-    // Never null: the drawing stands in for a theme without the icon.
+    // Asked by widgets as they lay themselves out; every picture made here has something to show.
     bool isNull() override { return false; }
-    QString iconName() override { return themeName_; }
-    QString key() const override { return QStringLiteral("ribemo-themed"); }
-    QIconEngine* clone() const override { return new ThemedPictureEngine(*this); }
+    QString iconName() override { return icon().name(); }
+    QString key() const override { return QStringLiteral("ribemo-later"); }
+    QIconEngine* clone() const override { return new LaterPictureEngine(*this); }
 
 private:
     const QIcon& icon()
     {
-        if (!found_)
-            found_ = QIcon::fromTheme(themeName_, drawn_);
-        return *found_;
+        if (!made_)
+            made_ = make_();
+        return *made_;
     }
 
-    QString themeName_;
-    QIcon drawn_;
-    std::optional<QIcon> found_;
+    std::function<QIcon()> make_;
+    std::optional<QIcon> made_;
 };
 
 }  // namespace
 
+QIcon laterPicture(std::function<QIcon()> make) { return QIcon(new LaterPictureEngine(std::move(make))); }
+
 QIcon themedPicture(const QString& themeName, const QIcon& drawn)
 {
-    return QIcon(new ThemedPictureEngine(themeName, drawn));
+    return laterPicture([themeName, drawn] { return QIcon::fromTheme(themeName, drawn); });
 }
