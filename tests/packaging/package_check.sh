@@ -27,6 +27,11 @@ for f in bin/ribemo share/ribemo/HELP/index.htm share/applications/example.ribem
   share/icons/hicolor/48x48/apps/ribemo.png share/man/man1/ribemo.1.gz; do
   [ -e "$scratch/prefix/$f" ] || { echo "not installed: $f" >&2; exit 1; }
 done
+# The program carries the browser engine's binding inside itself and loads it once its window is
+# on screen: none of the engine's libraries may be linked to it.
+if readelf -d "$scratch/prefix/bin/ribemo" | grep -E 'NEEDED.*(WebEngine|Quick|Qml)'; then
+  echo "the program links the engine's libraries" >&2; exit 1
+fi
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$scratch/prefix/bin/ribemo" --version)
 [ "$version" = "ribemo $(sed -n 's/^project(Ribemo VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")" ] ||
   { echo "--version printed: $version" >&2; exit 1; }
