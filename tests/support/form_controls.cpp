@@ -16,22 +16,28 @@ QObject* findFormControl(const QObject& parent, const QString& name)
     return nullptr;
 }
 
+namespace {
+
+template <class T, std::size_t N>
+std::array<T*, N> controlsNamed(const QObject& form, const std::array<const char*, N>& names)
+{
+    std::array<T*, N> controls{};
+    for (std::size_t i = 0; i < N; ++i)
+        controls[i] = formControl<T>(form, names[i]);
+    return controls;
+}
+
+}  // namespace
+
 std::array<QAction*, 7> viewMarks(const QObject& form)
 {
-    std::array<QAction*, 7> marks{};
-    const char* names[7] = {"N2", "N3", "N4", "N16", "N17", "N21", "N22"};
-    for (std::size_t i = 0; i < marks.size(); ++i)
-        marks[i] = formControl<QAction>(form, names[i]);
-    return marks;
+    return controlsNamed<QAction, 7>(form, {"N2", "N3", "N4", "N16", "N17", "N21", "N22"});
 }
 
 std::array<QWidget*, 7> viewBars(const QObject& form)
 {
-    std::array<QWidget*, 7> bars{};
-    const char* names[7] = {"ToolBar1", "ToolBar2", "ToolBar3", "ToolBar4", "ToolBar5", "ToolBar6", "Panel2"};
-    for (std::size_t i = 0; i < bars.size(); ++i)
-        bars[i] = formControl<QWidget>(form, names[i]);
-    return bars;
+    return controlsNamed<QWidget, 7>(
+        form, {"ToolBar1", "ToolBar2", "ToolBar3", "ToolBar4", "ToolBar5", "ToolBar6", "Panel2"});
 }
 
 QToolButton* siteButton(const QObject& form, std::size_t k)
