@@ -32,7 +32,14 @@ void AddressBox::dropOfferedCompletion()
     field->setText(field->text().left(start));
 }
 
-bool AddressBox::beingEdited() const { return box_->hasFocus() && box_->currentText() != shown_; }
+bool AddressBox::beingEdited() const
+{
+    // The window's own keyboard place, not the application's: with the window inactive for a
+    // moment (another window, one of the engine's own, took activation) the typing is still the
+    // user's, and the keys that follow still go to the box.
+    const QWidget* keyboard = box_->window()->focusWidget();
+    return (keyboard == box_ || keyboard == box_->lineEdit()) && box_->currentText() != shown_;
+}
 
 void AddressBox::show(const QString& address)
 {

@@ -24,7 +24,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The box has the keyboard and its text is no longer the one it was given.
+    // The box has its window's keyboard (the window active or not) and its text is no longer the
+    // one it was given.
     bool beingEdited() const;
     void show(const QString& address);
 
