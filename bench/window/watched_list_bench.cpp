@@ -5,6 +5,7 @@
 #include "files/companion_paths.h"
 #include "files/file_io.h"
 #include "watched/auction_list_view.h"
+#include "watched/watched_list.h"
 #include "watched/watched_list_file.h"
 #include "widgets/dialogs.h"
 #include "widgets/launcher.h"
