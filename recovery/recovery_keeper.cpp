@@ -119,8 +119,17 @@ void RecoveryKeeper::noteChange()
 void RecoveryKeeper::takeSnapshot()
 {
     wait_.stop();
-    if (keeping_)
-        writer_->submit(unsaved_());
+    if (!keeping_)
+        return;
+    // The thread is made for the first change, not at start, where every moment counts.
+    if (!writer_) {
+        // The answer comes back to the window's thread; one that arrives after the keeper is gone
+        // is dropped with it.
+        writer_ = std::make_unique<Writer>(companionBase_, [this](int cause) {
+            QMetaObject::invokeMethod(this, [this, cause] { writeDone(cause); }, Qt::QueuedConnection);
+        });
+    }
+    writer_->submit(unsaved_());
 }
 
 bool RecoveryKeeper::keepNow()

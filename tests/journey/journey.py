@@ -224,7 +224,9 @@ class Journey:
         with open(os.path.join(self.scratch, "ribemo.ini"), "wb") as f:
             f.write(settings.encode("ascii"))
 
-    def start(self, **extra_env):
+    def start(self, while_waiting=None, **extra_env):
+        """Starts the program and waits for its main window; while_waiting() runs at each look
+        (to answer a question the start asks before the window shows)."""
         home = os.path.join(self.scratch, "home")
         runtime = os.path.join(self.scratch, "run")
         os.makedirs(home)
@@ -240,7 +242,7 @@ class Journey:
         log = open(self.log_path(), "wb")
         self.program = subprocess.Popen([os.path.join(self.scratch, "ribemo")], cwd=self.scratch, env=env,
                                         stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
-        windows = wait_for("the main window", lambda: self.visible(TITLE))
+        windows = wait_for("the main window", lambda: (while_waiting and while_waiting()) or self.visible(TITLE))
         self.window = windows[0]
         self.xdo("windowfocus", "--sync", self.window)
 
