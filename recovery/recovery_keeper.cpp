@@ -126,7 +126,8 @@ void RecoveryKeeper::takeSnapshot()
         // The answer comes back to the window's thread; one that arrives after the keeper is gone
         // is dropped with it.
         writer_ = std::make_unique<Writer>(companionBase_, [this](int cause) {
-            QMetaObject::invokeMethod(this, [this, cause] { writeDone(cause); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, cause] { writeDone(cause); }, Qt::QueuedConnection);
         });
     }
     writer_->submit(unsaved_());

@@ -5,8 +5,11 @@
 #include "files/file_io.h"
 #include "files/recovery_files.h"
 #include "files/recovery_record.h"
+#include "keywords/keyword_tabs.h"
 #include "options/option_dlg.h"
 #include "recovery/recovery_keeper.h"
+#include "search/search_bar.h"
+#include "tests/support/child_copy.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
 #include "widgets/status_bar.h"
@@ -20,7 +23,6 @@
 #include <QTimer>
 
 #include <csignal>
-#include <cstdio>
 #include <filesystem>
 #include <sys/resource.h>
 
@@ -57,7 +59,7 @@ public:
 
     void registerKeyword(const std::string& word)
     {
-        form().setKeywordText(word);
+        form().searchBar().setKeywordText(word);
         formControl<QAction>(form(), "N6")->trigger();
     }
     void addPage(const QString& title)
@@ -162,7 +164,7 @@ const Ending kEndings[] = {
      },
      QMessageBox::Yes,
      [](Recovery& t) {
-         EXPECT_EQ(t.form().CurrentKeyTab(), 2);
+         EXPECT_EQ(t.form().keywordTabs().currentTab(), 2);
          EXPECT_EQ(formControl<TabControl>(t.form(), "TabControl2")->TabIndex(), 2);
          ASSERT_TRUE(t.closeWindow());
          EXPECT_EQ(count(t.folder.read(".ask3"), "third\r\n"), 1u);
@@ -251,23 +253,18 @@ TEST(RecoveryChild, ChangesAndWaitsToBeKilled)
     const QByteArray folder = qgetenv(kFolderVariable);
     if (folder.isEmpty())
         GTEST_SKIP() << "a child of Recovery.TwoCopiesKilled";
-    setUpApplication(*qApp);
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    auto* browser = new RecordingBrowser;
+    ChildCopy copy(folder);
     const std::string word = qgetenv(kWordVariable).toStdString();
-    browser->locationName = QString::fromStdString(word);
-    browser->locationUrl = QStringLiteral("http://page.example/");
-    ProgramWindows windows = createProgramWindows({browser, &dialogs, &launcher, folder.toStdString() + "/ribemo"});
-    windows.form->setKeywordText(word);
-    formControl<QAction>(*windows.form, "N6")->trigger();
-    formControl<QAction>(*windows.form, "A1")->trigger();
+    copy.browser->locationName = QString::fromStdString(word);
+    copy.browser->locationUrl = QStringLiteral("http://page.example/");
+    copy.windows.form->searchBar().setKeywordText(word);
+    formControl<QAction>(*copy.windows.form, "N6")->trigger();
+    formControl<QAction>(*copy.windows.form, "A1")->trigger();
     // Ready once its record holds both changes, as it does within a second of them.
     if (!QTest::qWaitFor(
             [&] { return count(filesStartingWith(folder.toStdString(), ".ribemo.recovery-"), word) == 2; }))
         return;
-    std::fputs("READY\n", stdout);
-    std::fflush(stdout);
+    ChildCopy::say("READY");
     QCoreApplication::exec();
 }
 
@@ -277,15 +274,10 @@ TEST_F(Recovery, TwoCopiesKilledEachGetTheirChangeBackOnce)
     QProcess copies[2];
     const char* words[2] = {"alpha", "beta"};
     for (int i = 0; i < 2; ++i) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(kFolderVariable, QString::fromStdString(folder.folder()));
-        environment.insert(kWordVariable, words[i]);
-        copies[i].setProcessEnvironment(environment);
-        copies[i].start(QCoreApplication::applicationFilePath(), {"--gtest_filter=RecoveryChild.*"});
-        // One after the other: the second reads what the first left, as a user's two copies would.
-        QByteArray output;
-        while (!(output += copies[i].readAllStandardOutput()).contains("READY"))
-            ASSERT_TRUE(copies[i].waitForReadyRead(30000));
+        startChildCopy(copies[i], "RecoveryChild.*",
+                       {{kFolderVariable, QString::fromStdString(folder.folder())}, {kWordVariable, words[i]}});
+        // One after the other: the second starts while the first runs, as a user's second copy would.
+        ASSERT_TRUE(waitUntilSaid(copies[i], "READY"));
     }
     for (QProcess& copy : copies) {
         copy.kill();

@@ -15,7 +15,7 @@ import shutil
 import signal
 import sys
 
-from journey import (ADD_BUTTON, FILE_MENU, FIRST_NODE, KEYWORD_BOX, PAGE_TITLE, Failure, run_case, stop_group,
+from journey import (ADD_BUTTON, FILE_MENU, FIRST_NODE, KEYWORD_BOX, PAGE_TITLE, Failure, case_main, stop_group,
                      wait_for)
 
 QUESTION_TITLE = "変更の復元"
@@ -88,16 +88,5 @@ def run(journey, cleanups):
         raise Failure("the start after a clean close asked a question")
 
 
-def main():
-    if len(sys.argv) != 2:
-        print(__doc__, file=sys.stderr)
-        return 2
-    for tool in ("Xvfb", "xdotool"):
-        if not shutil.which(tool):
-            print(f"crash_recovery: {tool} is not installed (bash build.sh test installs it)", file=sys.stderr)
-            return 1
-    return run_case("crash_recovery", os.path.abspath(sys.argv[1]), run)
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(case_main("crash_recovery", __doc__, run))

@@ -345,15 +345,19 @@ def expect(name, got, wanted):
 
 
 def main():
+    return case_main("journey", __doc__, lambda journey, cleanups: journey.run())
+
+
+def case_main(name, usage, body):
+    """A case's command line, <build folder>: the tools checked, then run_case."""
     if len(sys.argv) != 2:
-        print(__doc__, file=sys.stderr)
+        print(usage, file=sys.stderr)
         return 2
-    build = os.path.abspath(sys.argv[1])
     for tool in ("Xvfb", "xdotool"):
         if not shutil.which(tool):
-            print(f"journey: {tool} is not installed (bash build.sh test installs it)", file=sys.stderr)
+            print(f"{name}: {tool} is not installed (bash build.sh test installs it)", file=sys.stderr)
             return 1
-    return run_case("journey", build, lambda journey, cleanups: journey.run())
+    return run_case(name, os.path.abspath(sys.argv[1]), body)
 
 
 def run_case(name, build, body):
