@@ -21,9 +21,11 @@ void TForm1::SaveAtSessionEnd()
     for (const UnsavedFile& file : failures)
         qWarning("ribemo: %s", qUtf8Printable(file.failure));
     conflicts_.setUnattended(false);
-    // What could not be saved stays in the record, for the next start to offer.
+    // What could not be saved stays in the record, up to the last change, for the next start.
     if (failures.empty())
         recovery_->finish();
+    else
+        recovery_->keepNow();
     OleUninitialize();
 }
 
