@@ -32,7 +32,7 @@ public:
     // From a change to the record on disk: the wait, then the write.
     static constexpr int kDelayMs = 200;
 
-    // From now on every change is kept (called once the start has offered what earlier runs left).
+    // From now on every change is kept (called once the start has read the files).
     void start();
     // Something the user keeps changed (or was saved): the record follows within a moment.
     void noteChange();
