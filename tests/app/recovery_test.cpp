@@ -168,7 +168,7 @@ const Ending kEndings[] = {
      },
      QMessageBox::Yes,
      [](Recovery& t) {
-         EXPECT_EQ(t.form().keywordTabs().currentTab(), 2);
+         EXPECT_EQ(t.form().keywordTabs().CurrentKeyTab(), 2);
          EXPECT_EQ(formControl<TabControl>(t.form(), "TabControl2")->TabIndex(), 2);
          ASSERT_TRUE(t.closeWindow());
          EXPECT_EQ(count(t.folder.read(".ask3"), "third\r\n"), 1u);
