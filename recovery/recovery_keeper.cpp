@@ -97,18 +97,7 @@ RecoveryKeeper::RecoveryKeeper(std::string companionBase, Unsaved unsaved, std::
 
 RecoveryKeeper::~RecoveryKeeper() = default;
 
-void RecoveryKeeper::start()
-{
-    if (writer_)
-        return;
-    // The answer comes back to the window's thread; one that arrives after the keeper is gone is
-    // dropped with it.
-    writer_ = std::make_unique<Writer>(companionBase_, [this](int cause) {
-        QMetaObject::invokeMethod(
-            this, [this, cause] { writeDone(cause); }, Qt::QueuedConnection);
-    });
-    keeping_ = true;
-}
+void RecoveryKeeper::start() { keeping_ = true; }
 
 void RecoveryKeeper::noteChange()
 {
