@@ -27,6 +27,7 @@ void TForm1::createFeatures()
         BrowserPaneWidgets{ToolBar2, ToolBar4, ToolBar5, Label2, CppWebBrowser1, ToolButton1, ToolButton2, ToolButton7,
                            ToolButton3, ToolButton4, ComboBox2, Button2, FindBar1, StatusBar1, Animate1},
         guard_, this);
+    keepUnsavedChanges();
 }
 
 void TForm1::wireFeatures()

@@ -8,6 +8,7 @@
 #include "help/launches.h"
 #include "keywords/keyword_tabs.h"
 #include "pane/browser_pane.h"
+#include "recovery/recovery_keeper.h"
 #include "search/search_bar.h"
 #include "settings/settings_store.h"
 #include "watched/watched_list.h"
@@ -38,6 +39,9 @@ void TForm1::FormCreate()
     Animate1->Open(QStringLiteral("navi1"), 45, 100);
     guarded([this] { watched_->LoadWatchedList(); });
     guarded([this] { keywords_->LoadFirstKeywordTab(); });
+    // From here each change is kept, the ones taken back from earlier runs first.
+    recovery_->start();
+    guarded([this] { offerRecovery(); });
     OleInitialize();
     pane_->createProgressBar();
     CppWebBrowser1->Navigate(helpPageAddress(executablePath()));
@@ -96,10 +100,15 @@ void TForm1::closeEvent(QCloseEvent* event)
             }
         });
     }
-    if (saved || quitWithoutSaving())
+    if (saved || quitWithoutSaving()) {
+        // Saved, or left without what failed by the user's choice: nothing is kept for a restart.
+        // (The session's end decided that for itself.)
+        if (!sessionEnded_)
+            recovery_->finish();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 bool TForm1::quitWithoutSaving()

@@ -27,9 +27,11 @@ class CoolBar;
 class FindBar;
 class KeywordTabs;
 class KeywordTreeView;
+class RecoveryKeeper;
 class SearchBar;
 class SettingsStore;
 class SplitterPane;
+struct RecoveryEntry;
 struct UnsavedFile;
 struct WindowSettingsWidgets;
 class StatusBar;
@@ -118,6 +120,7 @@ public:
     KeywordTabs& keywordTabs() const { return *keywords_; }
     WatchedList& watchedList() const { return *watched_; }
     BrowserPane& browserPane() const { return *pane_; }
+    RecoveryKeeper& recoveryKeeper() const { return *recovery_; }
 
     const ProgramServices& services() const { return services_; }
     Dialogs& dialogs() const { return *services_.dialogs; }
@@ -150,6 +153,12 @@ private:
     // The window's own part of the settings (app/window_settings.cpp).
     WindowSettingsWidgets windowSettingsWidgets();
 
+    // The recovery record (app/unsaved_changes.cpp): what the features hold unsaved, kept a moment
+    // after each change, and at start what earlier runs left, offered back.
+    void keepUnsavedChanges();
+    std::vector<RecoveryEntry> unsavedChanges() const;
+    void offerRecovery();
+
     // After a failed close: whether the user chooses to quit without the files that failed.
     bool quitWithoutSaving();
     // The close sequence's saves, each tried also after one failed: what the user reads of each
@@ -168,6 +177,7 @@ private:
     std::unique_ptr<KeywordTabs> keywords_;
     std::unique_ptr<WatchedList> watched_;
     std::unique_ptr<BrowserPane> pane_;
+    std::unique_ptr<RecoveryKeeper> recovery_;  // after the features: it goes first
 
     // ---- Controls, named as the layout names them (also their objectNames)
     QMenu* F1;

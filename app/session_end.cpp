@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "keywords/keyword_tabs.h"
+#include "recovery/recovery_keeper.h"
 #include "watched/watched_list.h"
 #include "widgets/error_box.h"
 
@@ -16,9 +17,15 @@ void TForm1::SaveAtSessionEnd()
     commitOpenEdits();
     // Nobody may be there to answer a box now: every save is tried, and what failed is logged.
     conflicts_.setUnattended(true);
-    for (const UnsavedFile& file : saveEveryFile())
+    const std::vector<UnsavedFile> failures = saveEveryFile();
+    for (const UnsavedFile& file : failures)
         qWarning("ribemo: %s", qUtf8Printable(file.failure));
     conflicts_.setUnattended(false);
+    // What could not be saved stays in the record, up to the last change, for the next start.
+    if (failures.empty())
+        recovery_->finish();
+    else
+        recovery_->keepNow();
     OleUninitialize();
 }
 

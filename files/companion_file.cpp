@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <ctime>
-#include <functional>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -43,13 +42,6 @@ std::string timeStamp()
 }
 
 }  // namespace
-
-CompanionFile::Fingerprint CompanionFile::fingerprintOf(std::optional<std::string_view> content)
-{
-    if (!content)
-        return {};
-    return {true, content->size(), std::hash<std::string_view>{}(*content)};
-}
 
 std::string CompanionFile::read()
 {
@@ -197,12 +189,27 @@ void CompanionFile::noteWritten(std::optional<std::string_view> content)
     heldBack_ = false;
 }
 
+void CompanionFile::takeUnsavedChange(const std::optional<ContentFingerprint>& base)
+{
+    // The content held counts as changed against base (the record keeps only changed content);
+    // a file that was held back then was released by that run's user, who changed it.
+    onDisk_ = base;
+    held_ = base.value_or(Fingerprint{});
+    heldBack_ = false;
+}
+
+std::string freeTimeStampedName(const std::string& prefix)
+{
+    const std::string base = prefix + timeStamp();
+    std::string name = base;
+    for (int n = 2; presenceAt(name) != Presence::Nothing; ++n)
+        name = base + "-" + std::to_string(n);
+    return name;
+}
+
 std::string CompanionFile::keepConflictCopy(std::string_view otherVersion) const
 {
-    const std::string base = path_ + ".conflict-" + timeStamp();
-    std::string copy = base;
-    for (int n = 2; presenceAt(copy) != Presence::Nothing; ++n)
-        copy = base + "-" + std::to_string(n);
+    const std::string copy = freeTimeStampedName(path_ + ".conflict-");
     if (const int cause = replaceFile(copy, otherVersion); cause != 0)
         throw FileCreateError(copy, cause);
     return copy;

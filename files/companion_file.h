@@ -9,6 +9,7 @@
 //   as a conflict copy, whose name the save returns so the user can be told.
 // A file not read whole (it could not be read, holds text after a NUL, is UTF-16) is held back:
 // it is not written over until the user, having been told, changes what it holds.
+#include "files/content_fingerprint.h"
 #include "files/errors.h"
 
 #include <cstdint>
@@ -83,17 +84,19 @@ public:
     // its merged document itself).
     void noteWritten(std::optional<std::string_view> content);
 
+    // The file as this window last read or wrote it; nullopt when that is not known.
+    const std::optional<ContentFingerprint>& lastKnownOnDisk() const { return onDisk_; }
+    // What this window holds now is the unsaved change of a run that ended without its close,
+    // made while the file was as base (that run's lastKnownOnDisk()). A save then goes as that
+    // run's close would have: over the file when nobody changed it since, with a conflict copy of
+    // the other version when somebody did.
+    void takeUnsavedChange(const std::optional<ContentFingerprint>& base);
+
     // The conflict copy the last save made, when it made one.
     const std::string& conflictCopy() const { return conflictCopy_; }
 
 private:
-    struct Fingerprint {
-        bool present = false;
-        std::uint64_t size = 0;
-        std::uint64_t digest = 0;
-        bool operator==(const Fingerprint&) const = default;
-    };
-    static Fingerprint fingerprintOf(std::optional<std::string_view> content);
+    using Fingerprint = ContentFingerprint;
     std::string keepConflictCopy(std::string_view otherVersion) const;
     // Throws error with the content this save could not write, for the user to keep elsewhere.
     [[noreturn]] static void throwUnsaved(FileCreateError error, std::optional<std::string_view> content);
@@ -106,6 +109,10 @@ private:
     Fingerprint held_;                   // the window's content at the last read or write
     std::string conflictCopy_;
 };
+
+// prefix followed by the date and time now (YYYYMMDD-HHMMSS), and "-2", "-3"... when a file of that
+// name is there already: a name beside the companion files for a copy kept aside.
+std::string freeTimeStampedName(const std::string& prefix);
 
 // Why a companion file could not be written, found after the fact, for telling the user.
 enum class WriteFailure { ReadOnlyFile, NotAFile, FolderNotWritable, DiskFull, Unknown };

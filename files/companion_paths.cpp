@@ -56,6 +56,8 @@ std::string companionBasePath(const std::string& exePath, const std::string& dat
     return (dataFolder.back() == '/' ? dataFolder : dataFolder + '/') + name;
 }
 
+std::string fileNameOf(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
 std::string settingsFilePath(const std::string& exePath) { return companionFilePath(exePath, ".ini"); }
 
 std::string watchedListFilePath(const std::string& exePath) { return companionFilePath(exePath, ".fal"); }

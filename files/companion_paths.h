@@ -14,6 +14,9 @@ std::string companionFilePath(const std::string& exePath, std::string_view ext);
 // the executable's file name inside that folder.
 std::string companionBasePath(const std::string& exePath, const std::string& dataFolder);
 
+// A path's last part: the name of a companion file without its folder.
+std::string fileNameOf(const std::string& path);
+
 std::string settingsFilePath(const std::string& exePath);
 std::string watchedListFilePath(const std::string& exePath);
 // Tab 0 ends ".ask", tab 1 ".ask2", tab 2 ".ask3".

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <mutex>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,6 +96,45 @@ long writerOf(std::string_view name)
     return (end != rest.c_str() && *end == '-' && std::strlen(end) == 7) ? pid : 0;
 }
 
+// The temporary files this process is writing right now. The companion files are saved on the
+// window's thread and the recovery record on a thread of its own, and each save clears away
+// leftovers: a file of this process's id is a leftover only when no thread of it is writing it
+// (it was left by a killed process that had the same id).
+class TempsInProgress {
+public:
+    // Makes the temporary file from temp's pattern (mkstemp) and counts it as in progress.
+    int make(std::string& temp)
+    {
+        const std::lock_guard hold(mutex_);
+        const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+        if (fd >= 0)
+            names_.insert(temp);
+        return fd;
+    }
+    void done(const std::string& temp)
+    {
+        const std::lock_guard hold(mutex_);
+        names_.erase(temp);
+    }
+    // Removes path unless a thread of this process is writing it.
+    void removeIfLeftOver(const std::string& path)
+    {
+        const std::lock_guard hold(mutex_);
+        if (!names_.contains(path))
+            ::unlink(path.c_str());
+    }
+
+private:
+    std::mutex mutex_;
+    std::set<std::string> names_;
+};
+
+TempsInProgress& tempsInProgress()
+{
+    static TempsInProgress temps;
+    return temps;
+}
+
 // Removes the temporary files in folder whose writer no longer runs (saves killed before their
 // rename), whichever file they were for; those of a copy of the program saving right now stay.
 void removeLeftoverTemps(const std::string& folder)
@@ -105,10 +146,19 @@ void removeLeftoverTemps(const std::string& folder)
         const long pid = writerOf(entry->d_name);
         if (pid <= 0)
             continue;
-        if (pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
+        if (pid == ::getpid())
+            tempsInProgress().removeIfLeftOver(folder + entry->d_name);
+        else if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
             ::unlink((folder + entry->d_name).c_str());
     }
     ::closedir(dir);
+}
+
+// Removes a temporary file this process made and no longer needs.
+void dropTemporary(const std::string& temp)
+{
+    ::unlink(temp.c_str());
+    tempsInProgress().done(temp);
 }
 
 // Makes a rename in folder last over a power cut; a failure here loses nothing already written.
@@ -144,7 +194,7 @@ int replaceRefusal(const std::string& target, struct stat& existing)
 int writeTemporary(const std::string& target, std::string_view bytes, mode_t mode, std::string& temp)
 {
     temp = folderOf(target) + tempPrefix(target) + std::to_string(::getpid()) + "-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    const int fd = tempsInProgress().make(temp);
     if (fd < 0) {
         const int cause = errno;
         temp.clear();
@@ -156,7 +206,7 @@ int writeTemporary(const std::string& target, std::string_view bytes, mode_t mod
     if (::close(fd) != 0 && cause == 0)
         cause = errno;
     if (cause != 0) {
-        ::unlink(temp.c_str());
+        dropTemporary(temp);
         temp.clear();
     }
     return cause;
@@ -288,9 +338,10 @@ int replaceFile(const std::string& path, std::string_view bytes)
     }
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         const int cause = errno;
-        ::unlink(temp.c_str());
+        dropTemporary(temp);
         return cause;
     }
+    tempsInProgress().done(temp);
     syncFolder(folder);
     return 0;
 }
@@ -315,6 +366,7 @@ int commitStagedFile(const StagedFile& staged)
 {
     if (::rename(staged.temp.c_str(), staged.target.c_str()) != 0)
         return errno;
+    tempsInProgress().done(staged.temp);
     syncFolder(folderOf(staged.target));
     return 0;
 }
@@ -322,7 +374,7 @@ int commitStagedFile(const StagedFile& staged)
 void discardStagedFile(const StagedFile& staged)
 {
     if (!staged.temp.empty())
-        ::unlink(staged.temp.c_str());
+        dropTemporary(staged.temp);
 }
 
 void removeLeftoverTemporaries(const std::string& path)

@@ -54,6 +54,7 @@ KeywordTabs::KeywordTabs(const KeywordTabsWidgets& widgets, const SettingsValues
                                 [this] { guard_([this] { TreeView1DblClick(); }); }))
 {
     setUpEditing();
+    connect(TreeView1, &KeywordTreeView::nodesChanged, this, &KeywordTabs::contentChanged);
 }
 
 void KeywordTabs::LoadFirstKeywordTab()
@@ -130,8 +131,54 @@ void KeywordTabs::SaveShownKeywordTree()
         return;
     const auto result = file_.save(shownTreeFileContent(*TreeView1, unplacedLines_));
     unchangedAt_ = TreeView1->changeCount();
+    emit contentChanged();
     if (result == CompanionFile::SaveResult::WrittenWithConflictCopy)
         conflicts_.tell(file_.path(), file_.conflictCopy());
+}
+
+std::optional<RecoveryEntry> KeywordTabs::unsavedChange() const
+{
+    if (unchangedAt_ == TreeView1->changeCount())
+        return std::nullopt;
+    const std::string path = keywordTreeFilePath(companionBase(), currentKeyTab_);
+    std::optional<std::string> content = shownTreeFileContent(*TreeView1, unplacedLines_);
+    // After a failed tab switch file_ may still be another tab's; the save then knows nothing of
+    // the file either.
+    const bool known = file_.path() == path;
+    if (known && !file_.changedByThisWindow(content))
+        return std::nullopt;
+    return RecoveryEntry{fileNameOf(path), known ? file_.lastKnownOnDisk() : std::nullopt, std::move(content)};
+}
+
+std::optional<int> KeywordTabs::tabOfFile(const std::string& name) const
+{
+    for (int tab = 0; tab < static_cast<int>(kKeywordTabCount); ++tab)
+        if (fileNameOf(keywordTreeFilePath(companionBase(), tab)) == name)
+            return tab;
+    return std::nullopt;
+}
+
+void KeywordTabs::takeUnsavedChange(int tab, const RecoveryEntry& entry)
+{
+    // A tree taken before (from an older record) is saved now, as its copy's close would have
+    // saved it: the later change then goes over it by the usual rules.
+    if (unchangedAt_ != TreeView1->changeCount())
+        SaveShownKeywordTree();
+    removed_.clear();
+    unplacedLines_.clear();
+    if (entry.content)
+        unplacedLines_ = showTreeFile(*TreeView1, *entry.content).unplacedLines;
+    else
+        showFreshKeywordTree();
+    {
+        const QSignalBlocker quiet(TabControl2);  // no tab switch: nothing of the tree on show is saved
+        TabControl2->setTabIndex(tab);
+    }
+    currentKeyTab_ = tab;
+    filter_->treeReplaced();
+    file_ = CompanionFile(keywordTreeFilePath(companionBase(), tab));
+    file_.takeUnsavedChange(entry.base);
+    unchangedAt_.reset();
 }
 
 void KeywordTabs::TabControl2Change()

@@ -5,6 +5,7 @@
 // (keywords/keyword_tree_editing.cpp), and the backup and restore copy all three files as one set
 // (keywords/keyword_backup.cpp).
 #include "files/companion_file.h"
+#include "files/recovery_record.h"
 #include "keywords/removed_nodes.h"
 #include "settings/settings_values.h"
 #include "widgets/handler_guard.h"
@@ -56,6 +57,16 @@ public:
     // The tab captions and the backup items show the settings.
     void showSettings();
 
+    // ---- The recovery record (keywords/keyword_tabs.cpp)
+    // The tree on show when its file does not hold it yet, as its save would write it; nothing
+    // when the file does.
+    std::optional<RecoveryEntry> unsavedChange() const;
+    // The tab whose keyword tree file has that name (no folder), if any.
+    std::optional<int> tabOfFile(const std::string& name) const;
+    // Shows entry's tree on tab, as this run's unsaved change of that tab's file (the tree on show
+    // is saved first when it holds a change). Throws what that save threw.
+    void takeUnsavedChange(int tab, const RecoveryEntry& entry);
+
     // ---- Backup and restore (keywords/keyword_backup.cpp)
     void N24Click();
     void N25Click();
@@ -88,6 +99,8 @@ signals:
     // The chosen node's keyword is to be searched on Yahoo!オークション or BIDDERS.
     void yahooSearchRequested(const std::string& keyword);
     void biddersSearchRequested(const std::string& keyword);
+    // The tree on show changed, or its file was written: what is left unsaved may differ.
+    void contentChanged();
 
 private:
     void setUpEditing();

@@ -79,7 +79,10 @@ KeywordTreeView::KeywordTreeView(QWidget* parent) : QTreeView(parent), model_(ne
     // each of a hundred thousand rows.
     setUniformRowHeights(true);
     setItemDelegate(new NodeTextDelegate(this));
-    const auto changed = [this] { ++changes_; };
+    const auto changed = [this] {
+        ++changes_;
+        emit nodesChanged();
+    };
     connect(model_, &QAbstractItemModel::dataChanged, this, changed);
     connect(model_, &QAbstractItemModel::rowsInserted, this, changed);
     connect(model_, &QAbstractItemModel::rowsRemoved, this, changed);

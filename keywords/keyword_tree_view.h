@@ -97,6 +97,10 @@ public:
     // An in-place edit was confirmed with a text other than the one the node had.
     std::function<void()> onTextEdited;
 
+signals:
+    // The nodes changed (each change changeCount() counts).
+    void nodesChanged();
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

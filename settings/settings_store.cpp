@@ -41,7 +41,29 @@ SettingsValues SettingsStore::LoadSettings(const BandLayout& designLayout)
 
 void SettingsStore::throwIfNotReadWhole() const { file_.throwIfNotReadWhole(); }
 
-void SettingsStore::settingsChangedByUser() { file_.release(); }
+void SettingsStore::settingsChangedByUser()
+{
+    file_.release();
+    if (changedByUser_)
+        changedByUser_();
+}
+
+std::optional<RecoveryEntry> SettingsStore::unsavedChange(const SettingsValues& values) const
+{
+    PrivateProfile changed = PrivateProfile::parse("");
+    changed.applyChangedValues(fileValues_, profileOf(values));
+    std::string text = changed.toBytes();
+    if (text.empty())
+        return std::nullopt;
+    return RecoveryEntry{fileNameOf(settingsFilePath(companionBase_())), std::nullopt, std::move(text)};
+}
+
+SettingsValues SettingsStore::withChangedValues(const SettingsValues& values, std::string_view changed)
+{
+    PrivateProfile profile = profileOf(values);
+    profile.applyChangedValues(PrivateProfile::parse(""), PrivateProfile::parse(changed));
+    return readSettings(profile, values.Bands);
+}
 
 void SettingsStore::SaveSettings(const SettingsValues& values)
 {

@@ -3,11 +3,14 @@
 // as the first step of the close. Lines the program does not own stay as they are, and a file
 // another program changed since it was read only gets what this window changed.
 #include "files/companion_file.h"
+#include "files/recovery_record.h"
 #include "settings/private_profile.h"
 #include "settings/settings_values.h"
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 class SettingsStore {
 public:
@@ -23,9 +26,19 @@ public:
     void SaveSettings(const SettingsValues& values);
     // The user accepted changed settings (options dialog): a held-back file may now be written.
     void settingsChangedByUser();
+    // Runs after every settingsChangedByUser, for whoever keeps the unsaved changes.
+    void whenChangedByUser(std::function<void()> changed) { changedByUser_ = std::move(changed); }
+
+    // What values hold that the file has not had from this window: the program's own keys whose
+    // values differ from those last read or written, as a private-profile text, for the recovery
+    // record (files/recovery_record.h); nothing when no value differs.
+    std::optional<RecoveryEntry> unsavedChange(const SettingsValues& values) const;
+    // values with the keys of such a text put on them.
+    static SettingsValues withChangedValues(const SettingsValues& values, std::string_view changed);
 
 private:
     std::function<std::string()> companionBase_;
+    std::function<void()> changedByUser_;
     // What the load found; held back while the file could not be read whole at start (the user
     // was told) and the user has not changed the settings since.
     CompanionFile file_;

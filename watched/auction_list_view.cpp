@@ -74,6 +74,21 @@ AuctionListView::AuctionListView(QWidget* parent) : QTableWidget(0, 2, parent)
     // Tab leaves the list for the next control instead of walking its cells.
     setTabKeyNavigation(false);
     setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    QAbstractItemModel* rows = model();
+    connect(rows, &QAbstractItemModel::dataChanged, this, &AuctionListView::countChange);
+    connect(rows, &QAbstractItemModel::rowsInserted, this, &AuctionListView::countChange);
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, &AuctionListView::countChange);
+    connect(rows, &QAbstractItemModel::rowsMoved, this, &AuctionListView::countChange);
+    connect(rows, &QAbstractItemModel::layoutChanged, this, &AuctionListView::countChange);
+    connect(rows, &QAbstractItemModel::modelReset, this, &AuctionListView::countChange);
+}
+
+void AuctionListView::countChange()
+{
+    if (replacing_)
+        return;
+    ++changes_;
+    emit entriesChanged();
 }
 
 AuctionListView::AuctionListView(const QString& titleCaption, int urlColumnWidth, QWidget* parent)
@@ -131,6 +146,7 @@ void AuctionListView::insertEntry(int row, const WatchedEntry& fields)
 
 void AuctionListView::setEntries(const std::vector<WatchedEntry>& all)
 {
+    replacing_ = true;
     setUpdatesEnabled(false);
     clearSelection();
     setRowCount(0);
@@ -141,6 +157,8 @@ void AuctionListView::setEntries(const std::vector<WatchedEntry>& all)
         setItem(row, 1, addressItem(fields));
     }
     setUpdatesEnabled(true);
+    replacing_ = false;
+    countChange();
 }
 
 void AuctionListView::keyPressEvent(QKeyEvent* event)

@@ -38,6 +38,10 @@ public:
     // scroll position.
     void moveEntry(int row, int to);
 
+    // Counts the changes of the entries (rows, fields, order), from the model's own reports, so no
+    // way of changing the list is missed: an equal count means the same entries.
+    quint64 changeCount() const { return changes_; }
+
     // The strip holding the list may be made as low as the user likes, down to nothing.
     QSize minimumSizeHint() const override { return {0, 0}; }
 
@@ -46,6 +50,8 @@ signals:
     // Enter on a row (made the selected row first). Only a list whose owner listens takes the key;
     // elsewhere (the organize dialog) Enter still reaches the dialog's default button.
     void openRequested();
+    // The entries changed (each change changeCount() counts; a whole new set of rows once).
+    void entriesChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -55,5 +61,9 @@ private:
     // Selects row (and makes it current) without scrolling the list to it.
     void selectRowInPlace(int row);
 
+    void countChange();
+
     int urlColumnWidth_ = 0;
+    quint64 changes_ = 0;
+    bool replacing_ = false;  // setEntries: one change for all its rows
 };

@@ -62,6 +62,7 @@ WatchedList::WatchedList(const WatchedListWidgets& widgets, const HandlerGuard& 
     // Enter on a row opens it as its double-click does, so the list works from the keyboard.
     guard_.connect(FavAucList, &AuctionListView::openRequested, this, &WatchedList::FavAucListDblClick);
     new RemovedEntries(*FavAucList, [this] { RefreshWatchedMenuCaptions(); });
+    connect(FavAucList, &AuctionListView::entriesChanged, this, &WatchedList::contentChanged);
 }
 
 void WatchedList::LoadWatchedList()
@@ -74,6 +75,7 @@ void WatchedList::LoadWatchedList()
     RefreshWatchedMenuCaptions();
     file.setReadContent(writeWatchedList(FavAucList->entries()));
     file_ = std::move(file);
+    unchangedAt_ = FavAucList->changeCount();
     file_.throwIfNotReadWhole();
 }
 
@@ -82,7 +84,10 @@ void WatchedList::SaveWatchedList()
     CompanionFile& file = file_;
     if (file.path().empty())
         file = CompanionFile(watchedListFilePath(companionBase_()));
-    if (file.save(writeWatchedList(FavAucList->entries())) == CompanionFile::SaveResult::WrittenWithConflictCopy)
+    const auto result = file.save(writeWatchedList(FavAucList->entries()));
+    unchangedAt_ = FavAucList->changeCount();
+    emit contentChanged();
+    if (result == CompanionFile::SaveResult::WrittenWithConflictCopy)
         conflicts_.tell(file.path(), file.conflictCopy());
 }
 
@@ -98,6 +103,32 @@ void WatchedList::C1Click()
 {
     if (TFavAucDlg* dialog = organizeDialog())
         organize(*dialog);
+}
+
+std::string WatchedList::fileName() const { return fileNameOf(watchedListFilePath(companionBase_())); }
+
+std::optional<RecoveryEntry> WatchedList::unsavedChange() const
+{
+    if (unchangedAt_ == FavAucList->changeCount())
+        return std::nullopt;
+    std::string content = writeWatchedList(FavAucList->entries());
+    if (!file_.changedByThisWindow(content))
+        return std::nullopt;
+    return RecoveryEntry{fileName(), file_.lastKnownOnDisk(), std::move(content)};
+}
+
+void WatchedList::takeUnsavedChange(const RecoveryEntry& entry)
+{
+    // A list taken before (from an older record) is saved now, as its copy's close would have
+    // saved it: the later change then goes over it by the usual rules.
+    if (unchangedAt_ != FavAucList->changeCount())
+        SaveWatchedList();
+    FavAucList->setEntries(readWatchedList(entry.content.value_or(std::string())));
+    RefreshWatchedMenuCaptions();
+    if (file_.path().empty())
+        file_ = CompanionFile(watchedListFilePath(companionBase_()));
+    file_.takeUnsavedChange(entry.base);
+    unchangedAt_.reset();
 }
 
 void WatchedList::addPage(const QString& title, const QString& address)

@@ -2,6 +2,7 @@
 // The watched auctions in the main window's strip: their file, adding the page on show, the ten
 // numbered entries of the menu, opening an entry, and the organize dialog, which edits a copy.
 #include "files/companion_file.h"
+#include "files/recovery_record.h"
 #include "widgets/handler_guard.h"
 
 #include <QObject>
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -71,8 +73,18 @@ public:
     // Stores the text of an in-place edit still open in the list; run before anything reads it.
     void commitOpenEdit();
 
+    // The list when its file does not hold it yet, as its save would write it; nothing when the
+    // file does.
+    std::optional<RecoveryEntry> unsavedChange() const;
+    std::string fileName() const;
+    // Shows entry's list as this run's unsaved change of the file (a list taken before is saved
+    // first). Throws what that save threw.
+    void takeUnsavedChange(const RecoveryEntry& entry);
+
 signals:
     void navigateRequested(const QString& address);
+    // The entries changed: what is left unsaved may differ.
+    void contentChanged();
 
 private:
     void openNumberedEntry(int index);
@@ -82,4 +94,6 @@ private:
     std::function<std::string()> companionBase_;
     // The watched-auction file: what the load found and what the list was then.
     CompanionFile file_;
+    // The list's change count when the file last held the list (read or saved).
+    std::optional<quint64> unchangedAt_;
 };

@@ -4,6 +4,7 @@
 #include "keywords/keyword_tabs.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
+#include "tests/support/child_copy.h"
 #include "tests/support/form_fixture.h"
 #include "watched/auction_list_view.h"
 #include "watched/watched_list.h"
@@ -13,7 +14,6 @@
 #include <QProcess>
 #include <QThread>
 
-#include <cstdio>
 #include <filesystem>
 #include <random>
 
@@ -35,8 +35,7 @@ void save(TForm1& form, bool large)
     }
     showForest(*formControl<KeywordTreeView>(form, "TreeView1"), nodes);
     formControl<AuctionListView>(form, "FavAucList")->setEntries(entries);
-    std::fputs("SAVING\n", stdout);
-    std::fflush(stdout);
+    ChildCopy::say("SAVING");
     form.SaveSettings();
     form.watchedList().SaveWatchedList();
     form.keywordTabs().SaveShownKeywordTree();
@@ -48,15 +47,11 @@ TEST(KillDuringSaveChild, SavesOverAndOver)
     const QByteArray folder = qgetenv(kLoopFolder);
     if (folder.isEmpty())
         GTEST_SKIP() << "the child of KillDuringSave";
-    setUpApplication(*qApp);
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    ProgramWindows windows =
-        createProgramWindows({new RecordingBrowser, &dialogs, &launcher, folder.toStdString() + "/ribemo"});
+    ChildCopy copy(folder);
     QElapsedTimer clock;
     clock.start();
     for (bool large = false; clock.elapsed() < 30000; large = !large)
-        save(*windows.form, large);
+        save(*copy.windows.form, large);
 }
 
 class KillDuringSave : public FormFixture {};
@@ -75,14 +70,9 @@ TEST_F(KillDuringSave, EveryFileHoldsItsOldOrItsNewContent)
     std::mt19937 random(20261208);
     for (int round = 0; round < 25; ++round) {
         QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(kLoopFolder, QString::fromStdString(folder.folder()));
-        child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=KillDuringSaveChild.*")});
-        QByteArray output;  // from the second mark on, the child is inside its second save
-        while (output.count("SAVING") < 2 && child.waitForReadyRead(30000))
-            output += child.readAllStandardOutput();
-        ASSERT_GE(output.count("SAVING"), 2);
+        startChildCopy(child, "KillDuringSaveChild.*", {{kLoopFolder, QString::fromStdString(folder.folder())}});
+        // From the second mark on, the child is inside its second save.
+        ASSERT_TRUE(waitUntilSaid(child, "SAVING", 2));
         QThread::usleep(random() % 8000);
         child.kill();
         child.waitForFinished();

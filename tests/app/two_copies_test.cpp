@@ -4,13 +4,13 @@
 #include "app/session_end.h"
 #include "files/file_io.h"
 #include "search/search_bar.h"
+#include "tests/support/child_copy.h"
 #include "tests/support/form_fixture.h"
 
 #include <QApplication>
 #include <QProcess>
 
 #include <csignal>
-#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -24,16 +24,11 @@ TEST(TwoCopiesChild, RegistersItsWordAndRunsUntilASignal)
     const QByteArray folder = qgetenv(kFolderVariable);
     if (folder.isEmpty())
         GTEST_SKIP() << "a child of TwoCopies";
-    setUpApplication(*qApp);
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    ProgramWindows windows =
-        createProgramWindows({new RecordingBrowser, &dialogs, &launcher, folder.toStdString() + "/ribemo"});
-    SessionEndWatch watch(*windows.form, [] { QCoreApplication::exit(0); });
-    windows.form->searchBar().setKeywordText(qgetenv(kWordVariable).toStdString());
-    formControl<QAction>(*windows.form, "N6")->trigger();
-    std::fputs("READY\n", stdout);
-    std::fflush(stdout);
+    ChildCopy copy(folder);
+    SessionEndWatch watch(*copy.windows.form, [] { QCoreApplication::exit(0); });
+    copy.windows.form->searchBar().setKeywordText(qgetenv(kWordVariable).toStdString());
+    formControl<QAction>(*copy.windows.form, "N6")->trigger();
+    ChildCopy::say("READY");
     QCoreApplication::exec();
 }
 
@@ -46,18 +41,11 @@ TEST(TwoCopies, EndedTogetherBothKeepTheirChange)
         writeFileAtomically(folder.folder() + "/.ribemo.lock", "");  // as a copy killed while saving leaves it
         QProcess copies[2];
         const char* words[2] = {"alpha", "beta"};
-        for (int i = 0; i < 2; ++i) {
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(kFolderVariable, QString::fromStdString(folder.folder()));
-            environment.insert(kWordVariable, words[i]);
-            copies[i].setProcessEnvironment(environment);
-            copies[i].start(QCoreApplication::applicationFilePath(), {"--gtest_filter=TwoCopiesChild.*"});
-        }
-        for (QProcess& copy : copies) {
-            QByteArray output;
-            while (!(output += copy.readAllStandardOutput()).contains("READY"))
-                ASSERT_TRUE(copy.waitForReadyRead(30000));
-        }
+        for (int i = 0; i < 2; ++i)
+            startChildCopy(copies[i], "TwoCopiesChild.*",
+                           {{kFolderVariable, QString::fromStdString(folder.folder())}, {kWordVariable, words[i]}});
+        for (QProcess& copy : copies)
+            ASSERT_TRUE(waitUntilSaid(copy, "READY"));
         ::kill(static_cast<pid_t>(copies[0].processId()), SIGTERM);
         ::kill(static_cast<pid_t>(copies[1].processId()), SIGTERM);
         QString log;

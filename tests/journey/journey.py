@@ -224,7 +224,9 @@ class Journey:
         with open(os.path.join(self.scratch, "ribemo.ini"), "wb") as f:
             f.write(settings.encode("ascii"))
 
-    def start(self, **extra_env):
+    def start(self, while_waiting=None, **extra_env):
+        """Starts the program and waits for its main window; while_waiting() runs at each look
+        (to answer a question the start asks before the window shows)."""
         home = os.path.join(self.scratch, "home")
         runtime = os.path.join(self.scratch, "run")
         os.makedirs(home)
@@ -240,7 +242,7 @@ class Journey:
         log = open(self.log_path(), "wb")
         self.program = subprocess.Popen([os.path.join(self.scratch, "ribemo")], cwd=self.scratch, env=env,
                                         stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
-        windows = wait_for("the main window", lambda: self.visible(TITLE))
+        windows = wait_for("the main window", lambda: (while_waiting and while_waiting()) or self.visible(TITLE))
         self.window = windows[0]
         self.xdo("windowfocus", "--sync", self.window)
 
@@ -343,15 +345,19 @@ def expect(name, got, wanted):
 
 
 def main():
+    return case_main("journey", __doc__, lambda journey, cleanups: journey.run())
+
+
+def case_main(name, usage, body):
+    """A case's command line, <build folder>: the tools checked, then run_case."""
     if len(sys.argv) != 2:
-        print(__doc__, file=sys.stderr)
+        print(usage, file=sys.stderr)
         return 2
-    build = os.path.abspath(sys.argv[1])
     for tool in ("Xvfb", "xdotool"):
         if not shutil.which(tool):
-            print(f"journey: {tool} is not installed (bash build.sh test installs it)", file=sys.stderr)
+            print(f"{name}: {tool} is not installed (bash build.sh test installs it)", file=sys.stderr)
             return 1
-    return run_case("journey", build, lambda journey, cleanups: journey.run())
+    return run_case(name, os.path.abspath(sys.argv[1]), body)
 
 
 def run_case(name, build, body):
