@@ -54,6 +54,7 @@ KeywordTabs::KeywordTabs(const KeywordTabsWidgets& widgets, const SettingsValues
                                 [this] { guard_([this] { TreeView1DblClick(); }); }))
 {
     setUpEditing();
+    setUpKeywordNotes();
 }
 
 void KeywordTabs::LoadFirstKeywordTab()
