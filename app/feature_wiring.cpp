@@ -78,7 +78,7 @@ void TForm1::wireFeatures()
     guard_.connect(V1, &QAction::triggered, this, &TForm1::V1Click);
 
     // 相場メモ: prices kept from the pane menu, told of at the keyword tree, shown in a window of
-    // their own. Their file is read here, at start.
+    // their own. Their file is read at start, once the window is on screen.
     auto* memos = new PriceMemos(
         Settings, guard_, conflicts_, [this] { return companionBase(); }, services_.executablePath, this);
     memos->comparableText = &KeywordFilter::comparable;
@@ -102,5 +102,5 @@ void TForm1::wireFeatures()
         guarded([&] { memos->showWindow(typedHasMemos ? typed : std::string()); });
     });
     connect(memos, &PriceMemos::navigateRequested, pane_.get(), &BrowserPane::navigate);
-    guarded([memos] { memos->load(); });
+    memos->loadAfterFirstPaint(this);
 }

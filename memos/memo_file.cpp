@@ -1,5 +1,6 @@
 #include "memos/memo_file.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -32,22 +33,29 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 Row readRow(std::string_view bytes, std::size_t& pos)
 {
     Row row;
+    row.fields.reserve(kColumns.size());
     const std::size_t start = pos;
     std::string field;
     bool quoted = false;
     while (pos < bytes.size()) {
-        const char c = bytes[pos];
         if (quoted) {
-            ++pos;
-            if (c != '"') {
-                field += c;
-            } else if (pos < bytes.size() && bytes[pos] == '"') {
+            const std::size_t quote = bytes.find('"', pos);
+            field.append(bytes.substr(pos, quote - pos));
+            if (quote == std::string_view::npos) {
+                pos = bytes.size();
+                break;
+            }
+            pos = quote + 1;
+            if (pos < bytes.size() && bytes[pos] == '"') {
                 field += '"';
                 ++pos;
             } else {
                 quoted = false;
             }
-        } else if (c == '"' && field.empty()) {
+            continue;
+        }
+        const char c = bytes[pos];
+        if (c == '"' && field.empty()) {
             // A quote opens a field only at its start; elsewhere it is taken as it stands.
             quoted = true;
             ++pos;
@@ -58,8 +66,9 @@ Row readRow(std::string_view bytes, std::size_t& pos)
         } else if (isLineEnd(c)) {
             break;
         } else {
-            field += c;
-            ++pos;
+            const std::size_t end = std::min(bytes.find_first_of(",\r\n", pos), bytes.size());
+            field.append(bytes.substr(pos, end - pos));
+            pos = end;
         }
     }
     row.fields.push_back(std::move(field));

@@ -11,7 +11,9 @@
 #include "widgets/conflict_notice.h"
 #include "widgets/error_box.h"
 
+#include <QEvent>
 #include <QFile>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -112,6 +114,23 @@ void PriceMemos::load()
         throw MemoFileNotRead(file_.path(), *notReadWhy_);
     if (!content_.unreadRows.empty())
         throw MemoRowsNotRead(file_.path(), content_.unreadRows.size());
+}
+
+void PriceMemos::loadAfterFirstPaint(QWidget* window)
+{
+    window->installEventFilter(this);
+    paintWatched_ = window;
+}
+
+bool PriceMemos::eventFilter(QObject* watched, QEvent* event)
+{
+    // As the browser engine's start: the paint is on screen before the read holds the loop up.
+    if (watched == paintWatched_ && (event->type() == QEvent::Paint || event->type() == QEvent::UpdateRequest)) {
+        watched->removeEventFilter(this);
+        paintWatched_ = nullptr;
+        QTimer::singleShot(0, this, [this] { guard_([this] { load(); }); });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PriceMemos::readFile()

@@ -38,6 +38,10 @@ public:
     // Reads the file; what could be read is kept. Throws MemoFileNotRead for a file not read
     // whole, MemoRowsNotRead for rows that are no memos.
     void load();
+    // Loads the file (through the guard) right after window's first paint: a long file does not
+    // hold the window back from the screen.
+    void loadAfterFirstPaint(QWidget* window);
+    bool loaded() const { return !file_.path().empty(); }
     std::string filePath() const;
     // Reads the file again when another program (a second copy, a spreadsheet) changed it, or
     // when it could not be read before.
@@ -75,6 +79,9 @@ signals:
     // The window asks to show a memo's page.
     void navigateRequested(const QString& address);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void readFile();
     void save();
@@ -89,6 +96,7 @@ private:
     std::function<std::string()> companionBase_;
     std::string executablePath_;
     QWidget* window_;
+    QWidget* paintWatched_ = nullptr;
     CompanionFile file_;
     std::optional<MemoFileNotRead::Why> notReadWhy_;  // while the file is held back
     MemoFile content_;

@@ -3,6 +3,7 @@
 // once, and a file that is not what it should be kept and told.
 #include "keywords/keyword_tree_view.h"
 #include "memos/memo_file.h"
+#include "memos/price_memos.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
 #include "text/sjis_text.h"
@@ -50,6 +51,8 @@ protected:
         start();
         form().resize(870, 720);
         ASSERT_NO_FATAL_FAILURE(showActive());
+        // The file is read once the window is on screen.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form().findChild<PriceMemos*>()->loaded(); }));
     }
 
     KeywordTreeView& tree() { return *formControl<KeywordTreeView>(form(), "TreeView1"); }
