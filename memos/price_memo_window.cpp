@@ -7,8 +7,10 @@
 #include "memos/price_memo_chart.h"
 #include "memos/price_memos.h"
 #include "text/sjis_text.h"
+#include "widgets/dialog_placement.h"
 #include "widgets/dialogs.h"
 #include "widgets/open_edits.h"
+#include "widgets/window_fit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -97,6 +99,12 @@ void PriceMemoWindow::showKeyword(const std::string& keyword)
         keyword_ = newest->keyword;
     }
     refresh();
+    if (!isVisible() && !placed_) {
+        // Over the main window the first time, and whole on a small or highly scaled screen.
+        placed_ = true;
+        centreOnParent(*this);
+        fitWindowToScreen(*this);
+    }
     show();
     raise();
     activateWindow();

@@ -56,6 +56,7 @@ private:
     std::string keyword_;
     PriceChartMaker* chartMaker_ = nullptr;
     bool chartTried_ = false;
+    bool placed_ = false;
     QString chartProblem_;
 
     QLineEdit* filter_;

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,7 +22,7 @@
 
 namespace {
 
-constexpr int kChartHeight = 240;
+constexpr int kChartHeight = 160;
 
 // A label that names the field after it, also for a screen reader.
 QLabel* labelFor(QWidget* field, const QString& caption)
@@ -45,6 +46,7 @@ void PriceMemoWindow::buildLayout()
     filter_ = named(new QLineEdit, "MemoKeywordFilter");
     filter_->setPlaceholderText(QStringLiteral("キーワードを絞り込み"));
     filter_->setAccessibleName(QStringLiteral("キーワードの絞り込み"));
+    filter_->setMinimumWidth(filter_->fontMetrics().horizontalAdvance(filter_->placeholderText()) + 12);
     keywords_ = named(new QListWidget, "MemoKeywords");
     keywords_->setAccessibleName(QStringLiteral("相場メモのあるキーワード"));
     chooserColumn->addWidget(filter_);
@@ -68,6 +70,7 @@ void PriceMemoWindow::buildLayout()
     figures_ = named(new QLabel, "MemoFigures");
     figures_->setAccessibleName(QStringLiteral("相場メモの数字"));
     figures_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    figures_->setWordWrap(true);
     table_ = named(new QTableView, "MemoTable");
     table_->setAccessibleName(QStringLiteral("相場メモの一覧"));
     sorted_->setSourceModel(model_);
@@ -88,26 +91,30 @@ void PriceMemoWindow::buildLayout()
     column->addWidget(figures_);
     column->addWidget(table_, 2);
 
-    auto* typed = new QHBoxLayout;
+    // A price seen elsewhere: two rows, so that the fields stay usable in a narrow window.
+    auto* typed = new QGridLayout;
     date_ = named(new QDateEdit, "MemoDate");
     date_->setCalendarPopup(true);
     date_->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     price_ = named(new QLineEdit, "MemoPrice");
     price_->setPlaceholderText(QStringLiteral("12,345"));
+    price_->setMinimumWidth(price_->fontMetrics().horizontalAdvance(QStringLiteral("1,234,567円")));
     site_ = named(new QComboBox, "MemoSite");
     site_->setEditable(true);
-    site_->setMinimumContentsLength(10);
+    site_->setMinimumContentsLength(8);
     note_ = named(new QLineEdit, "MemoNote");
     add_ = named(new QPushButton(QStringLiteral("追加(&A)")), "MemoAdd");
-    typed->addWidget(labelFor(date_, QStringLiteral("日付(&T)")));
-    typed->addWidget(date_);
-    typed->addWidget(labelFor(price_, QStringLiteral("価格(&R)")));
-    typed->addWidget(price_, 1);
-    typed->addWidget(labelFor(site_, QStringLiteral("サイト(&S)")));
-    typed->addWidget(site_, 1);
-    typed->addWidget(labelFor(note_, QStringLiteral("メモ(&N)")));
-    typed->addWidget(note_, 2);
-    typed->addWidget(add_);
+    typed->addWidget(labelFor(date_, QStringLiteral("日付(&T)")), 0, 0);
+    typed->addWidget(date_, 0, 1);
+    typed->addWidget(labelFor(price_, QStringLiteral("価格(&R)")), 0, 2);
+    typed->addWidget(price_, 0, 3);
+    typed->addWidget(labelFor(site_, QStringLiteral("サイト(&S)")), 1, 0);
+    typed->addWidget(site_, 1, 1);
+    typed->addWidget(labelFor(note_, QStringLiteral("メモ(&N)")), 1, 2);
+    typed->addWidget(note_, 1, 3);
+    typed->addWidget(add_, 1, 4);
+    typed->setColumnStretch(1, 1);
+    typed->setColumnStretch(3, 2);
     column->addLayout(typed);
     splitter->addWidget(shown);
     splitter->setStretchFactor(0, 0);
