@@ -4,32 +4,15 @@
 // 2. The bytes, cut at NUL into memos and at LF into their texts, are written anew and read back
 //    with every text as it was, whatever quotes, commas, line breaks or formula marks it holds.
 // 3. The bytes as UTF-16 text give at most five prices, each above zero.
+#include "fuzz/fuzz_checks.h"
 #include "memos/memo_file.h"
 #include "memos/price_reader.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 namespace {
-
-std::vector<std::string> cut(std::string_view bytes, char at)
-{
-    std::vector<std::string> parts;
-    for (;;) {
-        const size_t end = bytes.find(at);
-        parts.emplace_back(bytes.substr(0, end));
-        if (end == std::string_view::npos)
-            return parts;
-        bytes.remove_prefix(end + 1);
-    }
-}
-
-void require(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
 
 PriceMemo memoOf(const std::string& chunk, int n)
 {

@@ -1,11 +1,11 @@
 // The price memo file read at start, 10,000 memos of 200 keywords, and what the keyword tree
 // asks of them for a node's tooltip.
+#include "bench/window/silent_dialogs.h"
 #include "files/file_io.h"
 #include "memos/memo_file.h"
 #include "memos/price_memos.h"
 #include "text/sjis_text.h"
 #include "widgets/conflict_notice.h"
-#include "widgets/dialogs.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,16 +17,6 @@
 #include <string>
 
 namespace {
-
-class SilentDialogs : public Dialogs {
-public:
-    QMessageBox::StandardButton ask(QWidget*, QMessageBox::Icon, const QString&, const QString&,
-                                    QMessageBox::StandardButtons, QMessageBox::StandardButton answer) override
-    {
-        return answer;
-    }
-    void inform(QWidget*, QMessageBox::Icon, const QString&, const QString&) override {}
-};
 
 std::string keywordOf(int n) { return toSjis(QStringLiteral("腕時計 モデル%1").arg(n % 200)); }
 
