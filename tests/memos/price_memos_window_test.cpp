@@ -164,6 +164,13 @@ TEST_F(PriceMemosWindow, KeepsTheSearchKeywordAndWhatAnotherCopyKept)
     EXPECT_EQ(file.memos[2].note, toSjis(QStringLiteral("平均落札価格 12,345円")));
     EXPECT_EQ(QDir(QString::fromStdString(folder.folder())).entryList({QStringLiteral("*conflict*")}).size(), 0);
     EXPECT_TRUE(dialogs.shown.empty());
+
+    // An address the user typed belongs to no search: its prices go under the keyword box's text.
+    input::click(formControl<QComboBox>(form(), "ComboBox2"));
+    input::type(QStringLiteral("http://b.example/"));
+    input::key(Qt::Key_Return);
+    emit browser->recordPriceRequested(800, QStringLiteral("800円"));
+    EXPECT_EQ(readMemoFile(folder.read(".memo.csv")).memos.back().keyword, "other");
 }
 
 TEST_F(PriceMemosWindow, AFileNotReadWholeIsLeftAloneAndRowsNotReadStay)
