@@ -90,7 +90,11 @@ void TForm1::wireFeatures()
                     memos->record(yen, selection, keyword, pane_->pageAddress(), pane_->pageTitle());
                 });
             });
-    keywords_->keywordNote = [memos](const std::string& keyword) { return memos->summaryOf(keyword); };
+    keywords_->keywordNote = [memos](const std::string& keyword) {
+        // What another copy or a spreadsheet wrote since is told as well.
+        memos->takeInChangesIfTouched();
+        return memos->summaryOf(keyword);
+    };
     connect(keywords_.get(), &KeywordTabs::keywordNoteShown, pane_.get(), &BrowserPane::showKeywordNote);
     connect(keywords_.get(), &KeywordTabs::priceMemosRequested, this,
             [this, memos](const std::string& keyword) { guarded([&] { memos->showWindow(keyword); }); });

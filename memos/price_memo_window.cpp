@@ -114,7 +114,7 @@ bool PriceMemoWindow::event(QEvent* event)
 {
     // What another copy of the program or a spreadsheet changed is shown when the user turns here.
     if (event->type() == QEvent::WindowActivate)
-        memos_.guard()([this] { memos_.takeInOutsideChanges(); });
+        memos_.guard()([this] { memos_.takeInChangesIfTouched(); });
     else if (event->type() == QEvent::PaletteChange && chart_)
         showChart();
     return QWidget::event(event);

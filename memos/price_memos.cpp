@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace {
 
@@ -85,6 +86,16 @@ std::vector<KnownSite> knownSites(const SettingsValues& settings)
     return sites;
 }
 
+// What tells cheaply that a file was replaced or changed: its inode, size and time of change.
+std::string stampOf(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return {};
+    return std::to_string(st.st_ino) + ':' + std::to_string(st.st_size) + ':' + std::to_string(st.st_mtim.tv_sec) +
+           '.' + std::to_string(st.st_mtim.tv_nsec);
+}
+
 }  // namespace
 
 PriceMemos::PriceMemos(const SettingsValues& settings, const HandlerGuard& guard, ConflictNotice& conflicts,
@@ -136,6 +147,7 @@ bool PriceMemos::eventFilter(QObject* watched, QEvent* event)
 void PriceMemos::readFile()
 {
     CompanionFile file(filePath());
+    stamp_ = stampOf(file.path());
     const std::string bytes = file.read();
     notReadWhy_ = whyNotRead(file);
     if (!notReadWhy_ && savedAsUtf8(bytes)) {
@@ -157,6 +169,13 @@ void PriceMemos::takeInOutsideChanges()
         readFile();
 }
 
+void PriceMemos::takeInChangesIfTouched()
+{
+    // Before the read at start there is nothing to compare with; that read is still to come.
+    if (!file_.path().empty() && stampOf(file_.path()) != stamp_)
+        takeInOutsideChanges();
+}
+
 void PriceMemos::refuseWhileNotRead() const
 {
     if (notReadWhy_)
@@ -176,7 +195,9 @@ void PriceMemos::save()
 {
     if (file_.path().empty())
         file_ = CompanionFile(filePath());
-    if (file_.save(writeMemoFile(content_)) == CompanionFile::SaveResult::WrittenWithConflictCopy)
+    const auto result = file_.save(writeMemoFile(content_));
+    stamp_ = stampOf(file_.path());
+    if (result == CompanionFile::SaveResult::WrittenWithConflictCopy)
         conflicts_.tell(file_.path(), file_.conflictCopy());
 }
 

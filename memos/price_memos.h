@@ -46,6 +46,9 @@ public:
     // Reads the file again when another program (a second copy, a spreadsheet) changed it, or
     // when it could not be read before.
     void takeInOutsideChanges();
+    // The same, asked often (a tooltip, a window turned to): the file is read only when what
+    // stands at its path is no longer what this window last read or wrote there.
+    void takeInChangesIfTouched();
     const std::vector<PriceMemo>& memos() const { return content_.memos; }
 
     // ---- Keeping and changing memos; each change is on disk before it returns
@@ -99,6 +102,7 @@ private:
     QWidget* paintWatched_ = nullptr;
     CompanionFile file_;
     std::optional<MemoFileNotRead::Why> notReadWhy_;  // while the file is held back
+    std::string stamp_;  // the file's place, size and time of change at the last read or write
     MemoFile content_;
     // What was deleted, for Ctrl+Z: each deletion's memos with the places they stood at.
     std::deque<std::vector<std::pair<std::size_t, PriceMemo>>> removed_;
