@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 packages=(
   cmake ninja-build g++ pkg-config clang-format ccache
-  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-charts-dev qt6-translations-l10n
   libgl-dev libxkbcommon-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth x11-utils imagemagick xdotool python3
   fcitx5 fcitx5-anthy fcitx5-frontend-qt6 dbus-daemon at-spi2-core python3-pyatspi

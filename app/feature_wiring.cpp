@@ -2,13 +2,17 @@
 // services, and what one asks of another is wired here.
 #include "app/main_window.h"
 #include "browser/web_browser.h"
+#include "keywords/keyword_filter.h"
 #include "keywords/keyword_tabs.h"
+#include "memos/memo_texts.h"
+#include "memos/price_memos.h"
 #include "pane/browser_pane.h"
 #include "search/search_bar.h"
 #include "settings/settings_store.h"
 #include "watched/watched_list.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QPushButton>
 
 void TForm1::createFeatures()
@@ -36,8 +40,9 @@ void TForm1::wireFeatures()
         guard_.connect(item, &QAction::triggered, this, &TForm1::N2Click);
     guard_.connect(X1, &QAction::triggered, this, &TForm1::X1Click);
 
-    // Every feature's addresses go to the one pane.
-    connect(search_.get(), &SearchBar::navigateRequested, pane_.get(), &BrowserPane::navigate);
+    // Every feature's addresses go to the one pane; a search's keyword stays with its pages.
+    connect(search_.get(), &SearchBar::navigateRequested, this,
+            [this](const QString& address) { pane_->navigateForKeyword(address, search_->keywordText()); });
     connect(keywords_.get(), &KeywordTabs::navigateRequested, pane_.get(), &BrowserPane::navigate);
     connect(watched_.get(), &WatchedList::navigateRequested, pane_.get(), &BrowserPane::navigate);
     connect(search_.get(), &SearchBar::keywordChanged, pane_.get(), &BrowserPane::noteKeywordChanged);
@@ -72,4 +77,35 @@ void TForm1::wireFeatures()
     guard_.connect(H2, &QAction::triggered, this, &TForm1::H2Click);
     guard_.connect(N18, &QAction::triggered, this, &TForm1::N18Click);
     guard_.connect(V1, &QAction::triggered, this, &TForm1::V1Click);
+
+    // 相場メモ: prices kept from the pane menu, told of at the keyword tree, shown in a window of
+    // their own. Their file is read at start, once the window is on screen.
+    auto* memos = new PriceMemos(
+        Settings, guard_, conflicts_, [this] { return companionBase(); }, services_.executablePath, this);
+    memos->comparableText = &KeywordFilter::comparable;
+    CppWebBrowser1->pricesInSelection = &pricesInSelection;
+    connect(CppWebBrowser1, &TCppWebBrowser::recordPriceRequested, this,
+            [this, memos](qint64 yen, const QString& selection) {
+                guarded([&] {
+                    const std::string keyword = pane_->pageKeyword().value_or(search_->keywordText());
+                    memos->record(yen, selection, keyword, pane_->pageAddress(), pane_->pageTitle());
+                });
+            });
+    keywords_->keywordNote = [memos](const std::string& keyword) {
+        // What another copy or a spreadsheet wrote since is told as well.
+        memos->takeInChangesIfTouched();
+        return memos->summaryOf(keyword);
+    };
+    connect(keywords_.get(), &KeywordTabs::keywordNoteShown, pane_.get(), &BrowserPane::showKeywordNote);
+    connect(keywords_.get(), &KeywordTabs::priceMemosRequested, this,
+            [this, memos](const std::string& keyword) { guarded([&] { memos->showWindow(keyword); }); });
+    connect(T1->findChild<QAction*>(QStringLiteral("PriceMemos1")), &QAction::triggered, this, [this, memos] {
+        // The keyword box's keyword when it has memos (or none has any yet), else the
+        // keyword the window showed last.
+        const std::string typed = search_->keywordText();
+        const bool typedHasMemos = !memos->summaryOf(typed).isEmpty() || memos->memos().empty();
+        guarded([&] { memos->showWindow(typedHasMemos ? typed : std::string()); });
+    });
+    connect(memos, &PriceMemos::navigateRequested, pane_.get(), &BrowserPane::navigate);
+    memos->loadAfterFirstPaint(this);
 }

@@ -102,6 +102,8 @@ void TForm1::buildMenus()
     }
 
     T1 = named(bar->addMenu(QStringLiteral("ツール(&T)")), "T1");
+    addMenuItem(T1, "PriceMemos1", QStringLiteral("相場メモ(&P)..."));  // wired with its feature
+    addMenuSeparator(T1, "N26");
     N24 = addMenuItem(T1, "N24", QStringLiteral("キーワードツリーのバックアップ"));
     N25 = addMenuItem(T1, "N25", QStringLiteral("キーワードツリーのレストア"));
     N23 = addMenuSeparator(T1, "N23");

@@ -48,6 +48,10 @@ void DeferredBrowser::start()
     };
     connect(browser_, &TCppWebBrowser::searchSelectionRequested, this, &TCppWebBrowser::searchSelectionRequested);
     connect(browser_, &TCppWebBrowser::watchLinkRequested, this, &TCppWebBrowser::watchLinkRequested);
+    browser_->pricesInSelection = [this](const QString& selection) {
+        return pricesInSelection ? pricesInSelection(selection) : QList<std::pair<QString, qint64>>();
+    };
+    connect(browser_, &TCppWebBrowser::recordPriceRequested, this, &TCppWebBrowser::recordPriceRequested);
     connect(browser_, &TCppWebBrowser::BeforeNavigate2, this, &TCppWebBrowser::BeforeNavigate2);
     connect(browser_, &TCppWebBrowser::DownloadBegin, this, &TCppWebBrowser::DownloadBegin);
     connect(browser_, &TCppWebBrowser::ProgressChange, this, &TCppWebBrowser::ProgressChange);

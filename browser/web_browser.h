@@ -56,6 +56,10 @@ public:
     // The site numbers of the statistics site's two searches (its closed and open auctions).
     static constexpr int kClosedAuctions = -1;
     static constexpr int kOpenAuctions = -2;
+    // The prices a selection holds that the pane menu offers to keep (相場メモ), in the menu's
+    // order: each as the menu shows it ("12,345円") with its amount in yen, which comes back in
+    // recordPriceRequested. Asked each time the menu opens over a selection.
+    std::function<QList<std::pair<QString, qint64>>(const QString& selection)> pricesInSelection;
 
 signals:
     void BeforeNavigate2(const QString& url);
@@ -77,4 +81,6 @@ signals:
     // The pane menu asks to keep a link in the watched list: its text, or its address when it has
     // none, and its address.
     void watchLinkRequested(const QString& title, const QString& address);
+    // The pane menu asks to keep a price of the selection (one of pricesInSelection's).
+    void recordPriceRequested(qint64 yen, const QString& selection);
 };

@@ -44,6 +44,30 @@ void addSelectionSearches(QMenu& menu, QAction* before, TCppWebBrowser& browser,
     menu.insertMenu(before, others);
 }
 
+// One price: its own entry; several: a submenu of them, each kept on its own.
+void addPriceEntries(QMenu& menu, QAction* before, TCppWebBrowser& browser, const QString& selection)
+{
+    const auto prices =
+        browser.pricesInSelection ? browser.pricesInSelection(selection) : QList<std::pair<QString, qint64>>();
+    if (prices.isEmpty())
+        return;
+    const auto entry = [&](QWidget* parent, const QString& caption, qint64 yen) {
+        auto* action = new QAction(caption, parent);
+        QObject::connect(action, &QAction::triggered, &browser,
+                         [&browser, yen, selection] { emit browser.recordPriceRequested(yen, selection); });
+        return action;
+    };
+    const PaneMenuCaptions captions = paneMenuCaptions({}, prices.size() == 1 ? prices.constFirst().first : QString());
+    if (prices.size() == 1) {
+        menu.insertAction(before, entry(&menu, captions.recordPrice, prices.constFirst().second));
+        return;
+    }
+    auto* submenu = new QMenu(captions.recordPrice, &menu);
+    for (const auto& [caption, yen] : prices)
+        submenu->addAction(entry(submenu, QString(caption).replace(u'&', QStringLiteral("&&")), yen));
+    menu.insertMenu(before, submenu);
+}
+
 void addLinkEntry(QMenu& menu, QAction* before, TCppWebBrowser& browser, const QWebEngineContextMenuRequest& request)
 {
     const QString address = request.linkUrl().toString(QUrl::FullyEncoded);
@@ -63,8 +87,10 @@ void showMenu(QWebEngineView& view, TCppWebBrowser& browser, const QPoint& pos)
     QMenu* menu = view.createStandardContextMenu();  // deletes itself when closed
     QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().constFirst();
     const QString keyword = selectionAsKeyword(request->selectedText());
-    if (!keyword.isEmpty())
+    if (!keyword.isEmpty()) {
         addSelectionSearches(*menu, first, browser, keyword);
+        addPriceEntries(*menu, first, browser, request->selectedText());
+    }
     if (request->linkUrl().isValid())
         addLinkEntry(*menu, first, browser, *request);
     if (first && menu->actions().constFirst() != first)
@@ -81,11 +107,13 @@ void addPaneMenuEntries(QWebEngineView& view, TCppWebBrowser& browser)
                      [&view, &browser](const QPoint& pos) { showMenu(view, browser, pos); });
 }
 
-PaneMenuCaptions paneMenuCaptions(const QString& keyword)
+PaneMenuCaptions paneMenuCaptions(const QString& keyword, const QString& price)
 {
     return {quoted(keyword) + QStringLiteral(" の落札相場を検索(&S)"),
             quoted(keyword) + QStringLiteral(" を開催中のオークションで検索(&O)"), QStringLiteral("ほかのサイトで検索"),
-            QStringLiteral("リンクを注目のオークションに追加(&W)")};
+            QStringLiteral("リンクを注目のオークションに追加(&W)"),
+            price.isEmpty() ? QStringLiteral("相場メモに記録(&M)")
+                            : quoted(price) + QStringLiteral(" を相場メモに記録(&M)")};
 }
 
 QString selectionAsKeyword(const QString& selection)

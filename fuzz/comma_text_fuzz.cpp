@@ -3,35 +3,13 @@
 // 2. The bytes, cut at NUL into entries and at LF into fields, are written and read back: every
 //    entry comes back with its fields, a CR inside a field as the blank the writer puts there.
 // 3. Whatever a file reads as, written out it reads back as the same entries.
+#include "fuzz/fuzz_checks.h"
 #include "watched/comma_text.h"
 #include "watched/watched_list_file.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
-
-namespace {
-
-std::vector<std::string> cut(std::string_view bytes, char at)
-{
-    std::vector<std::string> parts;
-    for (;;) {
-        const size_t end = bytes.find(at);
-        parts.emplace_back(bytes.substr(0, end));
-        if (end == std::string_view::npos)
-            return parts;
-        bytes.remove_prefix(end + 1);
-    }
-}
-
-void require(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -55,6 +55,7 @@ KeywordTabs::KeywordTabs(const KeywordTabsWidgets& widgets, const SettingsValues
 {
     setUpEditing();
     connect(TreeView1, &KeywordTreeView::nodesChanged, this, &KeywordTabs::contentChanged);
+    setUpKeywordNotes();
 }
 
 void KeywordTabs::LoadFirstKeywordTab()

@@ -92,6 +92,10 @@ public:
     // Stores the text of an in-place edit still open in the tree; run before anything reads it.
     void commitOpenEdit();
 
+    // A note on a node's keyword (what the price memos hold of it), shown as the node's tooltip
+    // and, when the node is selected, by keywordNoteShown; empty for none.
+    std::function<QString(const std::string& keyword)> keywordNote;
+
 signals:
     // A keyword was chosen to be searched (a double-click, Enter on a node).
     void searchRequested(const std::string& keyword);
@@ -101,9 +105,14 @@ signals:
     void biddersSearchRequested(const std::string& keyword);
     // The tree on show changed, or its file was written: what is left unsaved may differ.
     void contentChanged();
+    // The selected node's keyword note (keywordNote; empty when it has none or none is selected).
+    void keywordNoteShown(const QString& note);
+    // 相場メモを見る was chosen: the price memos of the chosen node's keyword are wanted.
+    void priceMemosRequested(const std::string& keyword);
 
 private:
     void setUpEditing();
+    void setUpKeywordNotes();
     // The keyword of the chosen node, for the menu's site searches; none without one.
     std::optional<std::string> chosenKeyword() const;
     void showKeywordTab(int tab);

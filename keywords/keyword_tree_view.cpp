@@ -41,11 +41,19 @@ public:
             view_->onTextEdited();
     }
 
-    // The whole text as a tooltip, only where the column cuts it.
+    // The whole text as a tooltip, only where the column cuts it; the node's note, if it has one.
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override
     {
-        if (event->type() == QEvent::ToolTip && sizeHint(option, index).width() <= option.rect.width()) {
+        const bool cut = sizeHint(option, index).width() > option.rect.width();
+        const QString note = event->type() == QEvent::ToolTip && view_->noteOf
+                                 ? view_->noteOf(index.data(kKeywordBytesRole).toByteArray().toStdString())
+                                 : QString();
+        if (!note.isEmpty()) {
+            QToolTip::showText(event->globalPos(), cut ? index.data().toString() + u'\n' + note : note, view);
+            return true;
+        }
+        if (event->type() == QEvent::ToolTip && !cut) {
             QToolTip::hideText();
             return true;
         }

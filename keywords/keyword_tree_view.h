@@ -96,6 +96,8 @@ public:
     std::function<void()> onDoubleClick;
     // An in-place edit was confirmed with a text other than the one the node had.
     std::function<void()> onTextEdited;
+    // A note on a node's text (its bytes) for its tooltip; empty for none.
+    std::function<QString(const std::string& bytes)> noteOf;
 
 signals:
     // The nodes changed (each change changeCount() counts).

@@ -60,7 +60,26 @@ void BrowserPane::setUpNavigation()
     guard_.connect(StatusBar1, &StatusBar::resized, this, &BrowserPane::StatusBar1Resize);
 }
 
-void BrowserPane::navigate(const QString& address) { CppWebBrowser1->Navigate(address); }
+void BrowserPane::navigate(const QString& address)
+{
+    pageKeyword_.reset();
+    CppWebBrowser1->Navigate(address);
+}
+
+void BrowserPane::navigateForKeyword(const QString& address, const std::string& keyword)
+{
+    CppWebBrowser1->Navigate(address);
+    pageKeyword_ = keyword;
+}
+
+void BrowserPane::showKeywordNote(const QString& note)
+{
+    if (!note.isEmpty())
+        StatusBar1->setPanelText(1, note);
+    else if (!keywordNote_.isEmpty() && StatusBar1->panelText(1) == keywordNote_)
+        StatusBar1->setPanelText(1, CppWebBrowser1->LocationURL());
+    keywordNote_ = note;
+}
 QString BrowserPane::pageAddress() const { return CppWebBrowser1->LocationURL(); }
 QString BrowserPane::pageTitle() const { return CppWebBrowser1->LocationName(); }
 
@@ -68,13 +87,18 @@ void BrowserPane::ToolButton1Click() { CppWebBrowser1->GoBack(); }
 void BrowserPane::ToolButton2Click() { CppWebBrowser1->GoForward(); }
 void BrowserPane::ToolButton7Click() { CppWebBrowser1->Stop(); }
 void BrowserPane::ToolButton3Click() { CppWebBrowser1->Refresh(); }
-void BrowserPane::ToolButton4Click() { CppWebBrowser1->GoHome(); }
+void BrowserPane::ToolButton4Click()
+{
+    pageKeyword_.reset();
+    CppWebBrowser1->GoHome();
+}
 
 void BrowserPane::Button2Click()
 {
     commitBoxCompositions();
     // Exactly as typed: no placeholder expansion, no encoding, no trimming, no scheme added.
     const QString address = ComboBox2->currentText();
+    pageKeyword_.reset();
     CppWebBrowser1->Navigate(address);
     addressBox_->sent();
     rememberInHistory(*ComboBox2, address);

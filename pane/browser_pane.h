@@ -7,6 +7,9 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+#include <string>
+
 class Animate;
 class AddressBox;
 class FindBar;
@@ -45,7 +48,17 @@ public:
     // The browser keys work in the whole of window.
     BrowserPane(const BrowserPaneWidgets& widgets, const HandlerGuard& guard, QWidget* window);
 
+    // Opens an address the program chose (a watched auction, the tree's first node, the command
+    // line): the pages from here on belong to no search.
     void navigate(const QString& address);
+    // Opens a search's result page: keyword stays with it and with the pages followed from it by
+    // links, until the program opens an address of its own or the user types one.
+    void navigateForKeyword(const QString& address, const std::string& keyword);
+    // The keyword of the search that led to the page on show; none when no search did.
+    const std::optional<std::string>& pageKeyword() const { return pageKeyword_; }
+    // Shows a note about the keyword chosen in the tree in the address panel; an empty note
+    // puts the page's address back where a note stood.
+    void showKeywordNote(const QString& note);
     QString pageAddress() const;
     QString pageTitle() const;
     // Shows note in the status bar's address panel once a page other than exceptFile (a local
@@ -92,6 +105,8 @@ private:
     void CppWebBrowser1DownloadFinished(const QString& path, bool saved, const QString& reason);
 
     HandlerGuard guard_;
-    AddressBox* addressBox_ = nullptr;  // ComboBox2 following the page
+    std::optional<std::string> pageKeyword_;  // Shift-JIS
+    QString keywordNote_;                     // the note in the address panel, while it is there
+    AddressBox* addressBox_ = nullptr;        // ComboBox2 following the page
     QProgressBar* ProgressBar1 = nullptr;
 };

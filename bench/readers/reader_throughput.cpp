@@ -1,10 +1,12 @@
 // Reader throughput on real files, for comparison with `cat FILE > /dev/null` on the same file.
 //   reader_throughput generate DIR     writes sample.ask (100,000 nodes), sample.fal (100,000
-//                                      entries) and sample.ini (a settings file) into DIR
-//   reader_throughput tree|list|ini FILE
+//                                      entries), sample.ini (a settings file) and sample.csv
+//                                      (10,000 price memos) into DIR
+//   reader_throughput tree|list|ini|memo FILE
 //                                      reads FILE from disk and parses it 20 times; prints MB/s
 #include "files/file_io.h"
 #include "keywords/keyword_tree_file.h"
+#include "memos/memo_file.h"
 #include "settings/private_profile.h"
 #include "watched/watched_list_file.h"
 
@@ -45,12 +47,32 @@ std::string sampleIni()
     return text;
 }
 
+// Memos as the pane menu keeps them: a Japanese keyword, title and note (with a comma, so quoted).
+std::string sampleMemos()
+{
+    MemoFile file;
+    for (int i = 0; i < 10000; ++i) {
+        PriceMemo memo;
+        memo.time = {2020 + i % 6, 1 + i % 12, 1 + i % 28, i % 24, i % 60, i % 60};
+        memo.keyword = "\x98\x72\x8e\x9e\x8c\x76 model " + std::to_string(i % 200);
+        memo.price = 1000 + (i * 37) % 90000;
+        memo.site = "auction-stats.example";
+        memo.title = "\x98\x72\x8e\x9e\x8c\x76 auction title, number " + std::to_string(i);
+        memo.address = "http://auction-stats.example/search?q=%CF%D3%BB%FE%B7%D7&t=-1&page=" + std::to_string(i);
+        memo.note = "\x95\xbd\x8b\xcf 12,345\x89\x7e";
+        file.memos.push_back(std::move(memo));
+    }
+    return writeMemoFile(file);
+}
+
 size_t parse(const std::string& kind, const std::string& bytes)
 {
     if (kind == "tree")
         return readKeywordTree(bytes).nodes.size();
     if (kind == "list")
         return readWatchedList(bytes).size();
+    if (kind == "memo")
+        return readMemoFile(bytes).memos.size();
     return PrivateProfile::parse(bytes).toBytes().size();
 }
 
@@ -62,7 +84,8 @@ int main(int argc, char** argv)
         const std::string dir = argv[2];
         const bool ok = writeFileAtomically(dir + "/sample.ask", sampleTree()) &&
                         writeFileAtomically(dir + "/sample.fal", sampleList()) &&
-                        writeFileAtomically(dir + "/sample.ini", sampleIni());
+                        writeFileAtomically(dir + "/sample.ini", sampleIni()) &&
+                        writeFileAtomically(dir + "/sample.csv", sampleMemos());
         return ok ? 0 : 1;
     }
     if (argc != 3)

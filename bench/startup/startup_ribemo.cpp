@@ -1,7 +1,7 @@
 // Start-up of Ribemo to its help page: the program's windows built as the program entry builds
 // them, the engine started behind the window as there, their files in a scratch folder of their
-// own (with the help page beside them, and the keyword tree file given as the first argument, if
-// any, as the first tab's tree). Once the help page has loaded it prints the memory of its process
+// own (with the help page beside them, and the keyword tree file and the price memo file given as
+// arguments, if any). Once the help page has loaded it prints the memory of its process
 // tree and ends at once: the close sequence, its saves and the teardown are no part of a start,
 // and nothing is left behind. With RIBEMO_LAUNCHED_NS set (the launch time, in nanoseconds of the
 // real-time clock) it ends instead as soon as the main window is on screen, printing how long
@@ -35,9 +35,13 @@ int main(int argc, char** argv)
     const QString helpFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/HELP");
     if (!folder.isValid() || !QFile::link(helpFolder, folder.filePath(QStringLiteral("HELP"))))
         return 1;
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1 && !QFile::copy(args.at(1), folder.filePath(QStringLiteral("ribemo.ask"))))
-        return 1;
+    // A keyword tree file (.ask) is the first tab's tree; a price memo file (.csv) the memos.
+    for (const QString& file : QCoreApplication::arguments().mid(1)) {
+        const QString name =
+            file.endsWith(QStringLiteral(".csv")) ? QStringLiteral("ribemo.memo.csv") : QStringLiteral("ribemo.ask");
+        if (!QFile::copy(file, folder.filePath(name)))
+            return 1;
+    }
 
     MessageBoxDialogs dialogs;
     DesktopLauncher launcher;

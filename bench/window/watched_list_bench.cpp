@@ -1,13 +1,13 @@
 // Loading and showing a large watched-auction list in the main window, and writing it back.
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "bench/window/silent_dialogs.h"
 #include "browser/idle_browser.h"
 #include "files/companion_paths.h"
 #include "files/file_io.h"
 #include "watched/auction_list_view.h"
 #include "watched/watched_list.h"
 #include "watched/watched_list_file.h"
-#include "widgets/dialogs.h"
 #include "widgets/launcher.h"
 
 #include <QApplication>
@@ -19,16 +19,6 @@
 #include <string>
 
 namespace {
-
-class SilentDialogs : public Dialogs {
-public:
-    QMessageBox::StandardButton ask(QWidget*, QMessageBox::Icon, const QString&, const QString&,
-                                    QMessageBox::StandardButtons, QMessageBox::StandardButton answer) override
-    {
-        return answer;
-    }
-    void inform(QWidget*, QMessageBox::Icon, const QString&, const QString&) override {}
-};
 
 class IdleLauncher : public Launcher {
 public:
