@@ -1,7 +1,11 @@
 #pragma once
 // The browser pane's contract: the navigation operations, the current address and title, and the
 // four events the main window listens to. The production binding drives Qt WebEngine
-// (WebEngineBrowser); window tests use a recording stand-in of the same contract.
+// (WebEngineBrowser, in the engine's module); window tests use a recording stand-in of the same
+// contract.
+//
+// The class is the program's, and the program exports it to the engine's module (the one thing
+// it exports), so that its meta-object, and with it every connection to its signals, exists once.
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -11,7 +15,7 @@
 
 class Dialogs;
 
-class TCppWebBrowser : public QWidget {
+class Q_DECL_EXPORT TCppWebBrowser : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;

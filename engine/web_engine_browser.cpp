@@ -1,6 +1,6 @@
 #include "engine/web_engine_browser.h"
 
-#include "engine/pane_address.h"
+#include "browser/pane_address.h"
 #include "engine/pane_action_texts.h"
 #include "engine/pane_downloads.h"
 #include "engine/pane_menu_searches.h"
