@@ -6,8 +6,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 DeferredBrowser::DeferredBrowser(std::function<TCppWebBrowser*(QWidget* parent)> makeBrowser, QWidget* parent)
     : TCppWebBrowser(parent), makeBrowser_(std::move(makeBrowser))
 {

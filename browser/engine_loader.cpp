@@ -9,10 +9,7 @@
 #include <QFileInfo>
 #include <QPluginLoader>
 
-namespace {
-
 constexpr char kModuleName[] = "ribemo-engine.so";
-}  // namespace
 
 QString engineModulePath(const std::string& exePath)
 {
