@@ -120,6 +120,25 @@ fi
 # Scrolling a long result page, pages drawn in software (the program's way) against composed
 # through OpenGL (--opengl), at scale 1 and 2, at an X display of its own large enough for the
 # window's design size at scale 2. The median of 3 runs of each.
+cat >"$work/scroll.py" <<'PY'
+import json, sys
+runs, text = {}, sys.stdin.read().strip()
+while text:
+    doc, end = json.JSONDecoder().raw_decode(text)
+    text = text[end:].strip()
+    for b in doc["benchmarks"]:
+        if b.get("aggregate_name") == "median":
+            _, way, scale = b["run_name"].split("/")[:3]
+            runs[(scale.split(":")[1], way)] = b
+def cell(b):
+    return f"{b['fps']:.0f} frames/s, {b['cpu_ms_per_frame']:.1f} ms a frame, {100 * b['cpu_share']:.0f} % of a core"
+for scale in ("1", "2"):
+    s, g = runs.get((scale, "software")), runs.get((scale, "opengl"))
+    if s and g:
+        print(f"| scrolling a 2,000-row result page at scale {scale}, median of 3: software drawing | {cell(s)} | "
+              f"OpenGL (--opengl) {cell(g)} | {s['fps'] / g['fps']:.2f} of the frames, "
+              f"{s['cpu_ms_per_frame'] / g['cpu_ms_per_frame']:.2f} of the time a frame | decides the default |")
+PY
 if command -v Xvfb >/dev/null && [ -x "$build/scroll_long_page" ]; then
   display=$(( 200 + RANDOM % 500 )); while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
   Xvfb ":$display" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
@@ -130,26 +149,7 @@ if command -v Xvfb >/dev/null && [ -x "$build/scroll_long_page" ]; then
         --scale="$scale" --benchmark_format=json --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
         2>/dev/null
     done
-  done | python3 -c '
-import json, sys
-runs = {}
-decoder, text = json.JSONDecoder(), sys.stdin.read()
-while text.strip():
-    doc, end = decoder.raw_decode(text.strip())
-    text = text.strip()[end:]
-    for b in doc["benchmarks"]:
-        if b.get("aggregate_name") == "median":
-            _, way, scale = b["run_name"].split("/")
-            runs[(scale.split(":")[1], way)] = b
-def cell(b):
-    return f"{b["fps"]:.0f} frames/s, {b["cpu_ms_per_frame"]:.1f} ms a frame, {100 * b["cpu_share"]:.0f} % of a core"
-for scale in ("1", "2"):
-    s, g = runs.get((scale, "software")), runs.get((scale, "opengl"))
-    if s and g:
-        print(f"| scrolling a 2,000-row result page at scale {scale}, median of 3: software drawing | {cell(s)} | "
-              f"OpenGL (--opengl) {cell(g)} | {s["fps"] / g["fps"]:.2f} of the frames, "
-              f"{s["cpu_ms_per_frame"] / g["cpu_ms_per_frame"]:.2f} of the time a frame | decides the default |")
-'
+  done | python3 "$work/scroll.py"
   kill "$xvfb"
 fi
 
