@@ -17,6 +17,6 @@ void applyCommandLine(TForm1& form, const CommandLine& commandLine)
                 helpPageAddress(form.executablePath()));
     } else if (!commandLine.keyword.isEmpty()) {
         form.searchBar().showTypedKeyword(commandLine.keyword);
-        form.guarded([&] { form.Button1Click(); });
+        form.guarded([&] { form.searchBar().Button1Click(); });
     }
 }

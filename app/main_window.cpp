@@ -36,11 +36,10 @@ void TForm1::FormCreate()
     guarded([this] { LoadSettings(); });
     SettingsReset = false;
     Animate1->Open(QStringLiteral("navi1"), 45, 100);
-    guarded([this] { LoadWatchedList(); });
-    guarded([this] { LoadFirstKeywordTab(); });
+    guarded([this] { watched_->LoadWatchedList(); });
+    guarded([this] { keywords_->LoadFirstKeywordTab(); });
     OleInitialize();
     pane_->createProgressBar();
-    StatusBar1Resize();
     CppWebBrowser1->Navigate(helpPageAddress(executablePath()));
 }
 
@@ -58,8 +57,6 @@ void TForm1::N2Click()
     Panel2->setVisible(N22->isChecked());
     Splitter2->handle(1)->setVisible(N22->isChecked());
 }
-
-void TForm1::StatusBar1Resize() { pane_->StatusBar1Resize(); }
 
 void TForm1::X1Click() { close(); }
 

@@ -1,8 +1,9 @@
 #pragma once
 // TForm1: the main window, a thin shell. It builds the layout (app/main_window_layout.cpp), hands
 // each feature its widgets, the settings model and the services, and wires the features to each
-// other in one place (app/feature_wiring.cpp). Every handler named after a control and its event
-// is a one-line forward to the feature that owns the control.
+// other in one place (app/feature_wiring.cpp). The handlers named after a control and its event
+// live on the feature that owns the control; the window keeps its own: the lifecycle, the View
+// menu, the File and Help menus and the options.
 #include "app/program_services.h"
 #include "files/companion_paths.h"
 #include "options/option_values.h"
@@ -69,7 +70,6 @@ public:
     void FormClose();
     void X1Click();
     void N2Click();
-    void StatusBar1Resize();
 
     // ---- The end of the session (app/session_end.cpp)
     // Stores the text of any in-place edit still open in the tree or the strip's list; run before
@@ -95,75 +95,12 @@ public:
     OptionValues currentOptionValues() const;
     void applyOptionValues(const OptionValues& taken);
 
-    // ---- Forwards to the features (app/handler_forwards.cpp)
-    void Button1Click();
-    void TabControl1Change();
-    void ComboBox1KeyDown(int key);
-    void ToolButton5Click();
-    void ToolButton6Click();
-    void ToolButton8Click();
-    void ToolButton9Click();
-    void ToolButton10Click();
-    void ToolButton11Click();
-    void ToolButton12Click();
-    void ToolButton13Click();
-    void Yahoo1Click();
-    void Bidders1Click();
-    std::string ExpandKeyword(const std::string& addressTemplate) const;
-    std::string keywordText() const;
-    void setKeywordText(const std::string& keyword);
-    bool siteButtonShown(size_t k) const;
-
-    void ToolButton1Click();
-    void ToolButton2Click();
-    void ToolButton7Click();
-    void ToolButton3Click();
-    void ToolButton4Click();
-    void Button2Click();
-    void ComboBox2KeyDown(int key);
-    void CppWebBrowser1BeforeNavigate2(const QString& url);
-    void CppWebBrowser1DownloadBegin();
-    void CppWebBrowser1ProgressChange(int progress, int progressMax);
-    void CppWebBrowser1DownloadComplete();
-
+    // ---- The File and Help menus (app/menu_commands.cpp)
     void N12Click();
     void N13Click();
     void H2Click();
     void N18Click();
     void V1Click();
-
-    void LoadFirstKeywordTab();
-    void SaveShownKeywordTree();
-    void TabControl2Change();
-    void N24Click();
-    void N25Click();
-    void TreeView1MouseDown(Qt::MouseButton button, const QPoint& pos);
-    void N6Click();
-    void N7Click();
-    void N8Click();
-    void N10Click();
-    void TreeView1DblClick();
-    bool TreeView1DragOver(const QPoint& pos, bool fromTreeView1);
-    void TreeView1DragDrop(const QPoint& pos, bool fromTreeView1);
-    int CurrentKeyTab() const;
-
-    void LoadWatchedList();
-    void SaveWatchedList();
-    void A1Click();
-    void Fauc1Click();
-    void Fauc2Click();
-    void Fauc3Click();
-    void Fauc4Click();
-    void Fauc5Click();
-    void Fauc6Click();
-    void Fauc7Click();
-    void Fauc8Click();
-    void Fauc9Click();
-    void Fauc10Click();
-    void FavAucListDblClick();
-    void FavAucListResize();
-    void RefreshWatchedMenuCaptions();
-    void C1Click();
 
     // ---- State
     // The settings model: loaded and saved by the store, shown by the features' widgets, edited

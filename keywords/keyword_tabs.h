@@ -51,7 +51,8 @@ public:
     void LoadFirstKeywordTab();
     void SaveShownKeywordTree();
     void TabControl2Change();
-    int currentTab() const { return currentKeyTab_; }
+    // The index 0..2 of the tab whose tree is on show.
+    int CurrentKeyTab() const { return currentKeyTab_; }
     // The tab captions and the backup items show the settings.
     void showSettings();
 
@@ -60,9 +61,12 @@ public:
     void N25Click();
 
     // ---- Editing (keywords/keyword_tree_editing.cpp)
+    // The keyword box's text, with any composition finished, which 現在のキーワードを登録する
+    // registers; set by the window.
+    std::function<std::string()> keywordBoxText;
     void TreeView1MouseDown(Qt::MouseButton button, const QPoint& pos);
-    // Registers typed (the keyword box's text) under the selected node.
-    void registerKeyword(const std::string& typed);
+    // Registers the keyword box's text under the selected node.
+    void N6Click();
     void N7Click();
     void N8Click();
     // Ctrl+Z: the subtree deleted last comes back where it stood.
@@ -71,8 +75,9 @@ public:
     void TreeView1DblClick();
     bool TreeView1DragOver(const QPoint& pos, bool fromTreeView1);
     void TreeView1DragDrop(const QPoint& pos, bool fromTreeView1);
-    // The keyword of the chosen node, for the menu's site searches; none without one.
-    std::optional<std::string> chosenKeyword() const;
+    // The menu's site searches of the chosen node's keyword.
+    void Yahoo1Click();
+    void Bidders1Click();
     // Stores the text of an in-place edit still open in the tree; run before anything reads it.
     void commitOpenEdit();
 
@@ -80,11 +85,14 @@ signals:
     // A keyword was chosen to be searched (a double-click, Enter on a node).
     void searchRequested(const std::string& keyword);
     void navigateRequested(const QString& address);
-    // 現在のキーワードを登録する was chosen: the keyword box's text is wanted.
-    void registerRequested();
+    // The chosen node's keyword is to be searched on Yahoo!オークション or BIDDERS.
+    void yahooSearchRequested(const std::string& keyword);
+    void biddersSearchRequested(const std::string& keyword);
 
 private:
     void setUpEditing();
+    // The keyword of the chosen node, for the menu's site searches; none without one.
+    std::optional<std::string> chosenKeyword() const;
     void showKeywordTab(int tab);
     void showFreshKeywordTree();
     void keywordTreeChanged();

@@ -39,10 +39,12 @@ void KeywordTabs::setUpEditing()
     guard_.connect(TabControl2, &TabControl::Change, this, &KeywordTabs::TabControl2Change);
     guard_.connect(N24, &QAction::triggered, this, &KeywordTabs::N24Click);
     guard_.connect(N25, &QAction::triggered, this, &KeywordTabs::N25Click);
-    connect(N6, &QAction::triggered, this, &KeywordTabs::registerRequested);
+    guard_.connect(N6, &QAction::triggered, this, &KeywordTabs::N6Click);
     guard_.connect(N7, &QAction::triggered, this, &KeywordTabs::N7Click);
     guard_.connect(N8, &QAction::triggered, this, &KeywordTabs::N8Click);
     guard_.connect(N10, &QAction::triggered, this, &KeywordTabs::N10Click);
+    guard_.connect(Yahoo1, &QAction::triggered, this, &KeywordTabs::Yahoo1Click);
+    guard_.connect(Bidders1, &QAction::triggered, this, &KeywordTabs::Bidders1Click);
     TreeView1->onMouseDown = [this](Qt::MouseButton button, const QPoint& pos) {
         guard_([&] { TreeView1MouseDown(button, pos); });
     };
@@ -69,8 +71,9 @@ void KeywordTabs::TreeView1MouseDown(Qt::MouseButton, const QPoint& pos)
     TreeView1->selectNode(TreeView1->nodeInRow(pos.y()));
 }
 
-void KeywordTabs::registerKeyword(const std::string& typed)
+void KeywordTabs::N6Click()
 {
+    const std::string typed = keywordBoxText();
     // Leading blanks would be read back as depth, so the node starts at the first other byte (no
     // Shift-JIS character has a blank as its second byte); a keyword of blanks only is refused
     // like an empty one. The keyword box keeps what was typed, for the search.
@@ -172,6 +175,18 @@ std::optional<std::string> KeywordTabs::chosenKeyword() const
     if (!node)
         return std::nullopt;
     return KeywordTreeView::itemBytes(node);
+}
+
+void KeywordTabs::Yahoo1Click()
+{
+    if (const auto keyword = chosenKeyword())
+        emit yahooSearchRequested(*keyword);
+}
+
+void KeywordTabs::Bidders1Click()
+{
+    if (const auto keyword = chosenKeyword())
+        emit biddersSearchRequested(*keyword);
 }
 
 void KeywordTabs::commitOpenEdit() { ::commitOpenEdit(*TreeView1); }

@@ -19,26 +19,33 @@ void AddressBox::sent() { shown_ = box_->currentText(); }
 
 void AddressBox::dropOfferedCompletion()
 {
-    QLineEdit* field = box_->lineEdit();
+    const QString typed = typedText();
+    if (typed != box_->lineEdit()->text())
+        box_->lineEdit()->setText(typed);
+}
+
+QString AddressBox::typedText() const
+{
+    const QLineEdit* field = box_->lineEdit();
     const QCompleter* completer = field->completer();
     const int start = field->selectionStart();
     // The completion selects from the end of the typed text to the end of the entry; a selection
     // of the whole text is the user's (Ctrl+L) or the page's address, not an offer.
     if (!completer || completer->completionMode() != QCompleter::InlineCompletion || start <= 0 ||
-        start + field->selectedText().size() != field->text().size())
-        return;
-    if (completer->currentCompletion().compare(field->text(), Qt::CaseInsensitive) != 0)
-        return;
-    field->setText(field->text().left(start));
+        start + field->selectedText().size() != field->text().size() ||
+        completer->currentCompletion().compare(field->text(), Qt::CaseInsensitive) != 0)
+        return field->text();
+    return field->text().left(start);
 }
 
 bool AddressBox::beingEdited() const
 {
     // The window's own keyboard place, not the application's: with the window inactive for a
     // moment (another window, one of the engine's own, took activation) the typing is still the
-    // user's, and the keys that follow still go to the box.
+    // user's, and the keys that follow still go to the box. What the user typed counts, not the
+    // completion's offer behind it, which may well restate the address on show.
     const QWidget* keyboard = box_->window()->focusWidget();
-    return (keyboard == box_ || keyboard == box_->lineEdit()) && box_->currentText() != shown_;
+    return (keyboard == box_ || keyboard == box_->lineEdit()) && typedText() != shown_;
 }
 
 void AddressBox::show(const QString& address)

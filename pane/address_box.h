@@ -27,6 +27,8 @@ private:
     // The box has its window's keyboard (the window active or not) and its text is no longer the
     // one it was given.
     bool beingEdited() const;
+    // The box's text without the rest the inline completion offers behind it.
+    QString typedText() const;
     void show(const QString& address);
 
     QComboBox* box_;

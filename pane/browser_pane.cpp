@@ -57,6 +57,7 @@ void BrowserPane::setUpNavigation()
     // The mouse's side buttons go back and forward wherever the pointer is over the window.
     qApp->installEventFilter(new AppMessageFilter(*CppWebBrowser1, this));
     watchBoxKeys(ComboBox2, [this](int key) { guard_([&] { ComboBox2KeyDown(key); }); });
+    guard_.connect(StatusBar1, &StatusBar::resized, this, &BrowserPane::StatusBar1Resize);
 }
 
 void BrowserPane::navigate(const QString& address) { CppWebBrowser1->Navigate(address); }
@@ -157,6 +158,7 @@ void BrowserPane::createProgressBar()
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setTextVisible(false);
     ProgressBar1->hide();
+    StatusBar1Resize();
 }
 
 void BrowserPane::StatusBar1Resize()

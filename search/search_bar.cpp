@@ -36,8 +36,11 @@ SearchBar::SearchBar(const SearchBarWidgets& widgets, const SettingsValues& sett
     guard_.connect(TabControl1, &TabControl::Change, this, &SearchBar::TabControl1Change);
     guard_.connect(ToolButton5, &QToolButton::clicked, this, &SearchBar::ToolButton5Click);
     guard_.connect(ToolButton6, &QToolButton::clicked, this, &SearchBar::ToolButton6Click);
+    const std::array<void (SearchBar::*)(), kSiteCount> siteHandlers{
+        &SearchBar::ToolButton8Click,  &SearchBar::ToolButton9Click,  &SearchBar::ToolButton10Click,
+        &SearchBar::ToolButton11Click, &SearchBar::ToolButton12Click, &SearchBar::ToolButton13Click};
     for (size_t k = 0; k < kSiteCount; ++k)
-        connect(SiteButtons[k], &QToolButton::clicked, this, [this, k] { guard_([&] { searchUserSite(k); }); });
+        guard_.connect(SiteButtons[k], &QToolButton::clicked, this, siteHandlers[k]);
     watchBoxKeys(ComboBox1, [this](int key) { guard_([&] { ComboBox1KeyDown(key); }); });
 }
 
@@ -92,15 +95,23 @@ void SearchBar::searchOn(const std::string& addressTemplate)
 void SearchBar::ToolButton5Click() { searchSite(settings_.YahooURL); }
 void SearchBar::ToolButton6Click() { searchSite(settings_.BiddersURL); }
 void SearchBar::searchUserSite(size_t k) { searchSite(settings_.SiteURL.at(k)); }
+void SearchBar::ToolButton8Click() { searchUserSite(0); }
+void SearchBar::ToolButton9Click() { searchUserSite(1); }
+void SearchBar::ToolButton10Click() { searchUserSite(2); }
+void SearchBar::ToolButton11Click() { searchUserSite(3); }
+void SearchBar::ToolButton12Click() { searchUserSite(4); }
+void SearchBar::ToolButton13Click() { searchUserSite(5); }
 
 void SearchBar::searchYahooFor(const std::string& keyword)
 {
+    commitBoxCompositions();
     setKeywordText(keyword);
     ToolButton5Click();
 }
 
 void SearchBar::searchBiddersFor(const std::string& keyword)
 {
+    commitBoxCompositions();
     setKeywordText(keyword);
     ToolButton6Click();
 }

@@ -48,10 +48,16 @@ public:
     void ComboBox1KeyDown(int key);
     void ToolButton5Click();
     void ToolButton6Click();
-    // User site button k (0..5: ToolButton8..ToolButton13).
-    void searchUserSite(size_t k);
+    // The user site buttons.
+    void ToolButton8Click();
+    void ToolButton9Click();
+    void ToolButton10Click();
+    void ToolButton11Click();
+    void ToolButton12Click();
+    void ToolButton13Click();
     // The site searches of a keyword chosen elsewhere (the tree's menu): it goes into the box,
-    // where it stays, and the site button runs.
+    // where it stays, and the site button runs. A composition still open in the box is finished
+    // first, so the input method cannot drop its characters into that keyword later.
     void searchYahooFor(const std::string& keyword);
     void searchBiddersFor(const std::string& keyword);
     // ---- Searches of a text chosen elsewhere (the pane menu's selection; search/selection_search.cpp)
@@ -82,6 +88,8 @@ signals:
     void keywordChanged(const QString& sent);
 
 private:
+    // User site button k (0..5: ToolButton8..ToolButton13).
+    void searchUserSite(size_t k);
     void searchSite(const std::string& addressTemplate);
     // Goes to the template's address for the keyword box, telling keywordChanged when due.
     void searchOn(const std::string& addressTemplate);

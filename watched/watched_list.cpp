@@ -47,9 +47,16 @@ WatchedList::WatchedList(const WatchedListWidgets& widgets, const HandlerGuard& 
     : WatchedListWidgets(widgets), guard_(guard), conflicts_(conflicts), companionBase_(std::move(companionBase))
 {
     FavAucListResize();
+    const std::array<void (WatchedList::*)(), kNumberedEntries> numbered{
+        &WatchedList::Fauc1Click, &WatchedList::Fauc2Click, &WatchedList::Fauc3Click, &WatchedList::Fauc4Click,
+        &WatchedList::Fauc5Click, &WatchedList::Fauc6Click, &WatchedList::Fauc7Click, &WatchedList::Fauc8Click,
+        &WatchedList::Fauc9Click, &WatchedList::Fauc10Click};
     for (size_t n = 0; n < Fauc.size(); ++n)
-        connect(Fauc[n], &QAction::triggered, this,
-                [this, n] { guard_([&] { openNumberedEntry(static_cast<int>(n)); }); });
+        guard_.connect(Fauc[n], &QAction::triggered, this, numbered[n]);
+    guard_.connect(A1, &QAction::triggered, this, &WatchedList::A1Click);
+    guard_.connect(Button3, &QPushButton::clicked, this, &WatchedList::A1Click);
+    guard_.connect(C1, &QAction::triggered, this, &WatchedList::C1Click);
+    guard_.connect(Button4, &QPushButton::clicked, this, &WatchedList::C1Click);
     guard_.connect(FavAucList, &QTableWidget::itemDoubleClicked, this, &WatchedList::FavAucListDblClick);
     guard_.connect(FavAucList, &AuctionListView::resized, this, &WatchedList::FavAucListResize);
     // Enter on a row opens it as its double-click does, so the list works from the keyboard.
@@ -79,6 +86,20 @@ void WatchedList::SaveWatchedList()
         conflicts_.tell(file.path(), file.conflictCopy());
 }
 
+void WatchedList::A1Click()
+{
+    // A title being edited in the list is taken first, so the new row does not take its place.
+    commitOpenEdit();
+    const auto [title, address] = pageOnShow();
+    addPage(title, address);
+}
+
+void WatchedList::C1Click()
+{
+    if (TFavAucDlg* dialog = organizeDialog())
+        organize(*dialog);
+}
+
 void WatchedList::addPage(const QString& title, const QString& address)
 {
     // The file holds one entry per line, so a line break taken from a page would split an entry
@@ -86,6 +107,17 @@ void WatchedList::addPage(const QString& title, const QString& address)
     FavAucList->insertEntry(0, {toSjis(withoutLineBreaks(title)), toSjis(withoutLineBreaks(address))});
     RefreshWatchedMenuCaptions();
 }
+
+void WatchedList::Fauc1Click() { openNumberedEntry(0); }
+void WatchedList::Fauc2Click() { openNumberedEntry(1); }
+void WatchedList::Fauc3Click() { openNumberedEntry(2); }
+void WatchedList::Fauc4Click() { openNumberedEntry(3); }
+void WatchedList::Fauc5Click() { openNumberedEntry(4); }
+void WatchedList::Fauc6Click() { openNumberedEntry(5); }
+void WatchedList::Fauc7Click() { openNumberedEntry(6); }
+void WatchedList::Fauc8Click() { openNumberedEntry(7); }
+void WatchedList::Fauc9Click() { openNumberedEntry(8); }
+void WatchedList::Fauc10Click() { openNumberedEntry(9); }
 
 void WatchedList::openNumberedEntry(int index)
 {

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 
 class AuctionListView;
 class ConflictNotice;
@@ -25,6 +26,7 @@ struct WatchedListWidgets {
     QWidget* Panel3;                 // the buttons' column
     QPushButton *Button3, *Button4;  // 追加, 整理
     std::array<QAction*, 10> Fauc;   // Fauc1..Fauc10, set by the window's menu
+    QAction *A1, *C1;                // the menu's 追加 and 整理, set by the window's menu
 };
 
 // The strip with its list and buttons.
@@ -37,13 +39,30 @@ public:
     WatchedList(const WatchedListWidgets& widgets, const HandlerGuard& guard, ConflictNotice& conflicts,
                 std::function<std::string()> companionBase);
 
+    // The title and address of the page on show, which 追加 keeps; set by the window.
+    std::function<std::pair<QString, QString>()> pageOnShow;
+    // The organize dialog, made the first time it is asked for; set by the window.
+    std::function<TFavAucDlg*()> organizeDialog;
+
     void LoadWatchedList();
     void SaveWatchedList();
-    // Puts the page on show at the top of the list (注目のオークションに追加).
+    // 注目のオークションに追加 and the strip's 追加: the page on show goes to the top of the list.
+    void A1Click();
+    // 注目のオークションの整理 and the strip's 整理.
+    void C1Click();
+    // Puts a page at the top of the list.
     void addPage(const QString& title, const QString& address);
-    // Opens the entry of numbered menu item index (0 for Fauc1); a number beyond the list opens
-    // nothing.
-    void openNumberedEntry(int index);
+    // The numbered menu entries open their row; a number beyond the list opens nothing.
+    void Fauc1Click();
+    void Fauc2Click();
+    void Fauc3Click();
+    void Fauc4Click();
+    void Fauc5Click();
+    void Fauc6Click();
+    void Fauc7Click();
+    void Fauc8Click();
+    void Fauc9Click();
+    void Fauc10Click();
     void FavAucListDblClick();
     void FavAucListResize();
     void RefreshWatchedMenuCaptions();
@@ -56,6 +75,8 @@ signals:
     void navigateRequested(const QString& address);
 
 private:
+    void openNumberedEntry(int index);
+
     HandlerGuard guard_;
     ConflictNotice& conflicts_;
     std::function<std::string()> companionBase_;

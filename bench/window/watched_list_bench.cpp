@@ -71,7 +71,7 @@ void LoadAndShowWatchedList(benchmark::State& state)
         program.list()->setEntries({});
         QApplication::processEvents();
         state.ResumeTiming();
-        program.form.LoadWatchedList();
+        program.form.watchedList().LoadWatchedList();
         QApplication::processEvents();  // the repaint of the filled list
     }
     if (program.list()->entryCount() != count)
@@ -85,7 +85,7 @@ void SaveWatchedList(benchmark::State& state)
     Program program;
     program.list()->setEntries(sampleEntries(static_cast<int>(state.range(0))));
     for (auto _ : state)
-        program.form.SaveWatchedList();
+        program.form.watchedList().SaveWatchedList();
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(SaveWatchedList)->Arg(10000)->Unit(benchmark::kMillisecond);

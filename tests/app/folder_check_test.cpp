@@ -1,6 +1,7 @@
 // A program folder the user may not write (a copy under /opt, owned by root) is found at start,
 // and the files in it that the user may write are still saved.
 #include "keywords/keyword_tree_view.h"
+#include "search/search_bar.h"
 #include "tests/support/form_fixture.h"
 #include "widgets/tab_control.h"
 
@@ -41,7 +42,7 @@ TEST_F(FolderCheck, AFolderTheUserCannotWriteIsToldAtStartAndWritableFilesAreSti
     // The keyword file the user may write is saved in place at the next tab switch.
     formControl<KeywordTreeView>(form(), "TreeView1")
         ->selectNode(formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0));
-    form().setKeywordText("B");
+    form().searchBar().setKeywordText("B");
     asUser([this] {
         formControl<QAction>(form(), "N6")->trigger();
         formControl<TabControl>(form(), "TabControl2")->setTabIndex(1);

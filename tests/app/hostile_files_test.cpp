@@ -4,6 +4,8 @@
 // is shown, and a close never writes over a file the program could not read unless the user was
 // told first.
 #include "files/file_io.h"
+#include "keywords/keyword_tabs.h"
+#include "search/search_bar.h"
 #include "tests/support/form_fixture.h"
 
 #include <QProgressBar>
@@ -58,7 +60,7 @@ protected:
         ASSERT_NE(formControl<QProgressBar>(form(), "ProgressBar1"), nullptr);
         ASSERT_FALSE(browser->navigations.isEmpty());
         EXPECT_EQ(browser->navigations.front(), QString::fromStdString(folder.folder() + "/HELP/index.htm"));
-        EXPECT_EQ(form().CurrentKeyTab(), 0);
+        EXPECT_EQ(form().keywordTabs().CurrentKeyTab(), 0);
     }
 };
 
@@ -158,7 +160,7 @@ TEST_F(HostileFiles, AFileNotReadWholeIsToldAndKeptUntilTheUserChangesIt)
         for (bool changed : {false, true}) {
             start();
             if (changed) {
-                form().setKeywordText("K");
+                form().searchBar().setKeywordText("K");
                 formControl<QAction>(form(), "N6")->trigger();
                 formControl<QAction>(form(), "A1")->trigger();
             } else {

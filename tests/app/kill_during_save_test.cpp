@@ -1,10 +1,12 @@
 // A child process (this binary, re-invoked) saves the three kinds of file over and over and is
 // killed with SIGKILL at random moments inside a save: every file is whole, old or new, and the
 // next save clears away what the killed ones left.
+#include "keywords/keyword_tabs.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
 #include "tests/support/form_fixture.h"
 #include "watched/auction_list_view.h"
+#include "watched/watched_list.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -36,8 +38,8 @@ void save(TForm1& form, bool large)
     std::fputs("SAVING\n", stdout);
     std::fflush(stdout);
     form.SaveSettings();
-    form.SaveWatchedList();
-    form.SaveShownKeywordTree();
+    form.watchedList().SaveWatchedList();
+    form.keywordTabs().SaveShownKeywordTree();
 }
 
 // The child, in the folder the test names; it stops by itself after 30 seconds.

@@ -1,6 +1,8 @@
 #include "files/errors.h"
 #include "keywords/keyword_errors.h"
+#include "keywords/keyword_tabs.h"
 #include "keywords/keyword_tree_view.h"
+#include "pane/browser_pane.h"
 #include "tests/support/form_fixture.h"
 #include "watched/watched_errors.h"
 #include "widgets/animate.h"
@@ -61,7 +63,7 @@ TEST_F(MainWindow, StartUpCreatesTheHiddenProgressBarAndOpensTheHelpPage)
     EXPECT_TRUE(formControl<QProgressBar>(form(), "ProgressBar1")->isHidden());
     ASSERT_FALSE(browser->navigations.isEmpty());
     EXPECT_EQ(browser->navigations.front(), QString::fromStdString(folder.folder() + "/HELP/index.htm"));
-    EXPECT_EQ(form().CurrentKeyTab(), 0);
+    EXPECT_EQ(form().keywordTabs().CurrentKeyTab(), 0);
     EXPECT_FALSE(form().SettingsReset);
     EXPECT_EQ(formControl<Animate>(form(), "Animate1")->frameCount(), 4);
     EXPECT_EQ(formControl<Animate>(form(), "Animate1")->currentFrame(), 1);
@@ -108,7 +110,7 @@ TEST_F(MainWindow, StatusBarResizePlacesTheProgressBarOverPanel2)
 {
     start();
     formControl<StatusBar>(form(), "StatusBar1")->resize(600, 19);
-    form().StatusBar1Resize();
+    form().browserPane().StatusBar1Resize();
     EXPECT_EQ(formControl<StatusBar>(form(), "StatusBar1")->panelWidth(1), 403);
     const QRect bar = formControl<QProgressBar>(form(), "ProgressBar1")->geometry();
     EXPECT_EQ(bar.left(), 470);

@@ -3,6 +3,7 @@
 // changed it too keeps the other version beside it and says where. A close that cannot write one
 // file still writes the others and names every failure in one box.
 #include "files/file_io.h"
+#include "search/search_bar.h"
 #include "tests/support/form_fixture.h"
 
 #include <QDir>
@@ -31,7 +32,7 @@ TEST_F(OutsideChanges, AreKeptWhenTheWindowChangedNothingAndCopiedAsideWhenBothC
     } cases[] = {
         {".ask", "root\r\n\tA\r\n\tOUT\r\n",
          [](TForm1& f) {
-             f.setKeywordText("K");
+             f.searchBar().setKeywordText("K");
              formControl<QAction>(f, "N6")->trigger();
          },
          "root\r\n\tA\r\nK\r\n"},
@@ -83,7 +84,7 @@ TEST_F(OutsideChanges, AFileThatCannotBeWrittenCostsNoOtherAndEveryFailureIsName
     ::chmod(folder.file(".ini").c_str(), 0444);
     ::chmod(folder.file(".fal").c_str(), 0444);
     start();
-    form().setKeywordText("K");
+    form().searchBar().setKeywordText("K");
     formControl<QAction>(form(), "N6")->trigger();
     formControl<QAction>(form(), "A1")->trigger();
     form().move(40, 30);

@@ -2,6 +2,7 @@
 // run added, like a close; a second signal then changes nothing.
 #include "app/session_end.h"
 
+#include "search/search_bar.h"
 #include "tests/support/form_fixture.h"
 
 #include <QTest>
@@ -21,7 +22,7 @@ TEST_F(SessionEnd, ASignalSavesLikeACloseAndASecondOneChangesNothing)
         start();
         int ends = 0;
         SessionEndWatch watch(form(), [&] { ++ends; });
-        form().setKeywordText("K");
+        form().searchBar().setKeywordText("K");
         formControl<QAction>(form(), "N6")->trigger();
         formControl<QAction>(form(), "A1")->trigger();
 

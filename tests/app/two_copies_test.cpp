@@ -3,6 +3,7 @@
 // the file or in a conflict copy that the log names.
 #include "app/session_end.h"
 #include "files/file_io.h"
+#include "search/search_bar.h"
 #include "tests/support/form_fixture.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@ TEST(TwoCopiesChild, RegistersItsWordAndRunsUntilASignal)
     ProgramWindows windows =
         createProgramWindows({new RecordingBrowser, &dialogs, &launcher, folder.toStdString() + "/ribemo"});
     SessionEndWatch watch(*windows.form, [] { QCoreApplication::exit(0); });
-    windows.form->setKeywordText(qgetenv(kWordVariable).toStdString());
+    windows.form->searchBar().setKeywordText(qgetenv(kWordVariable).toStdString());
     formControl<QAction>(*windows.form, "N6")->trigger();
     std::fputs("READY\n", stdout);
     std::fflush(stdout);

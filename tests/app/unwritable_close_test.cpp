@@ -2,6 +2,7 @@
 // named as what it is; a full disk is named as such, and what the file was to hold can be saved
 // where the user chooses before the question whether to quit without it.
 #include "files/file_io.h"
+#include "search/search_bar.h"
 #include "tests/support/form_fixture.h"
 
 #include <atomic>
@@ -22,7 +23,7 @@ TEST_F(UnwritableClose, APipeInPlaceOfAFileIsNamedAndTheChangeStays)
         SCOPED_TRACE(suffix);
         const std::string path = folder.file(suffix);
         start();
-        form().setKeywordText("K");
+        form().searchBar().setKeywordText("K");
         formControl<QAction>(form(), "N6")->trigger();
         formControl<QAction>(form(), "A1")->trigger();
         ::unlink(path.c_str());
@@ -65,7 +66,7 @@ TEST_F(UnwritableClose, AFullDiskIsSaidAndTheTreeCanBeSavedElsewhere)
     ASSERT_TRUE(writeFileAtomically(disk + "/ribemo.ask", "root\r\n"));
     ASSERT_EQ(::symlink("disk/ribemo.ask", folder.file(".ask").c_str()), 0);
     start();
-    form().setKeywordText("K");
+    form().searchBar().setKeywordText("K");
     formControl<QAction>(form(), "N6")->trigger();
     const std::string filler = disk + "/filler", block(4096, 'x');
     const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT, 0644);

@@ -1,6 +1,8 @@
+#include "keywords/keyword_tabs.h"
 #include "keywords/keyword_tree_file.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
+#include "search/search_bar.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
 #include "text/sjis_text.h"
@@ -29,7 +31,7 @@ protected:
     {
         formControl<KeywordTreeView>(form(), "TreeView1")
             ->selectNode(formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0));
-        form().setKeywordText(keyword);
+        form().searchBar().setKeywordText(keyword);
         formControl<QAction>(form(), "N6")->trigger();
     }
 };
@@ -40,7 +42,7 @@ TEST_F(KeywordTabs, StartUpShowsTheFirstTabsFileMarkedAndExpanded)
     folder.write(".ask2", "other\r\n\ttab\r\n");
     start();
     EXPECT_EQ(shown(), (KeywordForest{{0, "A"}, {1, "B"}, {2, "C"}, {0, "D"}}));
-    EXPECT_EQ(form().CurrentKeyTab(), 0);
+    EXPECT_EQ(form().keywordTabs().CurrentKeyTab(), 0);
     KeywordNode* a = formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0);
     EXPECT_EQ(KeywordTreeView::itemPicture(a), 1);
     EXPECT_EQ(KeywordTreeView::itemPicture(a->child(0)), 0);
@@ -119,7 +121,7 @@ TEST_F(KeywordTabs, BytesThatAreNotShiftJisSurviveStartTabSwitchAndClose)
     folder.write(".ask", file);
     start();
     switchTo(1);
-    EXPECT_EQ(form().CurrentKeyTab(), 1);
+    EXPECT_EQ(form().keywordTabs().CurrentKeyTab(), 1);
     switchTo(0);
     EXPECT_EQ(folder.read(".ask"), file);
     EXPECT_FALSE(folder.exists(".ask2"));
@@ -137,13 +139,13 @@ TEST_F(KeywordTabs, TabSwitchSavesUnderTheOldTabAndShowsTheNewOne)
     EXPECT_EQ(folder.read(".ask"), "A\r\n\tB\r\n\tC\r\n");
     EXPECT_EQ(shown(), (KeywordForest{{0, kFresh}}));
     EXPECT_EQ(KeywordTreeView::itemPicture(formControl<KeywordTreeView>(form(), "TreeView1")->topLevelItem(0)), 1);
-    EXPECT_EQ(form().CurrentKeyTab(), 2);
+    EXPECT_EQ(form().keywordTabs().CurrentKeyTab(), 2);
 
     // Back without editing: tab 2 stays without a file, tab 0 shows what was saved.
     switchTo(0);
     EXPECT_FALSE(folder.exists(".ask3"));
     EXPECT_EQ(shown(), (KeywordForest{{0, "A"}, {1, "B"}, {1, "C"}}));
-    EXPECT_EQ(form().CurrentKeyTab(), 0);
+    EXPECT_EQ(form().keywordTabs().CurrentKeyTab(), 0);
 
     registerUnderFirstNode("D");
     switchTo(1);
@@ -178,7 +180,7 @@ TEST_F(KeywordTabs, BackupIsASnapshotOfTheSetOfFiles)
     EXPECT_FALSE(folder.exists(".ask2"));
     EXPECT_EQ(folder.read(".ask"), "A\r\n\tB\r\n\tE\r\n");
     EXPECT_EQ(shown(), (KeywordForest{{0, "A"}, {1, "B"}, {1, "E"}}));
-    EXPECT_EQ(form().CurrentKeyTab(), 0);
+    EXPECT_EQ(form().keywordTabs().CurrentKeyTab(), 0);
     ASSERT_EQ(dialogs.shown.size(), 1u);  // the restore's question, nothing else
     EXPECT_EQ(dialogs.shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
 }
@@ -302,7 +304,7 @@ TEST_F(KeywordTabs, DepthErrorAtTabSwitchNeverReachesAnotherTabsFile)
     start();
     switchTo(1);
     EXPECT_EQ(shown(), (KeywordForest{{0, "A"}, {1, "B"}}));
-    EXPECT_EQ(form().CurrentKeyTab(), 1);
+    EXPECT_EQ(form().keywordTabs().CurrentKeyTab(), 1);
     ASSERT_EQ(dialogs.errors().size(), 1u);
 
     switchTo(2);
@@ -331,7 +333,7 @@ TEST_F(KeywordTabs, SaveFailureAtTabSwitchKeepsTheTreeAndItsTab)
     EXPECT_EQ(dialogs.errors()[0],
               QStringLiteral("ファイル %1 を作成できません（その名前でフォルダーが置かれています）.")
                   .arg(QString::fromStdString(folder.file(".ask2"))));
-    EXPECT_EQ(form().CurrentKeyTab(), 1);
+    EXPECT_EQ(form().keywordTabs().CurrentKeyTab(), 1);
     EXPECT_EQ(formControl<TabControl>(form(), "TabControl2")->TabIndex(), 2);
     EXPECT_EQ(shown(), (KeywordForest{{0, kFresh}, {1, "X"}}));
 
@@ -339,7 +341,7 @@ TEST_F(KeywordTabs, SaveFailureAtTabSwitchKeepsTheTreeAndItsTab)
     folder.write(".ask.bak", "B\r\n\tb\r\n");
     dialogs.answers.push_back(QMessageBox::Yes);
     formControl<QAction>(form(), "N25")->trigger();
-    EXPECT_EQ(form().CurrentKeyTab(), 2);
+    EXPECT_EQ(form().keywordTabs().CurrentKeyTab(), 2);
     registerUnderFirstNode("Y");
     ASSERT_TRUE(closeWindow());
     EXPECT_EQ(folder.read(".ask3"), kFresh + "\r\n\tY\r\n");

@@ -1,5 +1,7 @@
+#include "keywords/keyword_tabs.h"
 #include "keywords/keyword_tree_view.h"
 #include "keywords/tree_view_forest.h"
+#include "search/search_bar.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
 #include "text/sjis_text.h"
@@ -126,7 +128,7 @@ TEST_F(KeywordTreeEditing, RightClickSelectsTheRowAndRegisterAddsTheKeywordBelow
     tree().collapseAll();
     KeywordNode* r = node({0});
     click(Qt::RightButton, {viewport()->width() - 3, textPoint(r).y()});
-    form().setKeywordText(toSjis(QStringLiteral("ネコ")));
+    form().searchBar().setKeywordText(toSjis(QStringLiteral("ネコ")));
     choose(formControl<QAction>(form(), "N6"));
 
     EXPECT_EQ(shown(),
@@ -147,7 +149,7 @@ TEST_F(KeywordTreeEditing, MenuKeyAndShiftF10OpenTheMenuAtTheSelectedNodeAndActO
         Qt::KeyboardModifiers modifiers;
         std::vector<int> at;
     } gestures[] = {{Qt::Key_Menu, Qt::NoModifier, {0, 1}}, {Qt::Key_F10, Qt::ShiftModifier, {0, 0, 0}}};
-    form().setKeywordText("K");
+    form().searchBar().setKeywordText("K");
     for (const auto& g : gestures) {
         SCOPED_TRACE(g.key);
         KeywordNode* target = node(g.at);
@@ -168,7 +170,7 @@ TEST_F(KeywordTreeEditing, RightClickBelowTheLastRowThenRegisterAddsATopLevelNod
 {
     startWith(kTree);
     click(Qt::RightButton, belowLastRow());
-    form().setKeywordText("Z");
+    form().searchBar().setKeywordText("Z");
     choose(formControl<QAction>(form(), "N6"));
     ASSERT_EQ(tree().topLevelItemCount(), 3);
     EXPECT_EQ(KeywordTreeView::itemBytes(node({2})), "Z");
@@ -196,7 +198,7 @@ TEST_F(KeywordTreeEditing, RegisterTakesTheKeywordBoxWithoutLeadingBlanksAndRefu
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         click(Qt::RightButton, textPoint(node({0})));
-        form().setKeywordText(c.keyword);
+        form().searchBar().setKeywordText(c.keyword);
         choose(formControl<QAction>(form(), "N6"));
         EXPECT_EQ(shown(), c.after);
     }
@@ -385,8 +387,8 @@ TEST_F(KeywordTreeEditing, DropMovesUnderTheTargetOrRefusesAMoveIntoItsOwnSubtre
         startWith(kTree);
         pressOn(node(c.dragged));
         const QPoint at = textPoint(node(c.target));
-        EXPECT_TRUE(form().TreeView1DragOver(at, true));
-        form().TreeView1DragDrop(at, true);
+        EXPECT_TRUE(form().keywordTabs().TreeView1DragOver(at, true));
+        form().keywordTabs().TreeView1DragDrop(at, true);
 
         EXPECT_EQ(shown(), c.after);
         KeywordNode* selected = node(c.selectedAfter);
@@ -467,7 +469,7 @@ TEST_F(KeywordTreeEditing, DragNearTheEdgesScrollsOneRowPerReport)
     };
     for (const auto& r : reports) {
         SCOPED_TRACE(r.what);
-        EXPECT_EQ(form().TreeView1DragOver({30, r.y}, r.fromTree), r.accepted);
+        EXPECT_EQ(form().keywordTabs().TreeView1DragOver({30, r.y}, r.fromTree), r.accepted);
         EXPECT_EQ(bar->value(), r.scrolledTo);
     }
 }
@@ -476,8 +478,8 @@ TEST_F(KeywordTreeEditing, DropBelowTheLastRowIsNotAccepted)
 {
     startWith(kTree);
     pressOn(node({0, 0}));
-    EXPECT_FALSE(form().TreeView1DragOver(belowLastRow(), true));
-    form().TreeView1DragDrop(belowLastRow(), true);
+    EXPECT_FALSE(form().keywordTabs().TreeView1DragOver(belowLastRow(), true));
+    form().keywordTabs().TreeView1DragDrop(belowLastRow(), true);
     EXPECT_EQ(shown().size(), 6u);
     EXPECT_EQ(tree().selectedNode(), node({0, 0}));
 }

@@ -1,6 +1,7 @@
 #include "options/option_dlg.h"
 
 #include "options/option_values.h"
+#include "search/search_bar.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
 #include "text/sjis_text.h"
@@ -368,7 +369,7 @@ TEST_F(OptionsDialog, UntickedSiteButtonHidesAndComesBackInItsPlace)
         clickCheckBox(d, d.SiteChecks[2]);
         EXPECT_FALSE(d.SiteChecks[2]->isChecked());
     });
-    EXPECT_FALSE(form().siteButtonShown(2));
+    EXPECT_FALSE(form().searchBar().siteButtonShown(2));
     QApplication::processEvents();  // the bar lays itself out before it is next drawn
     EXPECT_TRUE(siteButton(form(), 2)->isHidden());
     // The bar closes up: the fourth button moves into the third one's place.
@@ -376,7 +377,7 @@ TEST_F(OptionsDialog, UntickedSiteButtonHidesAndComesBackInItsPlace)
     EXPECT_EQ(siteButton(form(), 5)->x(), designX[4]);
 
     acceptWith([](TOptionDlg& d) { d.SiteChecks[2]->setChecked(true); });
-    EXPECT_TRUE(form().siteButtonShown(2));
+    EXPECT_TRUE(form().searchBar().siteButtonShown(2));
     QApplication::processEvents();
     EXPECT_FALSE(siteButton(form(), 2)->isHidden());
     for (size_t k = 0; k < 6; ++k)
@@ -433,7 +434,7 @@ TEST_F(OptionsDialog, ChangedSearchCommandsTakeEffectAtTheNextSearchOfTheirTab)
         retype(d.LabeledEdit2, QStringLiteral("closed?q=$KEY$"));
         retype(d.LabeledEdit3, QStringLiteral("open?q=$KEY$"));
     });
-    form().setKeywordText("abc");
+    form().searchBar().setKeywordText("abc");
     form().show();
     input::click(formControl<QPushButton>(form(), "Button1"));
     EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://auction-stats.example/closed?q=abc"));

@@ -271,6 +271,17 @@ TEST_F(Navigation, ThePagesOwnAddressChangesNeverReplaceWhatTheUserIsTyping)
     input::key(Qt::Key_Backspace);
     input::click(formControl<KeywordTreeView>(f, "TreeView1")->viewport());
     EXPECT_EQ(addressField()->text(), QStringLiteral("http://b.example/latest"));
+
+    // The first key's inline completion can offer back the very address on show: still an edit,
+    // and a load ending then leaves it alone.
+    browser->simulateLoad(QStringLiteral("http://b.example/mytyping"));
+    input::key(Qt::Key_L, Qt::ControlModifier);
+    input::type(QStringLiteral("h"));
+    ASSERT_EQ(addressField()->text(), QStringLiteral("http://b.example/mytyping")) << "offered by the completion";
+    browser->simulateLoad(QStringLiteral("https://c.example/"));
+    input::type(QStringLiteral("ttp://d.example/after"));
+    input::key(Qt::Key_Return);
+    EXPECT_EQ(browser->lastNavigation(), QStringLiteral("http://d.example/after"));
 }
 
 TEST_F(Navigation, ClosingDuringADownloadAsksAndOnlyYesStopsItAndCloses)

@@ -2,6 +2,7 @@
 // row does what its double-click does, the menu keys open the tree's menu at the node with the
 // keyboard's mark, and Enter presses a band button that has the focus.
 #include "keywords/keyword_tree_view.h"
+#include "search/search_bar.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
 #include "watched/auction_list_view.h"
@@ -76,7 +77,7 @@ TEST_F(KeyboardSearch, EnterAndTheMenuKeysActOnWhatHasTheKeyboard)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        form().setKeywordText("kw");
+        form().searchBar().setKeywordText("kw");
         browser->navigations.clear();
         c.focus();
         input::key(c.key, c.modifiers);

@@ -1,6 +1,7 @@
 // The search commands driven as the user drives them: typing into the keyword box, Enter, the
 // 検索 button, the result tabs, the site buttons and the keyword tree popup.
 #include "keywords/keyword_tree_view.h"
+#include "search/search_bar.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/window_input.h"
 #include "text/sjis_text.h"
@@ -229,9 +230,9 @@ TEST_F(SearchCommands, TheSearchJoinsBaseAndTheTabsCommandAsTheyStand)
             const QSignalBlocker quiet(formControl<TabControl>(form(), "TabControl1")->tabBar());
             formControl<TabControl>(form(), "TabControl1")->setTabIndex(c.tab);
         }
-        form().setKeywordText(c.keyword);
+        form().searchBar().setKeywordText(c.keyword);
         browser->navigations.clear();
-        form().Button1Click();
+        form().searchBar().Button1Click();
         ASSERT_EQ(browser->navigations.size(), 1);
         EXPECT_EQ(browser->lastNavigation(), c.expected) << c.url << c.souba;
     }

@@ -1,3 +1,4 @@
+#include "search/search_bar.h"
 #include "settings/private_profile.h"
 #include "settings/settings_values.h"
 #include "tests/support/form_fixture.h"
@@ -206,8 +207,8 @@ TEST_F(SettingsWindow, BooleansAreNumbersAndTheBarsFollowTheMarksOnlyAtActivatio
         EXPECT_EQ(items[i]->isChecked(), marks[i]) << i;
         EXPECT_FALSE(bars[i]->isHidden()) << i;
     }
-    EXPECT_FALSE(f.siteButtonShown(0));
-    EXPECT_TRUE(f.siteButtonShown(1));
+    EXPECT_FALSE(f.searchBar().siteButtonShown(0));
+    EXPECT_TRUE(f.searchBar().siteButtonShown(1));
     EXPECT_FALSE(f.Settings.MsgKeyDel);
     EXPECT_FALSE(formControl<QAction>(f, "N24")->isEnabled() || formControl<QAction>(f, "N25")->isEnabled());
 

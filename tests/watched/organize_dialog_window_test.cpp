@@ -3,6 +3,7 @@
 #include "text/sjis_text.h"
 #include "watched/auction_list_view.h"
 #include "watched/fav_auc_dlg.h"
+#include "watched/watched_list.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -224,7 +225,7 @@ TEST_F(OrganizeDialog, TheCloseBoxDropsEveryChangeAndOkPutsThemInTheList)
     start();
     form().show();
     formControl<AuctionListView>(form(), "FavAucList")->setEntries(samples(12));
-    form().RefreshWatchedMenuCaptions();
+    form().watchedList().RefreshWatchedMenuCaptions();
     const QStringList before = captions(form());
 
     dialogs.answers = {QMessageBox::No};  // 変更を保存しますか？ いいえ
