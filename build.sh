@@ -12,7 +12,7 @@ packages=(
   libgl-dev libxkbcommon-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth x11-utils imagemagick xdotool python3
   fcitx5 fcitx5-anthy fcitx5-frontend-qt6 dbus-daemon at-spi2-core python3-pyatspi
-  dpkg-dev file desktop-file-utils appstream lintian
+  dpkg-dev file desktop-file-utils appstream lintian devscripts
 )
 
 install_missing() {
@@ -41,9 +41,11 @@ readable() {
   sed -u -E -e 's/ \.{4,}/ .../' -e 's/  # GetParam\(\) = .*//'
 }
 
+# With targets, only those and what they need (the program: its engine module and help page);
+# without, everything, the test suites and benchmarks included.
 build() {
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
-  cmake --build build -j"$(nproc)"
+  cmake --build build -j"$(nproc)" ${1:+--target "$@"}
 }
 
 # The whole suite once more with AddressSanitizer and UndefinedBehaviorSanitizer; any finding fails.
@@ -69,7 +71,7 @@ sanitizer_tests() {
 case "${1:-}" in
   run)
     install_missing
-    build
+    build ribemo
     exec build/ribemo
     ;;
   test)

@@ -36,7 +36,7 @@ int main(int argc, char** argv)
         return commandLine.exitStatus;
     }
 
-    prepareBrowserEngine();
+    prepareBrowserEngine(commandLine.openGlPages);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ribemo"));
     setUpApplication(app);
@@ -56,9 +56,12 @@ int main(int argc, char** argv)
         const QString browserFolder =
             commandLine.dataFolder.isEmpty() ? QString() : QFile::decodeName(QByteArray::fromStdString(dataFolder));
         const EngineStart engineStart{browserFolder,
-                                      QFile::decodeName(QByteArray::fromStdString(helpPagePath(exePath)))};
-        auto* browser = new DeferredBrowser(
-            [engineStart, &dialogs](QWidget* parent) { return loadEngineBrowser(engineStart, parent, dialogs); });
+                                      QFile::decodeName(QByteArray::fromStdString(helpPagePath(exePath))),
+                                      commandLine.openGlPages};
+        auto* browser =
+            new DeferredBrowser([engineStart, module = engineModulePath(exePath), &dialogs](QWidget* parent) {
+                return loadEngineBrowser(module, engineStart, parent, dialogs);
+            });
         ProgramServices services{browser, &dialogs, &launcher, exePath, dataFolder};
         ProgramWindows windows = createProgramWindows(services);
         Form1 = windows.form.get();

@@ -124,6 +124,42 @@ if command -v Xvfb >/dev/null && [ -x "$build/startup_plain" ]; then
   echo "| start-up to the help page at that display (median of $runs) | ${xm} ms | bare QWebEngineView ${ym} ms | $(ratio "$xm" "$ym") | ≤ 1.15 |"
 fi
 
+# Scrolling a long result page, pages drawn in software (the program's way) against composed
+# through OpenGL (--opengl), at scale 1 and 2, at an X display of its own large enough for the
+# window's design size at scale 2. The median of 3 runs of each.
+cat >"$work/scroll.py" <<'PY'
+import json, sys
+runs, text = {}, sys.stdin.read().strip()
+while text:
+    doc, end = json.JSONDecoder().raw_decode(text)
+    text = text[end:].strip()
+    for b in doc["benchmarks"]:
+        if b.get("aggregate_name") == "median":
+            _, way, scale = b["run_name"].split("/")[:3]
+            runs[(scale.split(":")[1], way)] = b
+def cell(b):
+    return f"{b['fps']:.0f} frames/s, {b['cpu_ms_per_frame']:.1f} ms a frame, {100 * b['cpu_share']:.0f} % of a core"
+for scale in ("1", "2"):
+    s, g = runs.get((scale, "software")), runs.get((scale, "opengl"))
+    if s and g:
+        print(f"| scrolling a 2,000-row result page at scale {scale}, median of 3: software drawing | {cell(s)} | "
+              f"OpenGL (--opengl) {cell(g)} | {s['fps'] / g['fps']:.2f} of the frames, "
+              f"{s['cpu_ms_per_frame'] / g['cpu_ms_per_frame']:.2f} of the time a frame | decides the default |")
+PY
+if command -v Xvfb >/dev/null && [ -x "$build/scroll_long_page" ]; then
+  display=$(( 200 + RANDOM % 500 )); while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+  Xvfb ":$display" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
+  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
+  for scale in 1 2; do
+    for way in software opengl; do
+      DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$build/scroll_long_page" $([ "$way" = opengl ] && echo --opengl) \
+        --scale="$scale" --benchmark_format=json --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
+        2>/dev/null
+    done
+  done | python3 "$work/scroll.py"
+  kill "$xvfb"
+fi
+
 # What the user feels at a real X display: Enter to the request, and the busy animation's cost.
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && [ -x "$build/latency_bare" ]; then
   python3 bench/latency/enter_to_request.py "$build" --rounds "$rounds"

@@ -1,5 +1,7 @@
 #include "browser/deferred_browser.h"
 
+#include "browser/pane_address.h"
+
 #include <QEvent>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -40,12 +42,24 @@ void DeferredBrowser::start()
     browser_ = makeBrowser_(this);
     browser_->setObjectName(objectName() + QStringLiteral("Engine"));
     layout()->addWidget(browser_);
+    if (dialogs_)
+        browser_->setDialogs(dialogs_);
     browser_->askDownloadPath = [this](const QString& suggested) {
         return askDownloadPath ? askDownloadPath(suggested) : QString();
     };
     browser_->otherSearchSites = [this] {
         return otherSearchSites ? otherSearchSites() : QList<std::pair<QString, int>>();
     };
+    passOnEvents();
+    setFocusProxy(browser_);
+    loadBegun_ = false;
+    for (const Kept& kept : std::exchange(kept_, {}))
+        kept.call(*browser_);
+    emit engineReady();
+}
+
+void DeferredBrowser::passOnEvents()
+{
     connect(browser_, &TCppWebBrowser::searchSelectionRequested, this, &TCppWebBrowser::searchSelectionRequested);
     connect(browser_, &TCppWebBrowser::watchLinkRequested, this, &TCppWebBrowser::watchLinkRequested);
     browser_->pricesInSelection = [this](const QString& selection) {
@@ -59,59 +73,63 @@ void DeferredBrowser::start()
     connect(browser_, &TCppWebBrowser::FindTextFinished, this, &TCppWebBrowser::FindTextFinished);
     connect(browser_, &TCppWebBrowser::DownloadProgress, this, &TCppWebBrowser::DownloadProgress);
     connect(browser_, &TCppWebBrowser::DownloadFinished, this, &TCppWebBrowser::DownloadFinished);
-    setFocusProxy(browser_);
-    for (const auto& call : std::exchange(pending_, {}))
-        call(*browser_);
-    pendingAddress_.clear();
 }
 
-void DeferredBrowser::whenStarted(std::function<void(TCppWebBrowser&)> call)
+void DeferredBrowser::whenStarted(Call call, bool navigation)
 {
     if (browser_)
         call(*browser_);
     else
-        pending_.push_back(std::move(call));
+        kept_.push_back({std::move(call), navigation});
 }
 
 void DeferredBrowser::Navigate(const QString& address)
 {
-    if (!browser_)
-        pendingAddress_ = address;
-    whenStarted([address](TCppWebBrowser& b) { b.Navigate(address); });
+    whenStarted([address](TCppWebBrowser& b) { b.Navigate(address); }, true);
+    if (browser_)
+        return;
+    // The load has begun, as far as the window can tell: the engine takes it up from here.
+    loadBegun_ = true;
+    emit BeforeNavigate2(paneAddressToUrl(address).toString(QUrl::FullyEncoded));
+    emit DownloadBegin();
 }
 
 void DeferredBrowser::GoBack()
 {
-    whenStarted([](TCppWebBrowser& b) { b.GoBack(); });
+    whenStarted([](TCppWebBrowser& b) { b.GoBack(); }, true);
 }
 
 void DeferredBrowser::GoForward()
 {
-    whenStarted([](TCppWebBrowser& b) { b.GoForward(); });
+    whenStarted([](TCppWebBrowser& b) { b.GoForward(); }, true);
 }
 
 void DeferredBrowser::GoHome()
 {
-    whenStarted([](TCppWebBrowser& b) { b.GoHome(); });
+    whenStarted([](TCppWebBrowser& b) { b.GoHome(); }, true);
 }
 
 void DeferredBrowser::Refresh()
 {
-    whenStarted([](TCppWebBrowser& b) { b.Refresh(); });
+    whenStarted([](TCppWebBrowser& b) { b.Refresh(); }, true);
 }
 
 void DeferredBrowser::Stop()
 {
-    // Before the start nothing loads: a stop then cancels what was asked for.
-    if (!browser_) {
-        pending_.clear();
-        pendingAddress_.clear();
+    if (browser_) {
+        browser_->Stop();
         return;
     }
-    browser_->Stop();
+    // Before the start nothing loads yet: a stop cancels the navigations asked for, and ends the
+    // load they began as a stopped load ends.
+    std::erase_if(kept_, [](const Kept& kept) { return kept.navigation; });
+    if (std::exchange(loadBegun_, false))
+        emit DownloadComplete();
 }
 
-QString DeferredBrowser::LocationURL() const { return browser_ ? browser_->LocationURL() : pendingAddress_; }
+// Before the start no page is on show. The engine answers the same about its first page until the
+// page's first bytes are in: a load asked for changes the address and title only then.
+QString DeferredBrowser::LocationURL() const { return browser_ ? browser_->LocationURL() : QString(); }
 QString DeferredBrowser::LocationName() const { return browser_ ? browser_->LocationName() : QString(); }
 
 QString DeferredBrowser::LocationProblem() const { return browser_ ? browser_->LocationProblem() : QString(); }
@@ -135,5 +153,7 @@ void DeferredBrowser::FindText(const QString& text, bool backward)
 
 void DeferredBrowser::setDialogs(Dialogs* dialogs)
 {
-    whenStarted([dialogs](TCppWebBrowser& b) { b.setDialogs(dialogs); });
+    dialogs_ = dialogs;
+    if (browser_)
+        browser_->setDialogs(dialogs);
 }

@@ -4,11 +4,9 @@
 // Chromium cannot start its sandbox as root (build and test machines run so), so the sandbox is
 // switched off for that case only; a program run by a normal user keeps it.
 //
-// The engine draws its pages in software and hands them to the window as pictures
-// (drawPagesInSoftware). Composed through OpenGL instead, the engine's view would make the whole
-// main window an OpenGL window: the OpenGL driver (with a software driver, a compiler library of
-// many megabytes) would be loaded and set up before the window could go on screen, and every
-// repaint of any widget would compose the whole window again. So nothing may load the driver
-// before the window is up, which the engine's library would otherwise do as the application
-// starts.
-void prepareBrowserEngine();
+// Pages are drawn in software and handed to the window as pictures unless openGlPages asks for
+// them to be composed through OpenGL (the command line's --opengl). With OpenGL the engine's view
+// makes the whole main window an OpenGL window, and the context the engine shares its pictures
+// through is made as the application starts, loading the OpenGL driver before the window can go
+// on screen; bench/drawing measures what each way costs when scrolling a long page.
+void prepareBrowserEngine(bool openGlPages);

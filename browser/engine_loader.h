@@ -1,22 +1,19 @@
 #pragma once
 // The browser pane's engine, loaded when it is first needed. The engine's libraries are large:
 // linked into the program, loading and binding them would come before the window could go on
-// screen. The binding to them is a module of its own (engine/), carried inside the program and
-// loaded from memory once the window is on screen, so the program is still one file.
-#include "browser/web_browser.h"
+// screen. The binding to them is a plugin of its own (engine/), a file the program loads once its
+// window is on screen: beside the executable when the program runs from a folder of its own (the
+// build folder, a copied folder), in the private library folder when installed.
+#include "browser/engine_plugin.h"
+
+#include <string>
 
 class Dialogs;
 
-// What the engine needs to know as it starts.
-struct EngineStart {
-    QString dataFolder;   // the folder the command line chose for the program's files, if any
-    QString homeAddress;  // the pane's home: the program's help page
-};
+// Where the engine's module is for the program at exePath.
+QString engineModulePath(const std::string& exePath);
 
-// The module's entry, by this name.
-using MakeEngineBrowser = TCppWebBrowser* (*)(const EngineStart& start, QWidget* parent);
-inline constexpr char kMakeEngineBrowserName[] = "ribemoMakeEngineBrowser";
-
-// The engine's browser pane. A module that cannot be loaded is told in a message box, and the
-// pane then shows nothing: the keywords and the watched list still work.
-TCppWebBrowser* loadEngineBrowser(const EngineStart& start, QWidget* parent, Dialogs& dialogs);
+// The engine's browser pane. A module that cannot be loaded is told in a message box with the
+// path tried, and the pane then shows nothing: the keywords and the watched list still work.
+TCppWebBrowser* loadEngineBrowser(const QString& modulePath, const EngineStart& start, QWidget* parent,
+                                  Dialogs& dialogs);

@@ -1,7 +1,11 @@
 #pragma once
 // The browser pane's contract: the navigation operations, the current address and title, and the
 // four events the main window listens to. The production binding drives Qt WebEngine
-// (WebEngineBrowser); window tests use a recording stand-in of the same contract.
+// (WebEngineBrowser, in the engine's module); window tests use a recording stand-in of the same
+// contract. Every function is pure, so that a stand-in cannot leave one out unnoticed.
+//
+// The class is the program's, and the program exports it to the engine's module (the one thing
+// it exports), so that its meta-object, and with it every connection to its signals, exists once.
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -11,7 +15,7 @@
 
 class Dialogs;
 
-class TCppWebBrowser : public QWidget {
+class Q_DECL_EXPORT TCppWebBrowser : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;
@@ -30,25 +34,25 @@ public:
     virtual QString LocationName() const = 0;
     // What went wrong with the page on show (its process ended, its certificate was refused) in a
     // few words, while the pane shows a page of its own in its place; empty otherwise.
-    virtual QString LocationProblem() const { return {}; }
+    virtual QString LocationProblem() const = 0;
 
     // ---- Beyond the control: what the main window offers in the pane as any desktop browser
-    // does. A stand-in without a page keeps these defaults, which do nothing.
+    // does.
     // steps: +1 one step larger, -1 one step smaller, 0 back to the page's own size.
-    virtual void Zoom(int steps) { (void)steps; }
+    virtual void Zoom(int steps) = 0;
     // Finds the next (or previous) match of text in the page; an empty text clears the highlight.
     // The outcome comes back as FindTextFinished.
-    virtual void FindText(const QString& text, bool backward) { (void)text, (void)backward; }
+    virtual void FindText(const QString& text, bool backward) = 0;
     // Where a download the page asks for (a link, "save page") goes: the owner answers with a
     // full file path, or an empty text when the user chose not to save it. Asked once a download,
     // however often the engine retries it.
     std::function<QString(const QString& suggestedFileName)> askDownloadPath;
     // Whether a download is being written now; the owner asks before ending the program.
-    virtual bool DownloadsUnderWay() const { return false; }
+    virtual bool DownloadsUnderWay() const = 0;
     // Stops every download under way, leaving nothing of it on disk, without a word.
-    virtual void CancelDownloads() {}
+    virtual void CancelDownloads() = 0;
     // The message boxes the page's scripts (alert, confirm, prompt) speak through. Not owned.
-    virtual void setDialogs(Dialogs* dialogs) { (void)dialogs; }
+    virtual void setDialogs(Dialogs* dialogs) = 0;
     // The sites besides the statistics site that the pane menu offers to search a selection on,
     // in the menu's order: each name with a number of the owner's choosing, which comes back in
     // searchSelectionRequested. Asked each time the menu opens.

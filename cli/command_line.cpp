@@ -109,9 +109,12 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption dataDir(
         QStringLiteral("data-dir"),
         QStringLiteral("設定、キーワードツリー、注目のオークションのファイルを置くフォルダ"), QStringLiteral("DIR"));
+    const QCommandLineOption openGl(QStringLiteral("opengl"),
+                                    QStringLiteral("ページを OpenGL で合成して表示します（既定はソフトウェア描画）"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(dataDir);
+    parser.addOption(openGl);
     for (const char* name : kToolkitOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -138,7 +141,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     }
     if (parser.isSet(help)) {
         result.exitNow = true;
-        result.output = helpText({help, version, dataDir});
+        result.output = helpText({help, version, dataDir, openGl});
         return result;
     }
     if (parser.isSet(version)) {
@@ -147,6 +150,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return result;
     }
     result.dataFolder = parser.value(dataDir);
+    result.openGlPages = parser.isSet(openGl);
     // Words are searched for together; only when every one is an address or a file is the first
     // opened (the desktop hands over several when the user drops several).
     const QStringList words = parser.positionalArguments();

@@ -17,6 +17,7 @@ struct CommandLine {
     QString keyword;           // the words, joined by single spaces
     QString address;           // an http or https address, or a local file's absolute path
     int addressesLeftOut = 0;  // further addresses or files given, not opened
+    bool openGlPages = false;  // --opengl: pages composed through OpenGL, not drawn in software
 };
 
 // arguments[0] is the program's name, as in argv.

@@ -1,18 +1,16 @@
 #include "engine/web_engine_browser.h"
 
+#include "browser/pane_address.h"
 #include "engine/pane_action_texts.h"
-#include "engine/pane_address.h"
 #include "engine/pane_downloads.h"
 #include "engine/pane_menu_searches.h"
 #include "engine/pane_page.h"
-#include "engine/request_first.h"
 
 #include <QDir>
 #include <QQuickWindow>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QWebEngineFindTextResult>
-#include <QWebEngineHistory>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
@@ -29,10 +27,7 @@ constexpr std::array<double, 15> kZoomFactors = {0.25, 0.33, 0.5, 0.67, 0.75, 0.
 }  // namespace
 
 WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
-    : TCppWebBrowser(parent),
-      view_(new QWebEngineView(this)),
-      page_(new PanePage(profile, view_)),
-      requestFirst_(new RequestFirst(*page_, *this))
+    : TCppWebBrowser(parent), view_(new QWebEngineView(this)), page_(new PanePage(profile, view_))
 {
     view_->setPage(page_);
     giveActionsJapaneseTexts(*page_);
@@ -73,11 +68,8 @@ void WebEngineBrowser::onUrlChanged(const QUrl& url)
     emit DownloadComplete();
 }
 
-// Each way to a new page holds the window's drawing until the request is out (RequestFirst); a
-// step the history cannot take starts nothing and holds nothing.
 void WebEngineBrowser::Navigate(const QString& address)
 {
-    requestFirst_->hold();
     const QUrl url = paneAddressToUrl(address);
     page_->userWaits([page = page_, url] { page->load(url); });
     page_->load(url);
@@ -85,23 +77,18 @@ void WebEngineBrowser::Navigate(const QString& address)
 
 void WebEngineBrowser::GoBack()
 {
-    if (page_->history()->canGoBack())
-        requestFirst_->hold();
     page_->userWaits([page = page_] { page->triggerAction(QWebEnginePage::Back); });
     page_->triggerAction(QWebEnginePage::Back);
 }
 
 void WebEngineBrowser::GoForward()
 {
-    if (page_->history()->canGoForward())
-        requestFirst_->hold();
     page_->userWaits([page = page_] { page->triggerAction(QWebEnginePage::Forward); });
     page_->triggerAction(QWebEnginePage::Forward);
 }
 
 void WebEngineBrowser::Refresh()
 {
-    requestFirst_->hold();
     // A page of the program's own stands for the address that failed: that is what is fetched again.
     const auto reload = [page = page_] {
         if (page->failedUrl().isValid())

@@ -6,7 +6,6 @@ class QWebEngineProfile;
 class QWebEngineView;
 class PaneDownloads;
 class PanePage;
-class RequestFirst;
 
 class WebEngineBrowser : public TCppWebBrowser {
     Q_OBJECT
@@ -32,14 +31,12 @@ public:
     // Where GoHome goes: the program has no home page of its own, so the owner names one.
     void setHomeAddress(const QString& address) { homeAddress_ = address; }
     QWebEngineView* view() const { return view_; }
-    RequestFirst& requestFirst() const { return *requestFirst_; }
 
 private:
     void onUrlChanged(const QUrl& url);
 
     QWebEngineView* view_;
     PanePage* page_;
-    RequestFirst* requestFirst_;
     PaneDownloads* downloads_;
     QString homeAddress_;
     bool loading_ = false;  // between the engine's start and finish of a page load
@@ -51,7 +48,7 @@ private:
 // there (keepBrowserDataIn). The first call makes it.
 QWebEngineProfile* persistentBrowserProfile(const QString& folder = {});
 
-// Pages are drawn in software and handed to the window as pictures (browser/engine_environment.h
+// Pages drawn in software and handed to the window as pictures (browser/engine_environment.h
 // says why). Called before the first view is made.
 void drawPagesInSoftware();
 

@@ -92,6 +92,13 @@ bool isInstalledProgram(const std::string& exePath)
     return binFolder.filename() == "bin" && isFolder(installedShareFolder(exePath));
 }
 
+std::string programModulePath(const std::string& exePath, const std::string& name)
+{
+    if (!isInstalledProgram(exePath))
+        return folderOf(exePath) + name;
+    return (fs::path(exePath).parent_path().parent_path() / RIBEMO_MODULE_DIR / name).lexically_normal().string();
+}
+
 std::string chooseDataFolder(const std::string& exePath, const std::string& givenFolder, const char* xdgDataHome,
                              const char* home)
 {

@@ -30,6 +30,10 @@ std::string helpPagePath(const std::string& exePath);
 
 // Installed: the executable lies in <prefix>/bin and <prefix>/share/ribemo is a folder.
 bool isInstalledProgram(const std::string& exePath);
+// A module of the program's own (the engine's, the chart's): beside the executable, or, installed,
+// in the package's private library folder, as Debian places a program's own modules:
+// <prefix>/bin/ribemo finds <prefix>/lib/<multiarch>/ribemo/.
+std::string programModulePath(const std::string& exePath, const std::string& name);
 
 // The folder the companion files go to; empty means beside the executable. A folder given on the
 // command line wins; an installed program uses $XDG_DATA_HOME/ribemo, or ~/.local/share/ribemo

@@ -8,7 +8,7 @@ for p in Xvfb import xdotool; do
   command -v "$p" >/dev/null || { echo "needs: apt-get install xvfb imagemagick xdotool" >&2; exit 2; }
 done
 prog=$(mktemp -d)
-cp "$build/ribemo" "$prog/" && cp -r "$build/HELP" "$prog/"
+cp "$build/ribemo" "$build/ribemo-engine.so" "$prog/" && cp -r "$build/HELP" "$prog/"
 [ -n "$settings" ] && cp "$settings" "$prog/ribemo.ini"
 display=":$(( 100 + RANDOM % 400 ))"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!

@@ -194,6 +194,7 @@ class Bench:
     def start(self):
         program = os.path.join(self.scratch, "ribemo")
         shutil.copy2(os.path.join(self.build, "ribemo"), program)
+        shutil.copy2(os.path.join(self.build, "ribemo-engine.so"), self.scratch)
         shutil.copytree(os.path.join(self.build, "HELP"), os.path.join(self.scratch, "HELP"))
         settings = ("[Form]\r\nLeft=0\r\nTop=0\r\nWidth=870\r\nHeight=720\r\n"
                     f"[Aucfun]\r\nURL={self.base}\r\nSoubaCheck=search?q=$KEY$&t=-1\r\n"

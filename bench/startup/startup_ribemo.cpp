@@ -26,7 +26,7 @@
 
 int main(int argc, char** argv)
 {
-    prepareBrowserEngine();
+    prepareBrowserEngine(false);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ribemo-startup-bench"));
     setUpApplication(app);
@@ -45,8 +45,9 @@ int main(int argc, char** argv)
 
     MessageBoxDialogs dialogs;
     DesktopLauncher launcher;
-    auto* browser =
-        new DeferredBrowser([&dialogs](QWidget* parent) { return loadEngineBrowser(EngineStart{}, parent, dialogs); });
+    const QString module = engineModulePath(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+    auto* browser = new DeferredBrowser(
+        [&dialogs, module](QWidget* parent) { return loadEngineBrowser(module, EngineStart{}, parent, dialogs); });
     QObject::connect(browser, &TCppWebBrowser::DownloadComplete, &app, [&folder] {
         printProcessTreeMemory();
         folder.remove();

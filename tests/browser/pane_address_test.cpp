@@ -1,5 +1,5 @@
 // Texts handed to the pane and the addresses they load.
-#include "engine/pane_address.h"
+#include "browser/pane_address.h"
 
 #include <gtest/gtest.h>
 

@@ -215,6 +215,7 @@ class Journey:
 
     def prepare(self):
         shutil.copy2(os.path.join(self.build, "ribemo"), self.scratch)
+        shutil.copy2(os.path.join(self.build, "ribemo-engine.so"), self.scratch)
         shutil.copytree(os.path.join(self.build, "HELP"), os.path.join(self.scratch, "HELP"))
         settings = (
             "[Form]\r\nLeft=0\r\nTop=0\r\nWidth=870\r\nHeight=720\r\n"

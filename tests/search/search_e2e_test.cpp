@@ -3,7 +3,6 @@
 // while a page is held and after it, and the mouse's side buttons over the real pane.
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "engine/request_first.h"
 #include "engine/web_engine_browser.h"
 #include "tests/support/loopback_http_server.h"
 #include "tests/support/program_folder.h"
@@ -75,27 +74,6 @@ protected:
     {
         QTest::mouseClick(form().windowHandle(), Qt::LeftButton, {}, widget->mapTo(&form(), widget->rect().center()));
     }
-};
-
-// Calls back for each event of one type that reaches a widget.
-class EventLog : public QObject {
-public:
-    EventLog(QWidget& widget, QEvent::Type type, std::function<void()> seen) : type_(type), seen_(std::move(seen))
-    {
-        widget.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == type_)
-            seen_();
-        return false;
-    }
-
-private:
-    QEvent::Type type_;
-    std::function<void()> seen_;
 };
 
 const QByteArray kClosedSearch = "GET /search?q=%BB%FE%B7%D7+abc&t=-1 HTTP/1.1";
@@ -341,23 +319,4 @@ TEST_F(RealSearch, ADownloadIsSavedWhereTheUserSaysWithItsExactBytesAndAFailureI
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel(0) == QStringLiteral("保存失敗 :"); }, kWaitMs));
     ASSERT_EQ(dialogs.shown.size(), 3u);
     EXPECT_EQ(dialogs.shown[2].icon, QMessageBox::Warning);
-}
-
-// The window is drawn on the engine's own thread: a repaint of the status bar before the engine
-// hands the page's request on would hold the request back. The status bar changes at once, and is
-// drawn once the request is out.
-TEST_F(RealSearch, EnterHandsTheRequestOnBeforeTheWindowDrawsAgain)
-{
-    input::click(formControl<QComboBox>(form(), "ComboBox1"));
-    input::type(QStringLiteral("abc"));
-    browser->requestFirst().setBoundMs(kWaitMs);
-    QStringList order;
-    EventLog paints(*formControl<StatusBar>(form(), "StatusBar1"), QEvent::Paint,
-                    [&] { order << QStringLiteral("paint"); });
-    QObject::connect(&browser->requestFirst(), &RequestFirst::requestSent, &paints,
-                     [&] { order << QStringLiteral("sent"); });
-    input::key(Qt::Key_Return);
-    ASSERT_TRUE(waitForRequest("GET /search?q=abc&t=-1 HTTP/1.1"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return order.contains(QStringLiteral("paint")); }, kWaitMs));
-    EXPECT_EQ(order.front(), QStringLiteral("sent")) << order.join(' ').toStdString();
 }

@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
                 "--disable-gpu --disable-background-networking --disable-component-update --no-first-run");
-    prepareBrowserEngine();
+    prepareBrowserEngine(false);
     // The engine is linked into the tests, not loaded later: its pages are drawn as in the program.
     drawPagesInSoftware();
     QApplication app(argc, argv);

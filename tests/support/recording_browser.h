@@ -18,8 +18,12 @@ public:
     void Stop() override { operations.push_back(QStringLiteral("Stop")); }
     QString LocationURL() const override { return locationUrl; }
     QString LocationName() const override { return locationName; }
+    QString LocationProblem() const override { return {}; }
+    void Zoom(int) override {}
+    void FindText(const QString&, bool) override {}
     bool DownloadsUnderWay() const override { return downloading; }
     void CancelDownloads() override { operations.push_back(QStringLiteral("CancelDownloads")), downloading = false; }
+    void setDialogs(Dialogs* given) override { dialogs = given; }
 
     // Raises the events of one whole page load of url.
     void simulateLoad(const QString& url, const QString& title = {})
@@ -43,4 +47,5 @@ public:
     QString locationUrl;
     QString locationName;
     bool downloading = false;
+    Dialogs* dialogs = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "engine/pane_address.h"
+#include "browser/pane_address.h"
 
 #include <QRegularExpression>
 
