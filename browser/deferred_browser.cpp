@@ -55,6 +55,8 @@ void DeferredBrowser::start()
     connect(browser_, &TCppWebBrowser::FindTextFinished, this, &TCppWebBrowser::FindTextFinished);
     connect(browser_, &TCppWebBrowser::DownloadProgress, this, &TCppWebBrowser::DownloadProgress);
     connect(browser_, &TCppWebBrowser::DownloadFinished, this, &TCppWebBrowser::DownloadFinished);
+    connect(browser_, &TCppWebBrowser::LinkHovered, this, &TCppWebBrowser::LinkHovered);
+    connect(browser_, &TCppWebBrowser::PageNote, this, &TCppWebBrowser::PageNote);
     setFocusProxy(browser_);
     for (const auto& call : std::exchange(pending_, {}))
         call(*browser_);

@@ -77,4 +77,10 @@ signals:
     // The pane menu asks to keep a link in the watched list: its text, or its address when it has
     // none, and its address.
     void watchLinkRequested(const QString& title, const QString& address);
+
+    // The pointer is over a link to url in the page; an empty url once it has left the link.
+    void LinkHovered(const QString& url);
+    // Something the user should know about the page on show, in a few words for the status bar:
+    // a pop-up blocked, a permission refused, an address that cannot be opened.
+    void PageNote(const QString& text);
 };

@@ -6,6 +6,7 @@
 #include "browser/web_browser.h"
 #include "pane/address_box.h"
 #include "pane/app_message_filter.h"
+#include "pane/typed_address.h"
 #include "search/box_input.h"
 #include "search/dropdown_history.h"
 #include "text/sjis_text.h"
@@ -35,6 +36,7 @@ BrowserPane::BrowserPane(const BrowserPaneWidgets& widgets, const HandlerGuard& 
     setUpNavigation();
     setUpBrowserKeys(window);
     setUpDownloads();
+    setUpNotes();
 }
 
 // The buttons are never disabled: back or forward without history is the pane's to ignore.
@@ -59,7 +61,15 @@ void BrowserPane::setUpNavigation()
     watchBoxKeys(ComboBox2, [this](int key) { guard_([&] { ComboBox2KeyDown(key); }); });
 }
 
-void BrowserPane::navigate(const QString& address) { CppWebBrowser1->Navigate(address); }
+void BrowserPane::navigate(const QString& address)
+{
+    // A site button or an entry without an address: the engine would show an empty page unsaid.
+    if (address.isEmpty()) {
+        noteUntilNextLoad(QStringLiteral("開くアドレスが設定されていません"));
+        return;
+    }
+    CppWebBrowser1->Navigate(address);
+}
 QString BrowserPane::pageAddress() const { return CppWebBrowser1->LocationURL(); }
 QString BrowserPane::pageTitle() const { return CppWebBrowser1->LocationName(); }
 
@@ -72,9 +82,15 @@ void BrowserPane::ToolButton4Click() { CppWebBrowser1->GoHome(); }
 void BrowserPane::Button2Click()
 {
     commitBoxCompositions();
-    // Exactly as typed: no placeholder expansion, no encoding, no trimming, no scheme added.
     const QString address = ComboBox2->currentText();
-    CppWebBrowser1->Navigate(address);
+    if (address.trimmed().isEmpty())
+        return;
+    // Words are searched for, as from the address bar of a browser. An address goes exactly as
+    // typed: no placeholder expansion, no encoding, no trimming, no scheme added.
+    if (typedTextIsKeyword(address))
+        emit keywordSearchRequested(address.trimmed());
+    else
+        CppWebBrowser1->Navigate(address);
     addressBox_->sent();
     rememberInHistory(*ComboBox2, address);
 }
@@ -143,12 +159,7 @@ void BrowserPane::noteOnceShown(const QString& note, const QString& exceptFile)
 void BrowserPane::noteKeywordChanged(const QString& sent)
 {
     // Shown when the load ends, as the load's own texts would cover it while it runs.
-    const QString note = QStringLiteral("キーワードを一部変えて検索しました: ") + sent;
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(CppWebBrowser1, &TCppWebBrowser::DownloadComplete, this, [=, this] {
-        StatusBar1->setPanelText(1, note);
-        disconnect(*connection);
-    });
+    noteAfterLoad(QStringLiteral("キーワードを一部変えて検索しました: ") + sent);
 }
 
 void BrowserPane::createProgressBar()
