@@ -37,6 +37,8 @@ public:
     // Moves the entry at row so that it lands at index to and stays selected; the list keeps its
     // scroll position.
     void moveEntry(int row, int to);
+    // Selects row (and makes it current) without scrolling the list to it.
+    void selectRowInPlace(int row);
 
     // The strip holding the list may be made as low as the user likes, down to nothing.
     QSize minimumSizeHint() const override { return {0, 0}; }
@@ -52,8 +54,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Selects row (and makes it current) without scrolling the list to it.
-    void selectRowInPlace(int row);
-
     int urlColumnWidth_ = 0;
 };
