@@ -266,7 +266,9 @@ void sendsAFormInTheClear(HostilePages& t)
     EXPECT_EQ(t.dialogs.shown[0].caption, QStringLiteral("安全でないフォーム"));
     // The first is Enter's answer: the safe one.
     EXPECT_EQ(t.dialogs.shown[0].choices.value(0), QStringLiteral("送信しない"));
-    // Cancelled (the question's Esc), nothing is sent.
+    // Cancelled (the question's Esc), nothing is sent. The next address is typed once the page
+    // with the form is on show, so that its address does not arrive in the middle of the typing.
+    ASSERT_TRUE(t.waitUntilShown(QStringLiteral("https://127.0.0.1/")));
     openAddress(t.form(), t.at("after"));
     ASSERT_TRUE(t.waitUntilShown(t.at("after")));
     for (const QByteArray& line : t.server.pageRequestLines())
