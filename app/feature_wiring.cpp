@@ -61,6 +61,10 @@ void TForm1::wireFeatures()
     CppWebBrowser1->otherSearchSites = [this] { return search_->otherSites(); };
     connect(CppWebBrowser1, &TCppWebBrowser::searchSelectionRequested, this,
             [this](const QString& text, int site) { guarded([&] { search_->searchSelection(text, site); }); });
+    // Words typed into the address box are searched as the pane menu searches a selection.
+    connect(pane_.get(), &BrowserPane::keywordSearchRequested, this, [this](const QString& keyword) {
+        guarded([&] { search_->searchSelection(keyword, TCppWebBrowser::kClosedAuctions); });
+    });
     connect(
         CppWebBrowser1, &TCppWebBrowser::watchLinkRequested, this,
         [this](const QString& title, const QString& address) { guarded([&] { watched_->addPage(title, address); }); });

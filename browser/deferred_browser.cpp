@@ -73,6 +73,8 @@ void DeferredBrowser::passOnEvents()
     connect(browser_, &TCppWebBrowser::FindTextFinished, this, &TCppWebBrowser::FindTextFinished);
     connect(browser_, &TCppWebBrowser::DownloadProgress, this, &TCppWebBrowser::DownloadProgress);
     connect(browser_, &TCppWebBrowser::DownloadFinished, this, &TCppWebBrowser::DownloadFinished);
+    connect(browser_, &TCppWebBrowser::LinkHovered, this, &TCppWebBrowser::LinkHovered);
+    connect(browser_, &TCppWebBrowser::PageNote, this, &TCppWebBrowser::PageNote);
 }
 
 void DeferredBrowser::whenStarted(Call call, bool navigation)

@@ -87,4 +87,10 @@ signals:
     void watchLinkRequested(const QString& title, const QString& address);
     // The pane menu asks to keep a price of the selection (one of pricesInSelection's).
     void recordPriceRequested(qint64 yen, const QString& selection);
+
+    // The pointer is over a link to url in the page; an empty url once it has left the link.
+    void LinkHovered(const QString& url);
+    // Something the user should know about the page on show, in a few words for the status bar:
+    // a pop-up blocked, a permission refused, an address that cannot be opened.
+    void PageNote(const QString& text);
 };

@@ -1,8 +1,8 @@
 #include "engine/hang_watch.h"
 
-#include "engine/script_boxes.h"
 #include "widgets/dialogs.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -19,19 +19,35 @@ constexpr qint64 kPatienceMs = 4000;
 
 }  // namespace
 
-HangWatch::HangWatch(QWebEnginePage& page, const ScriptBoxes& boxes) : QObject(&page), page_(page), boxes_(boxes)
+HangWatch::HangWatch(QWebEnginePage& page, std::function<bool()> userAnswering)
+    : QObject(&page), page_(page), userAnswering_(std::move(userAnswering))
 {
     tick_.setInterval(kProbeEveryMs);
     connect(&tick_, &QTimer::timeout, this, &HangWatch::tick);
-    connect(&page, &QWebEnginePage::loadStarted, this, [this] { loading_ = true; });
+    connect(&page, &QWebEnginePage::loadStarted, this, [this] {
+        loading_ = true;
+        loadAhead_ = false;
+    });
     connect(&page, &QWebEnginePage::loadFinished, this, [this] { loading_ = false; });
 }
 
-void HangWatch::watch(std::function<void()> carryOn)
+void HangWatch::watch(std::function<void()> carryOn, const QUrl& target)
 {
     carryOn_ = std::move(carryOn);
+    target_ = target;
+    shownAtWatch_ = page_.url();
+    // A command with an address loads it, though the engine may say so only after the page has
+    // answered a probe sent before.
+    loadAhead_ = target.isValid();
+    ++command_;
     sinceAnswer_.start();
     tick_.start();
+}
+
+void HangWatch::stop()
+{
+    tick_.stop();
+    carryOn_ = {};
 }
 
 bool HangWatch::takeClosed(std::function<void()>& carryOn)
@@ -47,9 +63,9 @@ void HangWatch::tick()
 {
     if (asking_)
         return;
-    // No process to wait on (one ended and the next is not yet there), or the page waits for the
-    // user at one of its boxes.
-    if (boxes_.boxOpen() || page_.renderProcessPid() <= 0) {
+    // No process to wait on (one ended and the next is not yet there), the page waits for the
+    // user, or the user is in another dialog.
+    if (userAnswering_() || page_.renderProcessPid() <= 0 || QApplication::activeModalWidget()) {
         sinceAnswer_.restart();
         return;
     }
@@ -59,12 +75,13 @@ void HangWatch::tick()
     }
     // In a world of its own, so the page's scripts neither see nor hinder it.
     const QPointer<HangWatch> self(this);
-    page_.runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld, [self](const QVariant&) {
+    const int command = command_;
+    page_.runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld, [self, command](const QVariant&) {
         if (!self)
             return;
         self->sinceAnswer_.restart();
-        // The page answers and has nothing more to load: the command is done with.
-        if (!self->loading_)
+        // The page answers and has nothing more to load for this command: it is done with.
+        if (!self->loading_ && !self->loadAhead_ && command == self->command_)
             self->tick_.stop();
     });
 }
@@ -90,6 +107,9 @@ void HangWatch::ask()
     if (pid <= 0)
         return;
     closed_ = true;
-    closedCarryOn_ = std::move(carryOn_);
+    const QUrl shown = page_.url();
+    const bool commandsOwnPage = shown != shownAtWatch_ || (target_.isValid() && shown == target_);
+    closedCarryOn_ = commandsOwnPage ? std::function<void()>() : std::move(carryOn_);
+    carryOn_ = {};
     ::kill(static_cast<pid_t>(pid), SIGKILL);
 }

@@ -21,8 +21,8 @@ QString endedPage(const QUrl& address, bool closedByUser)
 {
     if (closedByUser)
         return pageOf(QStringLiteral("ページを閉じました"),
-                      QStringLiteral("<p>このページは応答しなくなったため閉じられました。</p>"
-                                     "<p>再読み込みすると、もう一度開きます。</p>"),
+                      QStringLiteral("<p>このページは応答しなくなったため、停止して閉じました。</p>"
+                                     "<p>もう一度開くときは、再読み込みを押してください。</p>"),
                       address);
     return pageOf(QStringLiteral("ページを表示できなくなりました"),
                   QStringLiteral("<p>このページを表示していたプロセスが異常終了しました"

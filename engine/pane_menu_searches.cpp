@@ -1,6 +1,7 @@
 #include "engine/pane_menu_searches.h"
 
 #include "browser/web_browser.h"
+#include "engine/blocked_popup_entry.h"
 #include "text/single_line.h"
 
 #include <QMenu>
@@ -93,6 +94,7 @@ void showMenu(QWebEngineView& view, TCppWebBrowser& browser, const QPoint& pos)
     }
     if (request->linkUrl().isValid())
         addLinkEntry(*menu, first, browser, *request);
+    addBlockedPopupEntry(*menu, first, view);
     if (first && menu->actions().constFirst() != first)
         menu->insertSeparator(first);
     menu->popup(view.mapToGlobal(pos));

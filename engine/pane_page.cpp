@@ -2,12 +2,15 @@
 
 #include "engine/new_window_request.h"
 #include "engine/own_pages.h"
+#include "engine/refused_permissions.h"
 #include "widgets/dialogs.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QWebEngineCertificateError>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineNewWindowRequest>
+#include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -26,10 +29,25 @@ bool isLeaveQuestion(const QString& text)
 
 bool isReloadLink(const QUrl& url) { return url.scheme() == u"data" && url.fragment() == kReloadFragment; }
 
+// A page's text in a note of one line.
+QString shortened(const QString& text)
+{
+    constexpr qsizetype kLongest = 40;
+    const QString line = text.simplified();
+    return line.size() > kLongest ? line.left(kLongest) + QStringLiteral("…") : line;
+}
+
 }  // namespace
 
 PanePage::PanePage(QWebEngineProfile* profile, QObject* parent)
-    : QWebEnginePage(profile, parent), hangWatch_(*this, boxes_)
+    : QWebEnginePage(profile, parent),
+      logins_(*this,
+              [this](const QString& caption, const QString& text, QString& user, QString& password) {
+                  if (!dialogs_ || userInAnotherDialog(text))
+                      return false;
+                  return dialogs_->askLogin(dialogOwner(), caption, text, user, password);
+              }),
+      hangWatch_(*this, [this] { return boxes_.boxOpen() || logins_.asking() || askingAboutForm_; })
 {
     // A local file is an origin of its own: a saved page may not read the user's other files, nor
     // fetch from the net what it would send there. The help page has only its own anchors.
@@ -51,6 +69,12 @@ PanePage::PanePage(QWebEngineProfile* profile, QObject* parent)
     });
     connect(this, &QWebEnginePage::loadFinished, this, &PanePage::onLoadFinished);
     connect(this, &QWebEnginePage::urlChanged, this, &PanePage::onUrlChanged);
+    refusePermissions(*this, [this](const QString& text) { emit note(text); });
+    // A command that became a download is done with: the page it left stays as it was.
+    connect(profile, &QWebEngineProfile::downloadRequested, this, [this](QWebEngineDownloadRequest* download) {
+        if (download->page() == this)
+            hangWatch_.stop();
+    });
 }
 
 void PanePage::setDialogs(Dialogs* dialogs)
@@ -80,7 +104,9 @@ bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType type, boo
     failedUrl_.clear();
     problem_.clear();
     refusedUrl_.clear();
+    blockedPopup_.clear();
     boxes_.pageLeft();
+    logins_.pageLeft();
     emit navigationRequested(url);
     return true;
 }
@@ -91,22 +117,57 @@ bool PanePage::sendsFormInTheClear(const QUrl& url)
     // browsers ask first.
     if (!dialogs_ || this->url().scheme() != u"https" || url.scheme() != u"http")
         return false;
+    const QString question = QStringLiteral(
+        "このフォームは暗号化されずに送信されます。\n"
+        "入力した内容が第三者に読まれるおそれがあります。"
+        "送信しますか？");
+    if (userInAnotherDialog(question))
+        return true;
+    // Not sending is the default, and Esc's answer too: Enter, pressed out of habit, sends nothing.
+    askingAboutForm_ = true;
     const int chosen = dialogs_->choose(dialogOwner(), QMessageBox::Warning, QStringLiteral("安全でないフォーム"),
-                                        QStringLiteral("このフォームは暗号化されずに送信されます。\n"
-                                                       "入力した内容が第三者に読まれるおそれがあります。"
-                                                       "送信しますか？"),
-                                        {QStringLiteral("送信"), QStringLiteral("キャンセル")}, 1);
-    return chosen != 0;
+                                        question, {QStringLiteral("送信しない"), QStringLiteral("送信")}, 0);
+    askingAboutForm_ = false;
+    return chosen != 1;
+}
+
+bool PanePage::userInAnotherDialog(const QString& unasked)
+{
+    // A box of the page's would stack above that dialog, where it has no business.
+    if (!QApplication::activeModalWidget())
+        return false;
+    emit note(QStringLiteral("ほかのダイアログを表示中のため、ページからのメッセージを表示しませんでした: ") +
+              shortened(unasked));
+    return true;
+}
+
+void PanePage::openBlockedPopup()
+{
+    const QUrl address = blockedPopup_;
+    blockedPopup_.clear();
+    if (address.isValid())
+        load(address);
 }
 
 void PanePage::onNewWindow(QWebEngineNewWindowRequest& request)
 {
     const QUrl opener = url();
     const bool byUser = request.isUserInitiated();
+    // A window the user did not ask for (a pop-up on load, an advertisement's) would take the
+    // page's place in the pane: browsers block it and say so.
+    const auto open = [this, opener, byUser](const QUrl& address) {
+        if (!mayOpenInPane(address, opener, byUser))
+            return;
+        if (byUser) {
+            load(address);
+            return;
+        }
+        blockedPopup_ = address;
+        emit note(QStringLiteral("ポップアップをブロックしました: ") + address.toDisplayString());
+    };
     const QUrl asked = request.requestedUrl();
     if (!asked.isEmpty() && asked.toString() != u"about:blank") {
-        if (mayOpenInPane(asked, opener, byUser))
-            load(asked);
+        open(asked);
         return;
     }
     // A script's empty window names its address later. Only one waits at a time: one that never
@@ -114,10 +175,7 @@ void PanePage::onNewWindow(QWebEngineNewWindowRequest& request)
     if (pendingWindow_)
         pendingWindow_->deleteLater();
     auto* window = new NewWindowRequest(profile(), this);
-    connect(window, &NewWindowRequest::addressLearned, this, [this, opener, byUser](const QUrl& address) {
-        if (mayOpenInPane(address, opener, byUser))
-            load(address);
-    });
+    connect(window, &NewWindowRequest::addressLearned, this, open);
     pendingWindow_ = window;
     request.openIn(window);
 }
@@ -169,13 +227,17 @@ void PanePage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg)
 {
     if (!boxes_.hasDialogs())
         return QWebEnginePage::javaScriptAlert(securityOrigin, msg);
-    boxes_.alert(dialogOwner(), securityOrigin, msg);
+    if (!userInAnotherDialog(msg))
+        boxes_.alert(dialogOwner(), securityOrigin, msg);
 }
 
 bool PanePage::javaScriptConfirm(const QUrl& securityOrigin, const QString& msg)
 {
     if (!boxes_.hasDialogs())
         return QWebEnginePage::javaScriptConfirm(securityOrigin, msg);
+    // Unasked, the page is kept, and its question is answered no.
+    if (userInAnotherDialog(isLeaveQuestion(msg) ? QStringLiteral("このページから移動しますか？") : msg))
+        return false;
     if (isLeaveQuestion(msg))
         return boxes_.leavePage(dialogOwner(), securityOrigin);
     return boxes_.confirm(dialogOwner(), securityOrigin, msg);
@@ -187,7 +249,7 @@ bool PanePage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg, 
     if (!boxes_.hasDialogs())
         return QWebEnginePage::javaScriptPrompt(securityOrigin, msg, defaultValue, result);
     QString text = defaultValue;
-    if (!boxes_.prompt(dialogOwner(), securityOrigin, msg, text))
+    if (userInAnotherDialog(msg) || !boxes_.prompt(dialogOwner(), securityOrigin, msg, text))
         return false;
     *result = text;
     return true;

@@ -49,6 +49,8 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineProfile* profile, QWidget* parent)
         emit DownloadComplete();
     });
     connect(page_, &QWebEnginePage::urlChanged, this, &WebEngineBrowser::onUrlChanged);
+    connect(page_, &QWebEnginePage::linkHovered, this, &TCppWebBrowser::LinkHovered);
+    connect(page_, &PanePage::note, this, &TCppWebBrowser::PageNote);
     // One connection answers every search, whoever started it.
     connect(page_, &QWebEnginePage::findTextFinished, this, [this](const QWebEngineFindTextResult& result) {
         emit FindTextFinished(result.activeMatch(), result.numberOfMatches());
@@ -71,7 +73,12 @@ void WebEngineBrowser::onUrlChanged(const QUrl& url)
 void WebEngineBrowser::Navigate(const QString& address)
 {
     const QUrl url = paneAddressToUrl(address);
-    page_->userWaits([page = page_, url] { page->load(url); });
+    // The engine would show an empty page for it, without a word.
+    if (!url.isValid() || url.isEmpty()) {
+        emit PageNote(QStringLiteral("アドレスとして開けません: ") + address);
+        return;
+    }
+    page_->userWaits([page = page_, url] { page->load(url); }, url);
     page_->load(url);
 }
 
@@ -96,7 +103,7 @@ void WebEngineBrowser::Refresh()
         else
             page->triggerAction(QWebEnginePage::Reload);
     };
-    page_->userWaits(reload);
+    page_->userWaits(reload, page_->failedUrl().isValid() ? page_->failedUrl() : page_->url());
     reload();
 }
 

@@ -6,6 +6,7 @@
 #include "browser/web_browser.h"
 #include "pane/address_box.h"
 #include "pane/app_message_filter.h"
+#include "pane/typed_address.h"
 #include "search/box_input.h"
 #include "search/dropdown_history.h"
 #include "text/sjis_text.h"
@@ -35,6 +36,7 @@ BrowserPane::BrowserPane(const BrowserPaneWidgets& widgets, const HandlerGuard& 
     setUpNavigation();
     setUpBrowserKeys(window);
     setUpDownloads();
+    setUpNotes();
 }
 
 // The buttons are never disabled: back or forward without history is the pane's to ignore.
@@ -63,13 +65,19 @@ void BrowserPane::setUpNavigation()
 void BrowserPane::navigate(const QString& address)
 {
     pageKeyword_.reset();
+    // A site button or an entry without an address: the engine would show an empty page unsaid.
+    if (address.isEmpty()) {
+        noteUntilNextLoad(QStringLiteral("開くアドレスが設定されていません"));
+        return;
+    }
     CppWebBrowser1->Navigate(address);
 }
 
 void BrowserPane::navigateForKeyword(const QString& address, const std::string& keyword)
 {
-    CppWebBrowser1->Navigate(address);
-    pageKeyword_ = keyword;
+    navigate(address);
+    if (!address.isEmpty())
+        pageKeyword_ = keyword;
 }
 
 void BrowserPane::showKeywordNote(const QString& note)
@@ -96,10 +104,16 @@ void BrowserPane::ToolButton4Click()
 void BrowserPane::Button2Click()
 {
     commitBoxCompositions();
-    // Exactly as typed: no placeholder expansion, no encoding, no trimming, no scheme added.
     const QString address = ComboBox2->currentText();
+    if (address.trimmed().isEmpty())
+        return;
     pageKeyword_.reset();
-    CppWebBrowser1->Navigate(address);
+    // Words are searched for, as from the address bar of a browser. An address goes exactly as
+    // typed: no placeholder expansion, no encoding, no trimming, no scheme added.
+    if (typedTextIsKeyword(address))
+        emit keywordSearchRequested(address.trimmed());
+    else
+        CppWebBrowser1->Navigate(address);
     addressBox_->sent();
     rememberInHistory(*ComboBox2, address);
 }
@@ -168,12 +182,7 @@ void BrowserPane::noteOnceShown(const QString& note, const QString& exceptFile)
 void BrowserPane::noteKeywordChanged(const QString& sent)
 {
     // Shown when the load ends, as the load's own texts would cover it while it runs.
-    const QString note = QStringLiteral("キーワードを一部変えて検索しました: ") + sent;
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(CppWebBrowser1, &TCppWebBrowser::DownloadComplete, this, [=, this] {
-        StatusBar1->setPanelText(1, note);
-        disconnect(*connection);
-    });
+    noteAfterLoad(QStringLiteral("キーワードを一部変えて検索しました: ") + sent);
 }
 
 void BrowserPane::createProgressBar()

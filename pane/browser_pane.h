@@ -68,6 +68,11 @@ public:
     // bar's address panel says so with what was sent, until the next load.
     void noteKeywordChanged(const QString& sent);
 
+signals:
+    // Words typed into the address box, to be searched on the statistics site.
+    void keywordSearchRequested(const QString& keyword);
+
+public:
     // ---- Navigation (pane/navigation.cpp)
     void ToolButton1Click();
     void ToolButton2Click();
@@ -98,6 +103,13 @@ private:
     void zoomIn();
     void zoomOut();
     void zoomReset();
+    // ---- What the status bar says besides the loads (pane/page_notes.cpp)
+    void setUpNotes();
+    // Shows note in the address panel until the next load; while a page loads, once it has.
+    void noteUntilNextLoad(const QString& note);
+    // Shows note in the address panel once the next load has ended.
+    void noteAfterLoad(const QString& note);
+    void showHoveredLink(const QString& url);
     // ---- Downloads (pane/download_status.cpp)
     void setUpDownloads();
     QString CppWebBrowser1DownloadPath(const QString& suggestedFileName);
@@ -109,4 +121,6 @@ private:
     QString keywordNote_;                     // the note in the address panel, while it is there
     AddressBox* addressBox_ = nullptr;        // ComboBox2 following the page
     QProgressBar* ProgressBar1 = nullptr;
+    // While a link is hovered: its address, and what the address panel showed before.
+    QString hoveredLink_, beforeHover_;
 };

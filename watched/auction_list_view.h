@@ -37,6 +37,8 @@ public:
     // Moves the entry at row so that it lands at index to and stays selected; the list keeps its
     // scroll position.
     void moveEntry(int row, int to);
+    // Selects row (and makes it current) without scrolling the list to it.
+    void selectRowInPlace(int row);
 
     // Counts the changes of the entries (rows, fields, order), from the model's own reports, so no
     // way of changing the list is missed: an equal count means the same entries.
@@ -58,9 +60,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Selects row (and makes it current) without scrolling the list to it.
-    void selectRowInPlace(int row);
-
     void countChange();
 
     int urlColumnWidth_ = 0;

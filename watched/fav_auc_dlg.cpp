@@ -8,9 +8,10 @@
 #include "widgets/open_edits.h"
 #include "widgets/readable_colour.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 TFavAucDlg::TFavAucDlg(QWidget* parent, Dialogs& dialogs)
     : QDialog(parent), ui_(std::make_unique<Ui::TFavAucDlg>()), dialogs_(dialogs)
@@ -69,7 +70,13 @@ void TFavAucDlg::Button3Click()
     if (row < 0)
         return;
     FavAucList->removeEntry(row);
-    FavAucList->clearSelection();
+    // The next entry takes its place and the selection, so that 削除 pressed again goes on
+    // deleting; the last entry's place goes to the one above it.
+    const int count = FavAucList->entryCount();
+    if (count == 0)
+        FavAucList->clearSelection();
+    else
+        FavAucList->selectRowInPlace(std::min(row, count - 1));
 }
 
 void TFavAucDlg::reject()
@@ -94,15 +101,4 @@ void TFavAucDlg::showEvent(QShowEvent* event)
     // Centred on the main window at every opening.
     centreOnParent(*this);
     QDialog::showEvent(event);
-}
-
-void TFavAucDlg::keyPressEvent(QKeyEvent* event)
-{
-    // The dialog has no cancel button: Esc, which ends a title edit, must not also throw away the
-    // whole reordering. Only the close box cancels.
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

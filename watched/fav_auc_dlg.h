@@ -30,8 +30,9 @@ public:
     void Button2Click();  // move down
     void Button3Click();  // delete
 
-    // The close box: with nothing changed the dialog ends as cancelled; otherwise the user is
-    // asked whether to keep the changes (はい is OK, いいえ drops them, キャンセル stays).
+    // The close box and Esc (once no title is being edited): with nothing changed the dialog ends
+    // as cancelled; otherwise the user is asked whether to keep the changes (はい is OK, いいえ
+    // drops them, キャンセル stays).
     void reject() override;
 
     AuctionListView* FavAucList;
@@ -41,7 +42,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::unique_ptr<Ui::TFavAucDlg> ui_;

@@ -15,7 +15,9 @@
 #include "widgets/open_edits.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -30,6 +32,26 @@ std::optional<QString> watchedListErrorMessage(const std::exception& error)
 [[maybe_unused]] const bool messagesAdded = addErrorMessages(&watchedListErrorMessage);
 
 constexpr int kNumberedEntries = 10;
+
+// The menu that shows item.
+QMenu* menuOf(const QAction& item)
+{
+    for (QObject* shown : item.associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(shown))
+            return menu;
+    return nullptr;
+}
+
+// A page's title may be as long as it likes; its menu entry is shortened in its middle, so that
+// the menu keeps to half the screen and still shows how the title begins and ends.
+QString titleForMenu(const QString& title, const QMenu* menu)
+{
+    if (!menu)
+        return title;
+    const QScreen* screen = menu->screen();
+    const int widest = screen ? screen->availableGeometry().width() / 2 : 640;
+    return menu->fontMetrics().elidedText(title, Qt::ElideMiddle, widest);
+}
 
 // The address of the entry; an entry read from a line with only a title has none, and asking for
 // it fails as asking for the first field after the title.
@@ -175,10 +197,15 @@ void WatchedList::RefreshWatchedMenuCaptions()
         // title is shown as itself.
         QString caption = QStringLiteral("%1.").arg(n);
         caption.insert(caption.size() - 2, u'&');
-        if (n <= count)
-            caption += fromSjis(FavAucList->title(n - 1)).replace(u'&', QStringLiteral("&&"));
         QAction* item = Fauc[static_cast<size_t>(n - 1)];
+        QMenu* menu = menuOf(*item);
+        const QString title = n <= count ? fromSjis(FavAucList->title(n - 1)) : QString();
+        caption += titleForMenu(title, menu).replace(u'&', QStringLiteral("&&"));
         item->setText(caption);
+        // The whole title, where the entry shows only part of it.
+        item->setToolTip(title);
+        if (menu)
+            menu->setToolTipsVisible(true);
         // An item with no entry behind it opens nothing, and shows so.
         item->setEnabled(n <= count);
     }

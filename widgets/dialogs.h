@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes behind one small interface, so that window tests script the answers instead of
-// blocking on a modal box.
+// blocking on a modal box. A box owned by a widget inside a window rather than by a window (the
+// browser pane's questions) is that widget's alone (widgets/owned_box.h).
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,13 @@ public:
             *checked = false;
         return false;
     }
+    // A site's request for a login: the user name and password, offered with user filled in; true
+    // with both on OK, false when the user cancels. Dialogs that cannot ask cancel.
+    virtual bool askLogin(QWidget* owner, const QString& caption, const QString& text, QString& user, QString& password)
+    {
+        (void)owner, (void)caption, (void)text, (void)user, (void)password;
+        return false;
+    }
     // A modal question with buttons of its own words, the first the default; escapeButton is the
     // index Esc or the close box answers with. With a checkLabel the box carries a check box, and
     // *checked says whether it was ticked. Returns the index of the button chosen. Dialogs that
@@ -58,6 +66,8 @@ public:
     QString askSaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath) override;
     bool askText(QWidget* owner, const QString& caption, const QString& label, QString& text,
                  const QString& checkLabel = {}, bool* checked = nullptr) override;
+    bool askLogin(QWidget* owner, const QString& caption, const QString& text, QString& user,
+                  QString& password) override;
     int choose(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text,
                const QStringList& buttons, int escapeButton, const QString& checkLabel = {},
                bool* checked = nullptr) override;

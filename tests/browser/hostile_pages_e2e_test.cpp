@@ -6,13 +6,17 @@
 #include "widgets/status_bar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 
@@ -43,6 +47,10 @@ public:
         return QTest::qWaitFor([&] { return browser->LocationName() == title && panel(0) == u"現在のURL :"; }, kWaitMs);
     }
     QString at(const char* path) const { return server.baseAddress() + QString::fromLatin1(path); }
+    qsizetype requestsFor(const QByteArray& path) const
+    {
+        return server.pageRequestLines().count("GET " + path + " HTTP/1.1");
+    }
     void killRenderer() { ::kill(static_cast<pid_t>(page().renderProcessPid()), SIGKILL); }
 
     using RealProgram::browser;
@@ -94,10 +102,116 @@ void hangs(HostilePages& t)
 {
     t.dialogs.choiceAnswers = {1};  // ページを閉じる
     openAddress(t.form(), t.at("search?q=b"));
+    {
+        // The user is in another dialog for longer than the page is given: no question meanwhile.
+        QDialog other(&t.form());
+        other.setModal(true);
+        other.show();
+        QTest::qWait(6000);
+        EXPECT_TRUE(t.dialogs.shown.empty());
+    }
     ASSERT_TRUE(t.waitUntilShown(t.at("search?q=b")));
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_EQ(t.dialogs.shown[0].caption, QStringLiteral("ページが応答しません"));
     EXPECT_EQ(t.dialogs.shown[0].choices, (QStringList{QStringLiteral("待つ"), QStringLiteral("ページを閉じる")}));
+}
+
+void hangsAsSoonAsShown(HostilePages& t)
+{
+    // Closed, it stays closed: opened again, it would only hang again.
+    t.server.serve("/hang", "text/html", "<title>hang</title>hanging<script>while (true) {}</script>");
+    t.dialogs.choiceAnswers = {1};  // ページを閉じる
+    openAddress(t.form(), t.at("hang"));
+    ASSERT_TRUE(t.shownWith(QStringLiteral("ページを閉じました")))
+        << t.browser->LocationName().toStdString() << " " << t.panel(0).toStdString() << " " << t.dialogs.shown.size()
+        << " " << t.requestsFor("/hang");
+    EXPECT_EQ(t.browser->LocationURL(), t.at("hang"));
+    EXPECT_EQ(t.requestsFor("/hang"), 1);
+}
+
+void takesLongAtTheSaveDialog(HostilePages& t)
+{
+    // Longer than a page is given to answer; the dialog is run from inside the engine, which holds
+    // the page's answers back meanwhile.
+    t.server.serve("/big.bin", "application/octet-stream", QByteArray(1 << 20, 'x'),
+                   "Content-Disposition: attachment; filename=\"big.bin\"\r\n");
+    t.dialogs.whileSaveDialogShown = [] { QTest::qWait(6000); };
+    openAddress(t.form(), t.at("big.bin"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !t.dialogs.shown.empty(); }, HostilePages::kWaitMs));
+    QTest::qWait(1500);
+    ASSERT_EQ(t.dialogs.shown.size(), 1u) << t.dialogs.shown.back().caption.toStdString();
+    EXPECT_EQ(t.dialogs.shown[0].caption, QStringLiteral("名前を付けて保存"));
+    EXPECT_EQ(t.requestsFor("/big.bin"), 1);
+}
+
+void speaksOverAnotherDialog(HostilePages& t)
+{
+    QDialog other(&t.form());
+    other.setModal(true);
+    other.show();
+    t.page().runJavaScript(QStringLiteral("alert('late'); document.title = confirm('sure?') + '|' + prompt('name')"));
+    ASSERT_TRUE(t.shownWith(QStringLiteral("false|null")));
+    EXPECT_TRUE(t.dialogs.shown.empty());
+    EXPECT_TRUE(t.panel(1).contains(QStringLiteral("メッセージを表示しませんでした: name")))
+        << t.panel(1).toStdString();
+}
+
+void asksForALogin(HostilePages& t)
+{
+    t.server.serveBehindLogin("/login", "Test Realm", "user:pass", "<title>inside</title>");
+    t.dialogs.loginAnswers = {{QStringLiteral("user"), QStringLiteral("pass")}};
+    openAddress(t.form(), t.at("login"));
+    ASSERT_TRUE(t.shownWith(QStringLiteral("inside")));
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    const QString question = t.dialogs.shown[0].text;
+    EXPECT_TRUE(question.contains(QStringLiteral("127.0.0.1")) && question.contains(QStringLiteral("Test Realm")))
+        << question.toStdString();
+    EXPECT_LE(t.requestsFor("/login"), 3);
+    const auto heads = t.server.requestHeads();
+    EXPECT_TRUE(std::any_of(heads.begin(), heads.end(), [](const QByteArray& head) {
+        return head.startsWith("GET /login ") && head.contains("\r\nAuthorization: Basic dXNlcjpwYXNz");
+    }));
+}
+
+void refusesWrongLogins(HostilePages& t)
+{
+    t.server.serveBehindLogin("/login", "Test Realm", "user:pass", "<title>inside</title>");
+    for (int i = 0; i < 10; ++i)
+        t.dialogs.loginAnswers.push_back({QStringLiteral("user"), QStringLiteral("wrong")});
+    openAddress(t.form(), t.at("login"));
+    // After a few wrong answers the site's own page for the refusal.
+    ASSERT_TRUE(t.shownWith(QStringLiteral("401")));
+    EXPECT_EQ(t.dialogs.shown.size(), 3u);
+    EXPECT_LE(t.requestsFor("/login"), 4);
+}
+
+void opensAPopUpOnLoad(HostilePages& t)
+{
+    t.server.serve("/popper", "text/html", "<title>popper</title><script>window.open('/popped')</script>");
+    openAddress(t.form(), t.at("popper"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t.panel(1).startsWith(QStringLiteral("ポップアップをブロックしました")); },
+                                HostilePages::kWaitMs))
+        << t.panel(1).toStdString();
+    EXPECT_TRUE(t.panel(1).endsWith(t.at("popped")));
+    EXPECT_EQ(t.browser->LocationURL(), t.at("popper"));
+    // Offered in the pane menu, it opens once the user asks.
+    QTest::mouseClick(t.form().windowHandle(), Qt::RightButton, {},
+                      t.browser->view()->mapTo(&t.form(), QPoint(20, 20)));
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }, HostilePages::kWaitMs));
+    EXPECT_EQ(t.requestsFor("/popped"), 0);
+    input::key(Qt::Key_P);
+    EXPECT_TRUE(t.waitUntilShown(t.at("popped")));
+}
+
+void asksForTheMachine(HostilePages& t)
+{
+    t.page().runJavaScript(
+        QStringLiteral("navigator.geolocation.getCurrentPosition(function () { document.title = 'located'; },"
+                       " function (e) { Notification.requestPermission().then(function (p) {"
+                       " document.title = 'refused ' + e.code + ' ' + p; }); });"));
+    ASSERT_TRUE(t.shownWith(QStringLiteral("refused 1 denied"))) << t.browser->LocationName().toStdString();
+    EXPECT_TRUE(t.panel(1).startsWith(QStringLiteral("通知の表示の利用を断りました"))) << t.panel(1).toStdString();
 }
 
 void loopsAlerts(HostilePages& t)
@@ -150,7 +264,11 @@ void sendsAFormInTheClear(HostilePages& t)
                      QUrl(QStringLiteral("https://127.0.0.1/")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !t.dialogs.shown.empty(); }, HostilePages::kWaitMs));
     EXPECT_EQ(t.dialogs.shown[0].caption, QStringLiteral("安全でないフォーム"));
-    // Cancelled (the question's Esc), nothing is sent.
+    // The first is Enter's answer: the safe one.
+    EXPECT_EQ(t.dialogs.shown[0].choices.value(0), QStringLiteral("送信しない"));
+    // Cancelled (the question's Esc), nothing is sent. The next address is typed once the page
+    // with the form is on show, so that its address does not arrive in the middle of the typing.
+    ASSERT_TRUE(t.waitUntilShown(QStringLiteral("https://127.0.0.1/")));
     openAddress(t.form(), t.at("after"));
     ASSERT_TRUE(t.waitUntilShown(t.at("after")));
     for (const QByteArray& line : t.server.pageRequestLines())
@@ -185,7 +303,14 @@ INSTANTIATE_TEST_SUITE_P(
                       HostilePage{"Hangs",
                                   "<title>page</title><body onload='setTimeout(function () { while (true) {} }, 50)'>",
                                   hangs},
+                      HostilePage{"HangsAsSoonAsShown", "<title>page</title>", hangsAsSoonAsShown},
+                      HostilePage{"TakesLongAtTheSaveDialog", "<title>page</title>", takesLongAtTheSaveDialog},
                       HostilePage{"LoopsAlerts", "<title>page</title>", loopsAlerts},
+                      HostilePage{"SpeaksOverAnotherDialog", "<title>page</title>", speaksOverAnotherDialog},
+                      HostilePage{"AsksForALogin", "<title>page</title>", asksForALogin},
+                      HostilePage{"RefusesWrongLogins", "<title>page</title>", refusesWrongLogins},
+                      HostilePage{"OpensAPopUpOnLoad", "<title>page</title>", opensAPopUpOnLoad},
+                      HostilePage{"AsksForTheMachine", "<title>page</title>", asksForTheMachine},
                       HostilePage{"AsksBeforeBeingLeft", "<title>page</title>", asksBeforeBeingLeft},
                       HostilePage{"SendsAFormInTheClear", "<title>page</title>", sendsAFormInTheClear},
                       HostilePage{"RefusedCertificate", "<title>page</title>", refusedCertificate}),

@@ -192,3 +192,20 @@ TEST_F(PanePolicy, ScriptBoxesAreTheProgramsInJapaneseNamingTheSite)
     EXPECT_EQ(dialogs.shown[2].caption, caption);
     EXPECT_EQ(dialogs.shown[2].text, QStringLiteral("名前"));
 }
+
+TEST_F(PanePolicy, AHoveredLinksAddressShowsInTheStatusBarWhileHovered)
+{
+    const QString page = server.baseAddress() + QStringLiteral("hover");
+    server.serve("/hover", "text/html",
+                 "<body style='margin:0'><a style='display:block;height:100px' href='/target'>t</a>");
+    openAddress(form(), page);
+    ASSERT_TRUE(waitUntilShown(page));
+    const auto pointAt = [this](QPoint at) {
+        QTest::mouseMove(form().windowHandle(), browser->view()->mapTo(&form(), at));
+    };
+    pointAt(QPoint(50, 50));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel(1) == server.baseAddress() + QStringLiteral("target"); }, kWaitMs))
+        << panel(1).toStdString();
+    pointAt(QPoint(50, 200));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel(1) == page; }, kWaitMs)) << panel(1).toStdString();
+}

@@ -329,3 +329,49 @@ TEST_F(Navigation, EnterOpensTheTypedAddressAndTheCompletionsRestOnlyOnceAccepte
         TearDown();
     }
 }
+
+TEST_F(Navigation, WordsTypedAsAnAddressAreSearchedAndNoAddressOpensNothingUnsaid)
+{
+    const struct {
+        const char16_t* typed;
+        bool words;
+    } cases[] = {
+        {u"seiko watch", true},
+        {u" 時計 ", true},
+        {u"seiko", true},
+        {u"1.5 kg", true},
+        {u"note: seiko", true},
+        {u"b.example", false},
+        {u"localhost:8080/x", false},
+        {u"127.0.0.1", false},
+        {u"about:blank", false},
+        {u"/home/user/a b.htm", false},
+        {u"www.example.jp/a b", false},
+        {u" http://a.example/x y ", false},
+        {u"[::1]:8080", false},
+        {u"mailto:a@example.jp", false},
+    };
+    startShown();
+    form().Settings.URL = "http://stats.example/";
+    for (const auto& c : cases) {
+        const QString typed = QString::fromUtf16(c.typed);
+        typeAddress(typed);
+        input::key(Qt::Key_Return);
+        const QString keyword = formControl<QComboBox>(form(), "ComboBox1")->currentText();
+        if (c.words) {
+            EXPECT_TRUE(browser->lastNavigation().startsWith(QStringLiteral("http://stats.example/search?q=")))
+                << typed.toStdString() << " opened " << browser->lastNavigation().toStdString();
+            EXPECT_EQ(keyword, typed.trimmed());
+        } else {
+            EXPECT_EQ(browser->lastNavigation(), typed);
+        }
+    }
+
+    // A site button without an address says so, and the page stays.
+    browser->navigations.clear();
+    form().Settings.YahooURL.clear();
+    input::click(formControl<QToolButton>(form(), "ToolButton5"));
+    EXPECT_TRUE(browser->navigations.isEmpty());
+    EXPECT_EQ(formControl<StatusBar>(form(), "StatusBar1")->panelText(1),
+              QStringLiteral("開くアドレスが設定されていません"));
+}

@@ -120,11 +120,14 @@ TEST_F(SearchCommands, EnterInAnOpenListTakesTheHighlightedEntryThenSearchesOrNa
     startWithTemplates();
     const struct {
         QComboBox* box;
+        const char *oldest, *newest;
         QString expected;
-    } boxes[] = {{formControl<QComboBox>(form(), "ComboBox1"), kBase + QStringLiteral("search?q=clock&t=-1")},
-                 {formControl<QComboBox>(form(), "ComboBox2"), QStringLiteral("clock")}};
+    } boxes[] = {
+        {formControl<QComboBox>(form(), "ComboBox1"), "clock", "watch", kBase + QStringLiteral("search?q=clock&t=-1")},
+        {formControl<QComboBox>(form(), "ComboBox2"), "clock.example", "watch.example",
+         QStringLiteral("clock.example")}};
     for (const auto& b : boxes) {
-        for (const char* text : {"clock", "watch"}) {
+        for (const char* text : {b.oldest, b.newest}) {
             b.box->lineEdit()->clear();
             input::click(b.box);
             input::type(QString::fromLatin1(text));
@@ -137,7 +140,7 @@ TEST_F(SearchCommands, EnterInAnOpenListTakesTheHighlightedEntryThenSearchesOrNa
         input::key(Qt::Key_End);  // the list holds watch, clock: the oldest is last
         input::key(Qt::Key_Return);
         EXPECT_FALSE(b.box->view()->isVisible());
-        EXPECT_EQ(b.box->currentText(), QStringLiteral("clock"));
+        EXPECT_EQ(b.box->currentText(), QString::fromLatin1(b.oldest));
         EXPECT_EQ(browser->navigations, QStringList{b.expected});
     }
 }
@@ -218,7 +221,7 @@ TEST_F(SearchCommands, TheSearchJoinsBaseAndTheTabsCommandAsTheyStand)
         {"http://x.example/$KEY$/", "?q=$KEY$", "", 0, "ab", QStringLiteral("http://x.example/ab/?q=$KEY$")},
         // A template without the placeholder opens the same address whatever the keyword.
         {"http://x.example/", "fixed", "", 0, "ab", QStringLiteral("http://x.example/fixed")},
-        // An empty keyword removes the placeholder; an empty template is an empty address.
+        // An empty keyword removes the placeholder; an empty template is no address, and nothing opens.
         {"http://x.example/", "s?q=$KEY$&t=1", "", 0, "", QStringLiteral("http://x.example/s?q=&t=1")},
         {"", "", "", 0, "ab", QString()},
     };
@@ -233,7 +236,9 @@ TEST_F(SearchCommands, TheSearchJoinsBaseAndTheTabsCommandAsTheyStand)
         form().searchBar().setKeywordText(c.keyword);
         browser->navigations.clear();
         form().searchBar().Button1Click();
-        ASSERT_EQ(browser->navigations.size(), 1);
+        ASSERT_EQ(browser->navigations.size(), c.expected.isNull() ? 0 : 1);
+        if (c.expected.isNull())
+            continue;
         EXPECT_EQ(browser->lastNavigation(), c.expected) << c.url << c.souba;
     }
     // The empty text enters the history like any other.
@@ -364,7 +369,9 @@ TEST_F(SearchCommands, APastedTextOfSeveralLinesGoesOutAsOneLineFromEitherBox)
         QString expected;
     } cases[] = {
         {"ComboBox1", QKeySequence(Qt::CTRL | Qt::Key_V), kBase + QStringLiteral("search?q=SEIKO+SBDC101+%B5%E9&t=-1")},
-        {"ComboBox2", QKeySequence(Qt::SHIFT | Qt::Key_Insert), QStringLiteral("SEIKO SBDC101 級")},
+        // Words in the address box are searched as well.
+        {"ComboBox2", QKeySequence(Qt::SHIFT | Qt::Key_Insert),
+         kBase + QStringLiteral("search?q=SEIKO+SBDC101+%B5%E9&t=-1")},
     };
     for (const auto& c : cases) {
         QApplication::clipboard()->setText(QStringLiteral("SEIKO\r\nSBDC101\n級"));

@@ -39,6 +39,12 @@ void LoopbackHttpServer::serveCutShort(const QByteArray& path, const QByteArray&
     served_.insert(path, {contentType, body, extraHeaders, announcedLength});
 }
 
+void LoopbackHttpServer::serveBehindLogin(const QByteArray& path, const QByteArray& realm,
+                                          const QByteArray& userColonPassword, const QByteArray& body)
+{
+    served_.insert(path, {"text/html; charset=utf-8", body, {}, -1, realm, userColonPassword});
+}
+
 void LoopbackHttpServer::onReadyRead(QTcpSocket* socket)
 {
     QByteArray buffer = socket->property("buffer").toByteArray() + socket->readAll();
@@ -50,11 +56,12 @@ void LoopbackHttpServer::onReadyRead(QTcpSocket* socket)
         buffer.remove(0, end + 4);
         const QByteArray requestLine = head.left(head.indexOf("\r\n") < 0 ? head.size() : head.indexOf("\r\n"));
         requestLines_.push_back(requestLine);
+        requestHeads_.push_back(head);
         emit requestReceived(requestLine);
         if (hold_)
-            held_.push_back({socket, requestLine});
+            held_.push_back({socket, head});
         else
-            respond(socket, requestLine);
+            respond(socket, head);
     }
     socket->setProperty("buffer", buffer);
 }
@@ -67,8 +74,9 @@ void LoopbackHttpServer::releaseHeldResponses()
         respond(socket, line);
 }
 
-void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& requestLine)
+void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& head)
 {
+    const QByteArray requestLine = head.left(head.indexOf("\r\n") < 0 ? head.size() : head.indexOf("\r\n"));
     const QList<QByteArray> parts = requestLine.split(' ');
     const QByteArray path = parts.size() > 1 ? parts[1] : QByteArray("/");
     if (path == "/favicon.ico") {
@@ -77,6 +85,14 @@ void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& requestLi
     }
     if (served_.contains(path)) {
         const Response& r = served_[path];
+        if (!r.login.isEmpty() && !head.contains("\r\nAuthorization: Basic " + r.login.toBase64() + "\r\n") &&
+            !head.endsWith("\r\nAuthorization: Basic " + r.login.toBase64())) {
+            const QByteArray refusal = "<title>401</title>Login refused";
+            socket->write("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"" + r.realm +
+                          "\"\r\nContent-Type: text/html\r\nContent-Length: " + QByteArray::number(refusal.size()) +
+                          "\r\n\r\n" + refusal);
+            return;
+        }
         const qint64 length = r.announcedLength < 0 ? r.body.size() : r.announcedLength;
         socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + r.contentType + "\r\nCache-Control: no-store\r\n" +
                       r.extraHeaders + "Content-Length: " + QByteArray::number(length) + "\r\n\r\n" + r.body);

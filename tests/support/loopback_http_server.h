@@ -21,6 +21,8 @@ public:
     QList<QByteArray> requestLines() const { return requestLines_; }
     // Request lines whose path is not /favicon.ico.
     QList<QByteArray> pageRequestLines() const;
+    // The whole head of every request (request line and header lines, CR LF between them).
+    QList<QByteArray> requestHeads() const { return requestHeads_; }
 
     // Answers the request target path (exactly as requested) with this body instead of the small
     // page; extraHeaders are further header lines, each ending in CR LF.
@@ -32,6 +34,11 @@ public:
     void serveCutShort(const QByteArray& path, const QByteArray& contentType, const QByteArray& body,
                        qint64 announcedLength, const QByteArray& extraHeaders = {});
 
+    // As serve, but only to a request that logs in with HTTP Basic authentication as userColonPassword
+    // ("user:pass"); any other is answered 401 asking for a login to realm, with a page of its own.
+    void serveBehindLogin(const QByteArray& path, const QByteArray& realm, const QByteArray& userColonPassword,
+                          const QByteArray& body);
+
     void setHoldResponses(bool hold) { hold_ = hold; }
     void releaseHeldResponses();
 
@@ -40,15 +47,17 @@ signals:
 
 private:
     void onReadyRead(QTcpSocket* socket);
-    void respond(QTcpSocket* socket, const QByteArray& requestLine);
+    void respond(QTcpSocket* socket, const QByteArray& head);
 
     QTcpServer server_;
     QList<QByteArray> requestLines_;
+    QList<QByteArray> requestHeads_;
     QList<QPair<QTcpSocket*, QByteArray>> held_;
     bool hold_ = false;
     struct Response {
         QByteArray contentType, body, extraHeaders;
-        qint64 announcedLength = -1;  // the body's own length, unless cut short
+        qint64 announcedLength = -1;        // the body's own length, unless cut short
+        QByteArray realm = {}, login = {};  // behind a login: its realm and "user:pass"
     };
     QHash<QByteArray, Response> served_;
 };

@@ -4,6 +4,9 @@
 #include "widgets/dialogs.h"
 
 #include <deque>
+#include <functional>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 struct ShownBox {
@@ -36,10 +39,12 @@ public:
     }
 
     // A save dialog is recorded with proposedPath as its text, and answered from savePaths (an
-    // empty queue cancels).
+    // empty queue cancels) once whileSaveDialogShown, if any, has run: the user's time there.
     QString askSaveFileName(QWidget*, const QString& caption, const QString& proposedPath) override
     {
         shown.push_back({QMessageBox::NoIcon, caption, proposedPath, QMessageBox::Save, QMessageBox::Save});
+        if (whileSaveDialogShown)
+            whileSaveDialogShown();
         if (savePaths.empty())
             return {};
         const QString path = savePaths.front();
@@ -64,6 +69,18 @@ public:
             return false;
         text = textAnswers.front();
         textAnswers.pop_front();
+        return true;
+    }
+
+    // A login is recorded with its question as its text, and answered from loginAnswers, a user
+    // name and a password each (an empty queue cancels).
+    bool askLogin(QWidget*, const QString& caption, const QString& text, QString& user, QString& password) override
+    {
+        shown.push_back({QMessageBox::NoIcon, caption, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok});
+        if (loginAnswers.empty())
+            return false;
+        std::tie(user, password) = loginAnswers.front();
+        loginAnswers.pop_front();
         return true;
     }
 
@@ -104,6 +121,8 @@ public:
     std::deque<QString> savePaths;
     std::deque<QString> textAnswers;
     std::deque<int> choiceAnswers;
+    std::deque<std::pair<QString, QString>> loginAnswers;
     std::deque<bool> checkAnswers;
+    std::function<void()> whileSaveDialogShown;
     std::vector<ShownBox> shown;
 };

@@ -155,8 +155,10 @@ TEST_F(OrganizeDialog, ButtonsMoveAndDeleteTheSelectedEntryAndDoNothingAtTheEnds
         {"up", 1, "1", {1, 0, 2}, 0},
         {"down from next to last", 1, "2", {0, 2, 1}, 2},
         {"down then up", 0, "21", {0, 1, 2}, 0},
-        {"delete", 1, "3", {0, 2}, -1},
-        {"delete twice", 0, "33", {1, 2}, -1},
+        {"delete selects the next", 1, "3", {0, 2}, 1},
+        {"delete twice", 0, "33", {2}, 0},
+        {"delete the last selects the one above", 2, "3", {0, 1}, 1},
+        {"delete all", 0, "3333", {}, -1},
     };
     start();
     form().show();
@@ -214,8 +216,7 @@ void organize(TFavAucDlg& d)
     input::commit(QStringLiteral("改題"));
     input::key(Qt::Key_Return);
     QApplication::processEvents();
-    input::key(Qt::Key_Escape);
-    EXPECT_TRUE(d.isVisible()) << "Enter that ends an edit and Esc must not end the dialog";
+    EXPECT_TRUE(d.isVisible()) << "Enter that ends an edit must not end the dialog";
     clickRow(list, 2);
     input::click(d.Button3);
 }
@@ -269,17 +270,21 @@ TEST_F(OrganizeDialog, DeletingEveryEntryAndOkLeavesAnEmptyListAndFile)
 
 TEST_F(OrganizeDialog, TheCloseBoxAsksWhetherToKeepTheChangesAndStaysOpenOnCancel)
 {
+    enum Closing { CloseBox, Esc, EscInAnEdit };
     const struct {
         const char* what;
         bool change;
         QMessageBox::StandardButton answer;
         bool staysOpen;
         size_t entriesAfter;
+        Closing closing = CloseBox;
     } cases[] = {
         {"unchanged: no question", false, QMessageBox::NoButton, false, 3},
         {"はい keeps the changes", true, QMessageBox::Yes, false, 2},
         {"いいえ drops them", true, QMessageBox::No, false, 3},
         {"キャンセル stays in the dialog", true, QMessageBox::Cancel, true, 3},
+        {"Esc asks as the close box does", true, QMessageBox::Yes, false, 2, Esc},
+        {"Esc in a title edit ends only the edit", true, QMessageBox::NoButton, true, 3, EscInAnEdit},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -294,13 +299,22 @@ TEST_F(OrganizeDialog, TheCloseBoxAsksWhetherToKeepTheChangesAndStaysOpenOnCance
                 clickRow(*d.FavAucList, 0);
                 input::click(d.Button3);
             }
-            d.close();
+            if (c.closing == EscInAnEdit) {
+                input::key(Qt::Key_Tab);  // from 削除 to the list
+                input::key(Qt::Key_F2);
+            }
+            if (c.closing == CloseBox)
+                d.close();
+            else
+                QTest::keyClick(d.windowHandle(), Qt::Key_Escape);
             EXPECT_EQ(d.isVisible(), c.staysOpen);
             if (c.staysOpen)
                 dialogs.answers = {QMessageBox::No};  // lets whileOpen close it
         });
         EXPECT_EQ(formControl<AuctionListView>(form(), "FavAucList")->entryCount(), c.entriesAfter);
-        ASSERT_EQ(dialogs.shown.size(), c.change ? 1u + c.staysOpen : 0u);
+        // A question at the Esc or close box, and another where whileOpen closed it.
+        const bool askedTwice = c.staysOpen && c.closing != EscInAnEdit;
+        ASSERT_EQ(dialogs.shown.size(), c.change ? 1u + askedTwice : 0u);
         if (c.change) {
             EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("変更を保存しますか？"));
             EXPECT_EQ(dialogs.shown[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

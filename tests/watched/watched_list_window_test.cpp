@@ -2,6 +2,7 @@
 #include "tests/support/window_input.h"
 #include "text/sjis_text.h"
 #include "watched/auction_list_view.h"
+#include "widgets/status_bar.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -184,11 +186,12 @@ TEST_F(WatchedList, NumberedEntriesOpenTheirAddressAndNumbersBeyondTheListDoNoth
     folder.write(".fal", "t1,http://1.example/\r\nt2,http://2.example/%41\r\nt3,\r\n");
     start();
     EXPECT_EQ(captions(form()), (QStringList{"1.t1", "2.t2", "3.t3", "4.", "5.", "6.", "7.", "8.", "9.", "10."}));
-    const QString expected[10] = {"http://1.example/", "http://2.example/%41", ""};
+    // The third entry has no address: nothing opens, and the status bar says why.
+    const QString expected[10] = {"http://1.example/", "http://2.example/%41"};
     for (int n = 0; n < 10; ++n) {
         const qsizetype before = browser->navigations.size();
         faucItem(form(), static_cast<size_t>(n))->trigger();
-        if (n < 3) {
+        if (n < 2) {
             ASSERT_EQ(browser->navigations.size(), before + 1) << n;
             EXPECT_EQ(browser->lastNavigation(), expected[n]);
         } else {
@@ -196,6 +199,26 @@ TEST_F(WatchedList, NumberedEntriesOpenTheirAddressAndNumbersBeyondTheListDoNoth
         }
     }
     EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(formControl<StatusBar>(form(), "StatusBar1")->panelText(1),
+              QStringLiteral("開くアドレスが設定されていません"));
+}
+
+TEST_F(WatchedList, ALongTitleIsShortenedInItsMiddleInTheMenuAndWholeInItsTip)
+{
+    start();
+    form().show();
+    const QString title = QStringLiteral("始") + QString(2000, u'x') + QStringLiteral("終");
+    browser->locationName = title;
+    browser->locationUrl = QStringLiteral("http://a.example/");
+    formControl<QAction>(form(), "A1")->trigger();
+    QAction* first = faucItem(form(), 0);
+    EXPECT_TRUE(first->text().startsWith(QStringLiteral("&1.始x")) && first->text().endsWith(QStringLiteral("x終")) &&
+                first->text().contains(QStringLiteral("…")))
+        << first->text().toStdString();
+    EXPECT_EQ(first->toolTip(), title);
+    QMenu* menu = first->associatedObjects().isEmpty() ? nullptr : qobject_cast<QMenu*>(first->associatedObjects()[0]);
+    ASSERT_TRUE(menu);
+    EXPECT_LE(menu->sizeHint().width(), menu->screen()->availableGeometry().width() * 6 / 10);
 }
 
 TEST_F(WatchedList, DoubleClickOpensTheEntryClickedAndAnEntryWithOnlyATitleReportsTheIndexError)
