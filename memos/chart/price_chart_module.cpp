@@ -52,6 +52,10 @@ public:
     {
         auto* view = new QChartView(parent);
         view->setRenderHint(QPainter::Antialiasing);
+        // A line's markers reach beyond what the chart counts as the line's area, so a partial
+        // repaint after the axes move leaves pieces of them behind; the chart is small enough to
+        // be drawn whole.
+        view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
         QChart* chart = view->chart();
         // Prices in yen with the thousands separator of the Japanese locale: 12,345.
         chart->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
