@@ -131,8 +131,11 @@ private:
 
 TempsInProgress& tempsInProgress()
 {
-    static TempsInProgress temps;
-    return temps;
+    // Never destroyed: when the display goes away the window system's plugin calls exit(), and the
+    // files are saved from an exit handler that runs after the static objects made later than it
+    // are gone.
+    static TempsInProgress* const temps = new TempsInProgress;
+    return *temps;
 }
 
 // Removes the temporary files in folder whose writer no longer runs (saves killed before their
