@@ -16,6 +16,7 @@ public:
     // The form of the organize dialog creates the view first and names its columns afterwards.
     explicit AuctionListView(QWidget* parent = nullptr);
     AuctionListView(const QString& titleCaption, int urlColumnWidth, QWidget* parent = nullptr);
+    ~AuctionListView() override;
 
     // The title column takes whatever width the fixed address column leaves.
     void setColumns(const QString& titleCaption, int urlColumnWidth);
