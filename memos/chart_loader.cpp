@@ -16,11 +16,11 @@ PriceChartMaker* loadPriceChartMaker(const std::string& executablePath, QString&
         problem = QStringLiteral("%1 が見つかりません").arg(place);
         return nullptr;
     }
-    // The loader stays for the run: the module is not to be unloaded under its chart.
-    auto* loader = new QPluginLoader(place);
-    if (auto* maker = qobject_cast<PriceChartMaker*>(loader->instance()))
+    // Letting go of the loader does not unload the module: the toolkit keeps a loaded plugin, and
+    // the maker it made, for the rest of the run, so the chart never outlives its code.
+    QPluginLoader loader(place);
+    if (auto* maker = qobject_cast<PriceChartMaker*>(loader.instance()))
         return maker;
-    problem = loader->errorString();
-    delete loader;
+    problem = loader.errorString();
     return nullptr;
 }
