@@ -86,10 +86,7 @@ AuctionListView::AuctionListView(QWidget* parent) : QTableWidget(0, 2, parent)
 // The table's model is a child of the view, deleted by the base class's destructor, and it
 // reports its rows going as a reset: by then this object is only a QWidget, and a count taken
 // there would call into a destroyed view and tell the list's listeners of a change nobody made.
-AuctionListView::~AuctionListView()
-{
-    disconnect(model(), nullptr, this, nullptr);
-}
+AuctionListView::~AuctionListView() { disconnect(model(), nullptr, this, nullptr); }
 
 void AuctionListView::countChange()
 {
