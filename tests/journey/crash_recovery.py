@@ -15,19 +15,12 @@ import shutil
 import signal
 import sys
 
-from journey import (ADD_BUTTON, FILE_MENU, FIRST_NODE, KEYWORD_BOX, PAGE_TITLE, Failure, case_main, stop_group,
+from journey import (ADD_BUTTON, FILE_MENU, KEYWORD_BOX, PAGE_TITLE, Failure, case_main, stop_group,
                      wait_for)
 
 QUESTION_TITLE = "変更の復元"
 
 
-def records(scratch):
-    data = b""
-    for path in glob.glob(os.path.join(scratch, ".ribemo.recovery-*")):
-        if not path.endswith(".lock"):
-            with open(path, "rb") as f:
-                data += f.read()
-    return data
 
 
 def restart(journey, while_waiting):
@@ -45,12 +38,11 @@ def run(journey, cleanups):
     journey.keys("Return")
     journey.request("GET /search?q=crashword&t=-1 HTTP/1.1")
     journey.request("GET /search.png HTTP/1.1")
-    journey.click(FIRST_NODE, button=3)
-    journey.keys("Down", "Return")
+    journey.register_keyword("crashword")
     journey.click(ADD_BUTTON)
     page = f"{PAGE_TITLE},{journey.base}search?q=crashword&t=-1\r\n".encode("cp932")
-    wait_for("the record to hold both changes",
-             lambda: b"\tcrashword\r\n" in records(journey.scratch) and page in records(journey.scratch))
+    wait_for("the record to hold the watched page too",
+             lambda: page in journey.recovery_records())
     os.kill(journey.program.pid, signal.SIGKILL)
     journey.program.wait()
     stop_group(journey.program)  # the browser engine's helpers, left without their program

@@ -9,7 +9,7 @@ import os
 import signal
 import sys
 
-from journey import FIRST_NODE, KEYWORD_BOX, Failure, expect, run_case, sjis, wait_for
+from journey import KEYWORD_BOX, Failure, expect, run_case, sjis, wait_for
 
 
 def end_display(journey):
@@ -23,10 +23,7 @@ def body(journey, cleanups):
     journey.start()
     journey.click(KEYWORD_BOX)
     journey.type("kept")
-    journey.click(FIRST_NODE, button=3)
-    journey.keys("Down", "Return")  # 登録: the keyword box's text under the first node
-    # Events are handled in order: once the search of the same keyword is asked for, the keyword
-    # is in the tree.
+    journey.register_keyword("kept")
     journey.click(KEYWORD_BOX)
     journey.keys("Return")
     journey.request("GET /search?q=kept&t=-1 HTTP/1.1")

@@ -14,6 +14,7 @@ Exits with 77 (skipped) when fcitx5, Anthy, the Qt plugin or dbus-daemon is not 
 """
 import glob
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -111,6 +112,11 @@ def run(journey, im):
     # answered could overtake the Enter.
     im.wait("fcitx5 to take the confirming Enter", "KeyEvent: Key(Return states=0) rawKey: Key(Return states=0) "
             "origKey: Key(Return states=0) Release:1")
+    # fcitx5 has answered, but its words to the program (the last compositions, the commit) may be
+    # on their way still, and a click overtakes them: wait, as a user does, until the box shows
+    # the confirmed word.
+    wait_for("the box to take the confirmed word",
+             lambda: re.search(r'input method: commit "[^"]+" composing ""', journey.program_log()))
 
     # What the box holds, through the Yahoo button, which searches without Enter.
     journey.click(YAHOO_BUTTON)

@@ -9,6 +9,7 @@ program's exit), never a fixed sleep, so a slow shared machine only makes it slo
 
     journey.py <build folder>
 """
+import glob
 import http.server
 import os
 import random
@@ -203,6 +204,25 @@ class Journey:
         subprocess.run(["xkbcomp", "-w", "0", "-", self.display], input=keymap, env=env, capture_output=True,
                        text=True, check=True, timeout=60)
 
+    def recovery_records(self):
+        """What the recovery records of the copies running in the scratch folder hold, joined."""
+        data = b""
+        for path in glob.glob(os.path.join(self.scratch, ".ribemo.recovery-*")):
+            if not path.endswith(".lock"):
+                with open(path, "rb") as f:
+                    data += f.read()
+        return data
+
+    def register_keyword(self, keyword):
+        """Registers what the keyword box holds under the first node, from the tree's menu, and
+        waits until the program has done it. While its menu is open the program holds the pointer,
+        so a click sent before the program has taken the menu's Enter would go to the closed menu
+        and be lost; a user sees the menu still open and waits for it too."""
+        self.click(FIRST_NODE, button=3)
+        self.keys("Down", "Return")
+        line = b"\t" + keyword.encode("cp932") + b"\r\n"
+        wait_for(f"{keyword} to be registered", lambda: line in self.recovery_records())
+
     def request(self, line, count=1):
         wanted = line.encode()
         wait_for(f"request {line!r} ({count})", lambda: self.server.seen(wanted) >= count)
@@ -237,7 +257,7 @@ class Journey:
         # The program logs the keys and input-method text its two boxes receive, so a failure can
         # tell what it saw.
         env.update(DISPLAY=self.display, QT_QPA_PLATFORM="xcb", HOME=home, XDG_RUNTIME_DIR=runtime,
-                   QT_LOGGING_RULES="ribemo.input.debug=true",
+                   QT_LOGGING_RULES="ribemo.input.debug=true;ribemo.pane.debug=true",
                    QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-background-networking "
                                               "--disable-component-update --no-first-run", **extra_env)
         log = open(self.log_path(), "wb")

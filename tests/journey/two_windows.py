@@ -14,7 +14,7 @@ import os
 import shutil
 import sys
 
-from journey import ADD_BUTTON, FILE_MENU, FIRST_NODE, KEYWORD_BOX, TITLE, Failure, run_case, wait_for
+from journey import ADD_BUTTON, FILE_MENU, KEYWORD_BOX, TITLE, Failure, run_case, wait_for
 
 CONFLICT_TITLE = "ファイルの競合"
 
@@ -46,8 +46,7 @@ def search_register_and_watch(journey, keyword, pages_before):
     journey.keys("Return")
     journey.request(f"GET /search?q={keyword}&t=-1 HTTP/1.1")
     journey.request("GET /search.png HTTP/1.1", count=pages_before + 1)
-    journey.click(FIRST_NODE, button=3)
-    journey.keys("Down", "Return")
+    journey.register_keyword(keyword)
     journey.click(ADD_BUTTON)
 
 
