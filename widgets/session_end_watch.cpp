@@ -34,6 +34,21 @@ void onEndSignal(int)
 // The watch whose window is alive; an exit() while it is set comes from inside the event loop.
 SessionEndWatch* exitWatch = nullptr;
 
+// The window system's plugin says that the display has gone just before it calls exit(). The
+// saves run at that word, while everything is still in place: by the time exit() comes to the
+// program's own handler, the handlers of the libraries loaded later (the browser engine's among
+// them) have run and may have taken down what the saves read. The exit handler stays for an end
+// that comes without the word.
+QtMessageHandler passOn = nullptr;
+
+void watchForDisplayEnd(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (passOn)
+        passOn(type, context, message);
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("The X11 connection broke")))
+        SessionEndWatch::displayEnded();
+}
+
 sigset_t endSignalSet()
 {
     sigset_t set;
@@ -51,6 +66,8 @@ SessionEndWatch::SessionEndWatch(EndingSession& session, std::function<void()> e
     // The window system's plugin gives no other word when the display goes away than exit().
     static const bool exitHandlerInstalled = std::atexit(&SessionEndWatch::programExiting) == 0;
     (void)exitHandlerInstalled;
+    static const QtMessageHandler previousHandler = qInstallMessageHandler(&watchForDisplayEnd);
+    passOn = previousHandler;
     exitWatch = this;
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeFds) != 0)
         return;
@@ -67,6 +84,8 @@ SessionEndWatch::SessionEndWatch(EndingSession& session, std::function<void()> e
         connect(app, &QGuiApplication::commitDataRequest, this,
                 [this](QSessionManager&) { session_.SaveAtSessionEnd(); });
 }
+
+void SessionEndWatch::displayEnded() { programExiting(); }
 
 void SessionEndWatch::programExiting()
 {

@@ -31,6 +31,9 @@ public:
     SessionEndWatch(EndingSession& session, std::function<void()> endProgram);
     ~SessionEndWatch() override;
 
+    // The window system's word that the display has gone: the saves run now, once.
+    static void displayEnded();
+
 private:
     void signalArrived();
     static void programExiting();

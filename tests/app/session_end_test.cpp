@@ -43,4 +43,22 @@ TEST_F(SessionEnd, ASignalSavesLikeACloseAndASecondOneChangesNothing)
     }
 }
 
+// The window system's plugin tells of a lost display in a warning and then calls exit(): the saves
+// run at the warning, before anything is taken down.
+TEST_F(SessionEnd, TheWordThatTheDisplayHasGoneSavesAtOnceAndOnlyOnce)
+{
+    folder.write(".ask", "root\r\n");
+    start();
+    SessionEndWatch watch(form(), [] {});
+    form().searchBar().setKeywordText("K");
+    formControl<QAction>(form(), "N6")->trigger();
+
+    qWarning("The X11 connection broke (error 1). Did the X11 server die?");
+    EXPECT_EQ(folder.read(".ask"), "root\r\nK\r\n");
+    folder.write(".ask", "untouched\r\n");
+    qWarning("The X11 connection broke (error 1). Did the X11 server die?");
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(folder.read(".ask"), "untouched\r\n");
+}
+
 }  // namespace
