@@ -72,8 +72,10 @@ PanePage::PanePage(QWebEngineProfile* profile, QObject* parent)
     refusePermissions(*this, [this](const QString& text) { emit note(text); });
     // A command that became a download is done with: the page it left stays as it was.
     connect(profile, &QWebEngineProfile::downloadRequested, this, [this](QWebEngineDownloadRequest* download) {
-        if (download->page() == this)
-            hangWatch_.stop();
+        if (download->page() != this)
+            return;
+        hangWatch_.stop();
+        askedLoad_.forget();
     });
 }
 

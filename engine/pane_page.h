@@ -7,6 +7,7 @@
 // machine (the location, the camera) is refused; and where the engine has nothing to show (the
 // page's process ended, the site's certificate was refused) the pane shows a page of the
 // program's own.
+#include "engine/asked_load.h"
 #include "engine/hang_watch.h"
 #include "engine/page_logins.h"
 #include "engine/script_boxes.h"
@@ -32,7 +33,14 @@ public:
     // to be closed for not answering, unless the page that hangs is the command's own (target).
     void userWaits(std::function<void()> carryOn, const QUrl& target = {})
     {
+        askedLoad_.forget();
         hangWatch_.watch(std::move(carryOn), target);
+    }
+    // Loads the address the user asked for, which the page makes sure the engine takes up.
+    void loadAsked(const QUrl& url)
+    {
+        askedLoad_.asked(url);
+        load(url);
     }
 
     // The last window a script of the page on show opened by itself, which was not let through;
@@ -75,6 +83,7 @@ private:
     ScriptBoxes boxes_;
     PageLogins logins_;
     HangWatch hangWatch_;
+    AskedLoad askedLoad_{*this};
     QUrl blockedPopup_;
     bool askingAboutForm_ = false;
     // The last new window asked for that has not yet named its address.

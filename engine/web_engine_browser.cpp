@@ -79,7 +79,7 @@ void WebEngineBrowser::Navigate(const QString& address)
         return;
     }
     page_->userWaits([page = page_, url] { page->load(url); }, url);
-    page_->load(url);
+    page_->loadAsked(url);
 }
 
 void WebEngineBrowser::GoBack()
