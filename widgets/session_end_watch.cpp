@@ -63,7 +63,8 @@ sigset_t endSignalSet()
 SessionEndWatch::SessionEndWatch(EndingSession& session, std::function<void()> endProgram)
     : session_(session), endProgram_(std::move(endProgram))
 {
-    // The window system's plugin gives no other word when the display goes away than exit().
+    // The window system's plugin gives no other word when the display goes away than a warning
+    // and exit().
     static const bool exitHandlerInstalled = std::atexit(&SessionEndWatch::programExiting) == 0;
     (void)exitHandlerInstalled;
     static const QtMessageHandler previousHandler = qInstallMessageHandler(&watchForDisplayEnd);

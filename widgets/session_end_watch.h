@@ -3,9 +3,9 @@
 // closed terminal, Ctrl+C) is turned into an event of the user-interface thread, which runs the
 // close sequence's saves and then ends the program; the desktop session's commit-data request
 // (at logout, before it asks the program to quit) runs the same saves. So does the end of the
-// display: when the connection to the X server breaks, Qt ends the program with exit() from
-// inside the event loop, and an exit handler runs the saves first (they read the window's state
-// and draw nothing).
+// display: when the connection to the X server breaks, Qt warns and then ends the program with
+// exit() from inside the event loop; the saves run at the warning, or failing that in an exit
+// handler (they read the window's state and draw nothing).
 #include <QObject>
 
 #include <functional>
